@@ -1,0 +1,210 @@
+#include "form1.h"
+
+#include "frame.h"
+#include "layout.h"
+#include "picturebox.h"
+#include "series.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+namespace fourier {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(Colour colour)
+{
+    return QColor::fromRgb(toQRgb(colour));
+}
+
+QRect toPixels(const TwipRect& rect)
+{
+    return { rect.left / twipsPerPixel, rect.top / twipsPerPixel, rect.width / twipsPerPixel,
+        rect.height / twipsPerPixel };
+}
+
+QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
+{
+    auto* label = new QLabel(fromUtf8(spec.text), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(spec.name != singleLineLabel);
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowTitle(fromUtf8(applicationTitle));
+    setFixedSize(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
+    QPalette formPalette = palette();
+    formPalette.setColor(QPalette::Window, toQColor(formBackground));
+    setPalette(formPalette);
+    setAutoFillBackground(true);
+
+    using Handler = void (Form1::*)();
+    const auto handlerFor = [](std::string_view name) -> Handler {
+        if (name == "Command1")
+            return &Form1::Command1_Click;
+        if (name == "Command2")
+            return &Form1::Command2_Click;
+        if (name == "Command3")
+            return &Form1::Command3_Click;
+        if (name == "Ejecutar")
+            return &Form1::Ejecutar_Click;
+        if (name == "Command4")
+            return &Form1::Command4_Click;
+        return &Form1::Command5_Click;
+    };
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::vector<QWidget*> labels;
+    for (const ControlSpec& spec : form1Controls) {
+        const QRect rect = toPixels(spec.rect);
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(fromUtf8(spec.text), this);
+            connect(button, &QPushButton::clicked, this, handlerFor(spec.name));
+            widget = button;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(fromUtf8(spec.text), this);
+            (spec.name == "T1" ? m_t1 : m_t2) = edit;
+            widget = edit;
+            break;
+        }
+        case ControlKind::PictureBox:
+            m_pic = new PictureBox(rect.width(), rect.height(), this);
+            widget = m_pic;
+            break;
+        case ControlKind::Label:
+            widget = makeLabel(spec, this);
+            labels.push_back(widget);
+            break;
+        }
+        widget->setObjectName(fromUtf8(spec.name));
+        widget->setGeometry(rect);
+        if (spec.foreground || spec.background) {
+            QPalette colours = widget->palette();
+            if (spec.foreground)
+                colours.setColor(QPalette::WindowText, toQColor(*spec.foreground));
+            if (spec.background)
+                colours.setColor(QPalette::Window, toQColor(*spec.background));
+            widget->setPalette(colours);
+            widget->setAutoFillBackground(true);
+        }
+        if (spec.kind != ControlKind::Label)
+            tabOrder.emplace_back(spec.tabIndex, widget);
+    }
+
+    // Labels lie beneath the controls they reach under.
+    for (QWidget* label : labels)
+        label->lower();
+    std::sort(tabOrder.begin(), tabOrder.end(),
+        [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    tabOrder.front().second->setFocus();
+}
+
+Form1::~Form1() = default;
+
+std::string Form1::T1Text() const
+{
+    return m_t1->text().toStdString();
+}
+
+std::string Form1::T2Text() const
+{
+    return m_t2->text().toStdString();
+}
+
+PlotSurface& Form1::Pic()
+{
+    return m_pic->surface();
+}
+
+void Form1::MsgBox(std::string_view text)
+{
+    // What was drawn before the message shows behind it.
+    m_pic->update();
+    QMessageBox box(
+        QMessageBox::NoIcon, fromUtf8(applicationTitle), fromUtf8(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool Form1::reportProgress(double fraction)
+{
+    constexpr int steps = 1000;
+    if (!m_progress) {
+        // A quick plot never shows a dialog, and until one is shown no events are processed, so
+        // no other command can start in the middle of this one.
+        if (m_commandTimer.elapsed() < progressDelayMs)
+            return true;
+        m_progress = std::make_unique<QProgressDialog>(
+            tr("Drawing the curve\u2026"), tr("Cancel"), 0, steps, this);
+        m_progress->setWindowTitle(fromUtf8(applicationTitle));
+        m_progress->setWindowModality(Qt::ApplicationModal);
+        m_progress->setMinimumDuration(0);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        m_progress->show();
+        m_pic->update();
+    }
+    m_progress->setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * (steps - 1)));
+    QApplication::processEvents();
+    return !m_progress->wasCanceled();
+}
+
+void Form1::run(void (*command)(FormContext&))
+{
+    if (m_running)
+        return;
+    m_running = true;
+    m_commandTimer.start();
+    command(*this);
+    m_progress.reset();
+    m_running = false;
+    m_pic->update();
+}
+
+void Form1::Command1_Click()
+{
+    run(fourier::Command1_Click);
+}
+void Form1::Command2_Click()
+{
+    run(fourier::Command2_Click);
+}
+void Form1::Command3_Click()
+{
+    run(fourier::Command3_Click);
+}
+void Form1::Ejecutar_Click()
+{
+    run(fourier::Ejecutar_Click);
+}
+void Form1::Command4_Click()
+{
+    run(fourier::Command4_Click);
+}
+void Form1::Command5_Click()
+{
+    run(fourier::Command5_Click);
+}
+
+} // namespace fourier

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "plotsurface.h"
+
+#include <string>
+#include <string_view>
+
+namespace fourier {
+
+/// What a command may ask of the window: the current texts of the two boxes, the plot area, the
+/// message box and a way to report progress. Tests stand in a fake for it.
+class FormContext {
+public:
+    virtual ~FormContext() = default;
+
+    /// The current text of T1, the number of coefficients, as UTF-8; read afresh each call.
+    virtual std::string T1Text() const = 0;
+    /// The current text of T2, the scale, as UTF-8; read afresh each call.
+    virtual std::string T2Text() const = 0;
+    /// The plot area.
+    virtual PlotSurface& Pic() = 0;
+    /// Shows \a text in a modal message box with one OK button and waits until it is dismissed.
+    virtual void MsgBox(std::string_view text) = 0;
+    /// Tells the window how far a long plot has got (0 to 1) and lets it react to the user.
+    /// Returns false when the user asked to cancel the plot.
+    virtual bool reportProgress(double fraction) = 0;
+};
+
+} // namespace fourier

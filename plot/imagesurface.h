@@ -1,0 +1,47 @@
+#pragma once
+
+#include "plotsurface.h"
+
+#include <QImage>
+
+namespace fourier {
+
+/// A plot surface that draws into an image of its drawing area, one image pixel per pixel.
+class ImageSurface final : public PlotSurface {
+public:
+    /// A surface of \a width by \a height pixels, filled with its background colour and in
+    /// its initial coordinate system.
+    ImageSurface(int width, int height);
+
+    bool Scale(float x1, float y1, float x2, float y2) override;
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void PSet(float x, float y, Colour colour) override;
+    void CurrentX(float x) override;
+    void CurrentY(float y) override;
+    void Print(int value) override;
+    const UserMapping& mapping() const override { return m_mapping; }
+    void PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
+
+    /// The picture drawn so far.
+    const QImage& image() const { return m_image; }
+
+    /// The colour Cls fills with.
+    static constexpr Colour background = colours::buttonHighlight;
+    /// The colour of lines and text.
+    static constexpr Colour foreground = colours::buttonText;
+
+private:
+    void setPixel(int column, int row, QRgb rgb);
+
+    QImage m_image;
+    UserMapping m_mapping;
+    // Kept in double: after a Print the position moves on by a line, which a float might not hold.
+    double m_currentX = 0.0;
+    double m_currentY = 0.0;
+};
+
+/// The Qt colour painted for \a colour.
+QRgb toQRgb(Colour colour);
+
+} // namespace fourier

@@ -1,0 +1,26 @@
+#include "picturebox.h"
+
+#include <QPainter>
+
+namespace fourier {
+
+PictureBox::PictureBox(int width, int height, QWidget* parent)
+    : QFrame(parent)
+    , m_surface(width - 2 * borderWidth, height - 2 * borderWidth)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(borderWidth);
+    setFixedSize(width, height);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    // No smoothing: on a high-density screen each point stays a crisp block of device pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(contentsRect().topLeft(), m_surface.image());
+}
+
+} // namespace fourier

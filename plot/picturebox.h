@@ -1,0 +1,31 @@
+#pragma once
+
+#include "imagesurface.h"
+
+#include <QFrame>
+
+namespace fourier {
+
+/// The widget that shows a plot surface: a sunken frame around the surface's image. The image
+/// is the document; painting only copies it to the screen, pixel for pixel.
+class PictureBox final : public QFrame {
+    Q_OBJECT
+public:
+    /// Width of the sunken border around the drawing area, in pixels.
+    static constexpr int borderWidth = 2;
+
+    /// A picture box of \a width by \a height pixels, border included.
+    PictureBox(int width, int height, QWidget* parent = nullptr);
+
+    /// The surface the commands draw on.
+    ImageSurface& surface() { return m_surface; }
+    const ImageSurface& surface() const { return m_surface; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ImageSurface m_surface;
+};
+
+} // namespace fourier

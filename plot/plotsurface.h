@@ -1,0 +1,70 @@
+#pragma once
+
+#include "colour.h"
+#include "usermapping.h"
+
+#include <limits>
+#include <span>
+#include <string>
+
+namespace fourier {
+
+/// The drawing surface the commands draw on. Coordinates are user coordinates in single
+/// precision; the commands compute in double and round at this boundary.
+class PlotSurface {
+public:
+    virtual ~PlotSurface() = default;
+
+    /// Sets the user coordinate system: x1 at the left edge, x2 at the right, y1 at the top,
+    /// y2 at the bottom. Returns false, leaving the system as it was, when the edges cannot
+    /// define one.
+    virtual bool Scale(float x1, float y1, float x2, float y2) = 0;
+    /// Fills the area with the background colour and moves the current position to (0, 0);
+    /// the coordinate system stays.
+    virtual void Cls() = 0;
+    /// Draws a line in the foreground colour; whatever falls outside the area is clipped.
+    virtual void Line(float x1, float y1, float x2, float y2) = 0;
+    /// Sets the pixel under (x, y) to \a colour; nothing happens outside the area.
+    virtual void PSet(float x, float y, Colour colour) = 0;
+    /// Sets the x of the current position, where the next text starts.
+    virtual void CurrentX(float x) = 0;
+    /// Sets the y of the current position, where the next text starts.
+    virtual void CurrentY(float y) = 0;
+    /// Draws \a value as text with its top-left corner at the current position.
+    virtual void Print(int value) = 0;
+
+    /// The coordinate system in force.
+    virtual const UserMapping& mapping() const = 0;
+
+    /// Sets one point per pair of coordinates, all in \a colour: what a run of PSet calls does,
+    /// for surfaces that can do it faster.
+    virtual void PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour)
+    {
+        const auto count = xs.size() < ys.size() ? xs.size() : ys.size();
+        for (std::size_t i = 0; i < count; ++i)
+            PSet(xs[i], ys[i], colour);
+    }
+};
+
+/// Rounds a user coordinate computed in double to the float the surface takes. Values beyond
+/// float's range become infinite (the conversion itself would be undefined), NaN stays NaN.
+constexpr float toFloat(double value)
+{
+    // Doubles from here on round to infinity; below it, but above the largest float, to it.
+    constexpr double overflow = 0x1.ffffffp127;
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value >= overflow)
+        return std::numeric_limits<float>::infinity();
+    if (value <= -overflow)
+        return -std::numeric_limits<float>::infinity();
+    if (value > largest)
+        return std::numeric_limits<float>::max();
+    if (value < -largest)
+        return -std::numeric_limits<float>::max();
+    return static_cast<float>(value);
+}
+
+/// The text Print draws for \a value: a blank or a minus sign, the digits, one blank.
+std::string printedText(int value);
+
+} // namespace fourier

@@ -1,0 +1,64 @@
+#include "series.h"
+
+#include "curve.h"
+#include "frame.h"
+#include "val.h"
+
+namespace fourier {
+
+namespace {
+
+/// Draws \a wave with the count T1 holds now. A cancelled curve draws nothing at all.
+void plotWave(FormContext& form, const Wave& wave)
+{
+    const double count = Val(form.T1Text());
+    PlotSurface& pic = form.Pic();
+    const auto points = computeCurve(wave, count, pic.mapping(),
+        [&form](double fraction) { return form.reportProgress(fraction); });
+    if (points)
+        pic.PSetMany(points->xs, points->ys, wave.colour);
+}
+
+void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
+{
+    const bool canDraw = setscale(form);
+    const double count = Val(form.T1Text());
+    if (canDraw)
+        drawaxes(form.Pic());
+    if (count <= 0.0) {
+        form.MsgBox(noSignalMessage);
+        return;
+    }
+    if (canDraw)
+        method(form);
+}
+
+} // namespace
+
+void square(FormContext& form)
+{
+    plotWave(form, squareWave);
+}
+void triangule(FormContext& form)
+{
+    plotWave(form, triangleWave);
+}
+void sawtooth(FormContext& form)
+{
+    plotWave(form, sawtoothWave);
+}
+
+void Ejecutar_Click(FormContext& form)
+{
+    runSeriesCommand(form, square);
+}
+void Command4_Click(FormContext& form)
+{
+    runSeriesCommand(form, triangule);
+}
+void Command5_Click(FormContext& form)
+{
+    runSeriesCommand(form, sawtooth);
+}
+
+} // namespace fourier

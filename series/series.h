@@ -1,0 +1,27 @@
+#pragma once
+
+#include "formcontext.h"
+#include "wave.h"
+
+#include <string_view>
+
+namespace fourier {
+
+/// Told to the user when the number of coefficients is 0 or less.
+inline constexpr std::string_view noSignalMessage = "No Signal Available";
+
+/// Draws the square-wave partial sum with the number of terms in T1, in purple.
+void square(FormContext& form);
+/// Draws the triangle-wave partial sum with the number of terms in T1, in red.
+void triangule(FormContext& form);
+/// Draws the sawtooth partial sum with the number of terms in T1, upside down, in green.
+void sawtooth(FormContext& form);
+
+/// "Calculate  Square Series": the frame, the coefficient check, then the square wave.
+void Ejecutar_Click(FormContext& form);
+/// "Calculate Triangular Series": the frame, the coefficient check, then the triangle wave.
+void Command4_Click(FormContext& form);
+/// "Calculate Sawtooh Series": the frame, the coefficient check, then the sawtooth.
+void Command5_Click(FormContext& form);
+
+} // namespace fourier
