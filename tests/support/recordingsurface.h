@@ -1,0 +1,76 @@
+#pragma once
+
+#include "plotsurface.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace fourier::testing {
+
+/// One call made on a RecordingSurface.
+struct Call {
+    enum class Op { Scale, Cls, Line, PSet, CurrentX, CurrentY, Print };
+    Op op;
+    float a = 0;
+    float b = 0;
+    float c = 0;
+    float d = 0;
+    int value = 0;
+    Colour colour {};
+};
+
+/// A plot surface that keeps the calls made on it, in order, and keeps the coordinate system
+/// as a real surface of the same size would.
+class RecordingSurface final : public PlotSurface {
+public:
+    /// The drawing area of the window's plot area, in pixels.
+    static constexpr int defaultWidth = 373;
+    static constexpr int defaultHeight = 325;
+
+    RecordingSurface(int width = defaultWidth, int height = defaultHeight)
+        : m_mapping(UserMapping::initial(width, height))
+        , m_width(width)
+        , m_height(height)
+    {
+    }
+
+    bool Scale(float x1, float y1, float x2, float y2) override
+    {
+        calls.push_back({ Call::Op::Scale, x1, y1, x2, y2 });
+        const auto mapping = UserMapping::fromEdges(m_width, m_height, x1, y1, x2, y2);
+        if (mapping)
+            m_mapping = *mapping;
+        return mapping.has_value();
+    }
+    void Cls() override { calls.push_back({ Call::Op::Cls }); }
+    void Line(float x1, float y1, float x2, float y2) override
+    {
+        calls.push_back({ Call::Op::Line, x1, y1, x2, y2 });
+    }
+    void PSet(float x, float y, Colour colour) override
+    {
+        calls.push_back({ Call::Op::PSet, x, y, 0, 0, 0, colour });
+    }
+    void CurrentX(float x) override { calls.push_back({ Call::Op::CurrentX, x }); }
+    void CurrentY(float y) override { calls.push_back({ Call::Op::CurrentY, y }); }
+    void Print(int value) override { calls.push_back({ Call::Op::Print, 0, 0, 0, 0, value }); }
+    const UserMapping& mapping() const override { return m_mapping; }
+
+    /// How many calls of \a op were made.
+    std::size_t count(Call::Op op) const
+    {
+        std::size_t n = 0;
+        for (const Call& call : calls)
+            n += call.op == op ? 1 : 0;
+        return n;
+    }
+
+    std::vector<Call> calls;
+
+private:
+    UserMapping m_mapping;
+    int m_width;
+    int m_height;
+};
+
+} // namespace fourier::testing
