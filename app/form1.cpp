@@ -4,13 +4,13 @@
 #include "layout.h"
 #include "picturebox.h"
 #include "series.h"
+#include "wrappingbutton.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <algorithm>
 #include <vector>
 
@@ -42,6 +42,21 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
     return label;
 }
 
+/// The platform's default font, made just small enough for the one-line heading to fit.
+QFont fittedFont()
+{
+    constexpr double smallestPoint = 6.0;
+    constexpr double pointStep = 0.5;
+    const auto heading = std::find_if(form1Controls.begin(), form1Controls.end(),
+        [](const ControlSpec& spec) { return spec.name == singleLineLabel; });
+    const int room = toPixels(heading->rect).width();
+    QFont font = QApplication::font();
+    while (font.pointSizeF() > smallestPoint
+        && QFontMetrics(font).horizontalAdvance(fromUtf8(heading->text)) > room)
+        font.setPointSizeF(font.pointSizeF() - pointStep);
+    return font;
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -53,6 +68,7 @@ Form1::Form1(QWidget* parent)
     formPalette.setColor(QPalette::Window, toQColor(formBackground));
     setPalette(formPalette);
     setAutoFillBackground(true);
+    setFont(fittedFont());
 
     using Handler = void (Form1::*)();
     const auto handlerFor = [](std::string_view name) -> Handler {
@@ -76,7 +92,7 @@ Form1::Form1(QWidget* parent)
         QWidget* widget = nullptr;
         switch (spec.kind) {
         case ControlKind::PushButton: {
-            auto* button = new QPushButton(fromUtf8(spec.text), this);
+            auto* button = new WrappingButton(fromUtf8(spec.text), this);
             connect(button, &QPushButton::clicked, this, handlerFor(spec.name));
             widget = button;
             break;
@@ -89,6 +105,7 @@ Form1::Form1(QWidget* parent)
         }
         case ControlKind::PictureBox:
             m_pic = new PictureBox(rect.width(), rect.height(), this);
+            m_pic->surface().setFont(font());
             widget = m_pic;
             break;
         case ControlKind::Label:

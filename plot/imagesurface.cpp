@@ -163,12 +163,11 @@ void ImageSurface::Print(int value)
 {
     const double px = m_mapping.pixelX(m_currentX);
     const double py = m_mapping.pixelY(m_currentY);
-    const QFont font;
-    const double lineHeight = QFontMetricsF(font).lineSpacing();
+    const double lineHeight = QFontMetricsF(m_font).lineSpacing();
     if (px > -textReach && px < m_image.width() + textReach && py > -textReach
         && py < m_image.height() + textReach) {
         QPainter painter(&m_image);
-        painter.setFont(font);
+        painter.setFont(m_font);
         painter.setPen(QColor::fromRgb(toQRgb(foreground)));
         painter.drawText(QRectF(std::floor(px), std::floor(py), textReach, textReach),
             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,

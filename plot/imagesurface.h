@@ -2,6 +2,7 @@
 
 #include "plotsurface.h"
 
+#include <QFont>
 #include <QImage>
 
 namespace fourier {
@@ -23,6 +24,9 @@ public:
     const UserMapping& mapping() const override { return m_mapping; }
     void PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
 
+    /// Sets the font numbers are printed in; the application's font until then.
+    void setFont(const QFont& font) { m_font = font; }
+
     /// The picture drawn so far.
     const QImage& image() const { return m_image; }
 
@@ -36,6 +40,7 @@ private:
 
     QImage m_image;
     UserMapping m_mapping;
+    QFont m_font;
     // Kept in double: after a Print the position moves on by a line, which a float might not hold.
     double m_currentX = 0.0;
     double m_currentY = 0.0;

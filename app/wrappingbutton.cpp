@@ -1,0 +1,32 @@
+#include "wrappingbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace fourier {
+
+namespace {
+/// Room kept between the caption and the button's edge.
+constexpr int captionMargin = 3;
+} // namespace
+
+WrappingButton::WrappingButton(const QString& text, QWidget* parent)
+    : QPushButton(text, parent)
+{
+}
+
+void WrappingButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area
+        = rect().adjusted(captionMargin, captionMargin, -captionMargin, -captionMargin);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+} // namespace fourier
