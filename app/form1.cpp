@@ -114,6 +114,8 @@ Form1::Form1(QWidget* parent)
             break;
         }
         widget->setObjectName(fromUtf8(spec.name));
+        if (spec.kind == ControlKind::PushButton || spec.kind == ControlKind::Label)
+            widget->setAccessibleName(fromUtf8(spec.text));
         widget->setGeometry(rect);
         if (spec.foreground || spec.background) {
             QPalette colours = widget->palette();
@@ -126,6 +128,14 @@ Form1::Form1(QWidget* parent)
         }
         if (spec.kind != ControlKind::Label)
             tabOrder.emplace_back(spec.tabIndex, widget);
+    }
+
+    m_pic->setAccessibleName(fromUtf8(plotAreaName));
+    for (const auto& [boxName, labelName] : textBoxLabels) {
+        auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
+        auto* label = findChild<QLabel*>(fromUtf8(labelName));
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
     }
 
     // Labels lie beneath the controls they reach under.
@@ -170,7 +180,7 @@ bool Form1::reportProgress(double fraction)
     if (!m_progress) {
         // A quick plot never shows a dialog, and until one is shown no events are processed, so
         // no other command can start in the middle of this one.
-        if (m_commandTimer.elapsed() < progressDelayMs)
+        if (m_commandTimer.elapsed() < m_progressDelay.count())
             return true;
         m_progress = std::make_unique<QProgressDialog>(
             tr("Drawing the curve\u2026"), tr("Cancel"), 0, steps, this);
@@ -196,7 +206,7 @@ void Form1::run(void (*command)(FormContext&))
     command(*this);
     m_progress.reset();
     m_running = false;
-    m_pic->update();
+    m_pic->refresh();
 }
 
 void Form1::Command1_Click()

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <chrono>
 #include <memory>
 
 class QLineEdit;
@@ -31,8 +32,10 @@ public:
     /// The widget that shows the plot area.
     PictureBox& pictureBox() { return *m_pic; }
 
-    /// How long a plot may run before its progress dialog appears.
-    static constexpr int progressDelayMs = 500;
+    /// How long a plot runs before its progress dialog appears.
+    static constexpr std::chrono::milliseconds defaultProgressDelay { 500 };
+    /// Changes how long a plot runs before its progress dialog appears.
+    void setProgressDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
 
 public Q_SLOTS:
     void Command1_Click();
@@ -50,6 +53,7 @@ private:
     QLineEdit* m_t2 = nullptr;
     QElapsedTimer m_commandTimer;
     std::unique_ptr<QProgressDialog> m_progress;
+    std::chrono::milliseconds m_progressDelay = defaultProgressDelay;
     bool m_running = false;
 };
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace fourier {
 
@@ -85,6 +86,15 @@ inline constexpr std::array<ControlSpec, 16> form1Controls { {
     { "Label1", ControlKind::Label, "X,Y Scale", { 6240, 4440, 1695, 615 }, 7, detail::yellow,
         detail::workspace },
 } };
+
+/// Which label names each text box, for the keyboard and for screen readers.
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 2> textBoxLabels { {
+    { "T1", "Label2" },
+    { "T2", "Label1" },
+} };
+
+/// What screen readers call the plot area, which has no caption of its own.
+inline constexpr std::string_view plotAreaName = "Plot area";
 
 /// The one label shown on a single line; the others wrap inside their rectangles.
 inline constexpr std::string_view singleLineLabel = "Label7";

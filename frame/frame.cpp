@@ -4,6 +4,7 @@
 #include "val.h"
 
 #include <cmath>
+#include <sstream>
 
 namespace fourier {
 
@@ -35,7 +36,8 @@ void printAt(PlotSurface& pic, double x, double y, int value)
 }
 
 template <class Function>
-void plotTrigonometric(FormContext& form, Function function, Colour colour)
+void plotTrigonometric(
+    FormContext& form, Function function, Colour colour, std::string_view description)
 {
     if (!setscale(form))
         return;
@@ -45,6 +47,7 @@ void plotTrigonometric(FormContext& form, Function function, Colour colour)
         const double y = function(x) * amplitude;
         pic.PSet(static_cast<float>(x), static_cast<float>(y), colour);
     });
+    pic.describeCurve(curveDescription(description, pic));
 }
 
 } // namespace
@@ -76,6 +79,14 @@ void drawaxes(PlotSurface& pic)
     }
 }
 
+std::string curveDescription(std::string_view what, const PlotSurface& pic)
+{
+    // The right edge is the scale itself: Scale(-s, s, s, -s) put it there.
+    std::ostringstream text;
+    text << what << ", scale " << pic.mapping().right();
+    return text.str();
+}
+
 void Command1_Click(FormContext& form)
 {
     form.Pic().Cls();
@@ -84,13 +95,13 @@ void Command1_Click(FormContext& form)
 void Command2_Click(FormContext& form)
 {
     plotTrigonometric(
-        form, [](double x) { return std::sin(x); }, colours::activeCaption);
+        form, [](double x) { return std::sin(x); }, colours::activeCaption, "y = 4 sin x");
 }
 
 void Command3_Click(FormContext& form)
 {
     plotTrigonometric(
-        form, [](double x) { return std::cos(x); }, colours::buttonText);
+        form, [](double x) { return std::cos(x); }, colours::buttonText, "y = 4 cos x");
 }
 
 } // namespace fourier

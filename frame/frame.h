@@ -2,6 +2,7 @@
 
 #include "formcontext.h"
 
+#include <string>
 #include <string_view>
 
 namespace fourier {
@@ -23,6 +24,9 @@ bool setscale(FormContext& form);
 
 /// Draws the two axes from -20 to 20 with a mark and a number at every whole unit.
 void drawaxes(PlotSurface& pic);
+
+/// "<what>, scale <s>", where s is the scale the area is drawn at now.
+std::string curveDescription(std::string_view what, const PlotSurface& pic);
 
 /// Clear: erases the plot area, keeping its coordinate system and the texts.
 void Command1_Click(FormContext& form);

@@ -79,6 +79,12 @@ void ImageSurface::Cls()
     m_image.fill(toQRgb(background));
     m_currentX = 0.0;
     m_currentY = 0.0;
+    m_descriptions.clear();
+}
+
+void ImageSurface::describeCurve(std::string_view description)
+{
+    m_descriptions.emplace_back(description);
 }
 
 void ImageSurface::setPixel(int column, int row, QRgb rgb)

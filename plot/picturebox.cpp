@@ -1,6 +1,7 @@
 #include "picturebox.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace fourier {
 
@@ -12,6 +13,15 @@ PictureBox::PictureBox(int width, int height, QWidget* parent)
     setLineWidth(borderWidth);
     setFixedSize(width, height);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::refresh()
+{
+    QStringList lines;
+    for (const std::string& line : m_surface.curveDescriptions())
+        lines.append(QString::fromStdString(line));
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

@@ -21,6 +21,9 @@ public:
     ImageSurface& surface() { return m_surface; }
     const ImageSurface& surface() const { return m_surface; }
 
+    /// Shows what the surface holds now, on screen and to assistive technology.
+    void refresh();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace fourier {
 
@@ -35,6 +36,10 @@ public:
 
     /// The coordinate system in force.
     virtual const UserMapping& mapping() const = 0;
+
+    /// Notes, in words, a curve that has just been drawn, for those who cannot see the picture.
+    /// Cls forgets every note along with the picture.
+    virtual void describeCurve(std::string_view description) { static_cast<void>(description); }
 
     /// Sets one point per pair of coordinates, all in \a colour: what a run of PSet calls does,
     /// for surfaces that can do it faster.

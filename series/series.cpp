@@ -4,6 +4,9 @@
 #include "frame.h"
 #include "val.h"
 
+#include <iomanip>
+#include <sstream>
+
 namespace fourier {
 
 namespace {
@@ -15,8 +18,14 @@ void plotWave(FormContext& form, const Wave& wave)
     PlotSurface& pic = form.Pic();
     const auto points = computeCurve(wave, count, pic.mapping(),
         [&form](double fraction) { return form.reportProgress(fraction); });
-    if (points)
-        pic.PSetMany(points->xs, points->ys, wave.colour);
+    if (!points)
+        return;
+    pic.PSetMany(points->xs, points->ys, wave.colour);
+    const double terms = termCount(count);
+    std::ostringstream what;
+    what << wave.name << " series, " << std::fixed << std::setprecision(0) << terms
+         << (terms == 1.0 ? " term" : " terms");
+    pic.describeCurve(curveDescription(what.str(), pic));
 }
 
 void runSeriesCommand(FormContext& form, void (*method)(FormContext&))

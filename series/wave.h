@@ -31,7 +31,7 @@ struct Wave {
 inline constexpr double seriesAmplitude = 4.0;
 
 inline constexpr Wave squareWave { "Square", Basis::Sine, 2, Falloff::OverK, 1.0, colours::purple };
-inline constexpr Wave triangleWave { "Triangular", Basis::Cosine, 2, Falloff::OverKSquared, 1.0,
+inline constexpr Wave triangleWave { "Triangle", Basis::Cosine, 2, Falloff::OverKSquared, 1.0,
     colours::red };
 inline constexpr Wave sawtoothWave { "Sawtooth", Basis::Sine, 1, Falloff::OverK, -1.0,
     colours::green };
@@ -47,6 +47,13 @@ inline double coefficient(Falloff falloff, double k)
 inline double basisAt(Basis basis, double t)
 {
     return basis == Basis::Sine ? std::sin(t) : std::cos(t);
+}
+
+/// How many terms the plain loop adds for \a count: the base term, plus one for each whole
+/// number from 2 up to the count.
+inline double termCount(double count)
+{
+    return count < 2.0 ? 1.0 : std::floor(count);
 }
 
 /// The partial sum of \a wave at \a x with \a count terms asked for: the plain loop, one term
