@@ -1,25 +1,224 @@
 #include "curve.h"
 
+#include "fastsum.h"
+#include "plotsurface.h"
 #include "sampling.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace fourier {
 
-std::optional<CurvePoints> computeCurve(
-    const Wave& wave, double count, const UserMapping& mapping, const ProgressCallback& progress)
+namespace {
+
+/// How often the waiting thread reports progress.
+constexpr auto progressInterval = std::chrono::milliseconds(50);
+
+/// What the workers share. Everything but the two counters and the output slots is set before
+/// they start and only read while they run.
+struct CurveJob {
+    const Wave& wave;
+    double count;
+    std::optional<std::uint64_t> extraTerms;
+    const UserMapping& mapping;
+    CurveTuning tuning;
+    /// The visible samples, and one output slot for each.
+    std::span<const double> samples;
+    std::span<float> xs;
+    std::span<float> ys;
+    std::atomic<bool> stop { false };
+    /// Samples times terms summed so far, for the progress reports.
+    std::atomic<std::uint64_t> done { 0 };
+};
+
+/// One worker's share of the samples. Its points go to the output slots from \a first on.
+struct Chunk {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::size_t kept = 0;
+};
+
+/// Where y lands on the vertical axis once rounded to float as a drawn point is: -1 above the
+/// area, its height below it, else its row; nothing for NaN. The mapping is monotone, so when
+/// both ends of an interval land in the same band, everything between lands there too.
+std::optional<int> rowBand(const UserMapping& mapping, double y)
 {
-    constexpr std::size_t reportEvery = 4096;
-    const auto samples = curveSamples();
-    CurvePoints points;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (i % reportEvery == 0 && !progress(static_cast<double>(i) / samples.size()))
-            return std::nullopt;
-        const float x = static_cast<float>(samples[i]);
-        if (!mapping.column(x))
-            continue;
-        points.xs.push_back(x);
-        points.ys.push_back(
-            static_cast<float>(wave.pointSign * referenceSum(wave, count, samples[i])));
+    const double p = mapping.pixelY(toFloat(y));
+    if (std::isnan(p))
+        return std::nullopt;
+    if (p < 0.0)
+        return -1;
+    if (p >= static_cast<double>(mapping.height()))
+        return mapping.height();
+    return static_cast<int>(p);
+}
+
+void runChunk(CurveJob& job, Chunk& chunk)
+{
+    clearUpperVectorState();
+    const auto bound = certaintyBound(job.wave, job.extraTerms, job.stop);
+    if (!bound)
+        return;
+    RotationSummer summer(job.wave, job.extraTerms, job.tuning.allowWideKernel);
+    std::array<double, RotationSummer::groupSize> sums {};
+    const double sign = job.wave.pointSign;
+    const auto keepGoing = [&job] { return !job.stop.load(std::memory_order_relaxed); };
+    std::size_t out = chunk.first;
+    for (std::size_t group = chunk.first; group < chunk.last; group += RotationSummer::groupSize) {
+        const auto xs
+            = job.samples.subspan(group, std::min(RotationSummer::groupSize, chunk.last - group));
+        if (!summer.sum(xs, sums, job.stop, job.done))
+            return;
+        for (std::size_t s = 0; s < xs.size(); ++s) {
+            const double x = xs[s];
+            double y = sums[s];
+            // The half-ulp of y covers the rounding of y - e and y + e themselves.
+            const double e
+                = std::max(bound->at(x) + 0x1p-52 * std::abs(y), job.tuning.minimumBound);
+            const auto low = rowBand(job.mapping, sign * (y - e));
+            const auto high = rowBand(job.mapping, sign * (y + e));
+            if (!low || !high || *low != *high) {
+                const auto exact = referenceSumWhile(job.wave, job.count, x, keepGoing);
+                if (!exact)
+                    return;
+                y = *exact;
+            }
+            const float pointY = static_cast<float>(sign * y);
+            if (!job.mapping.row(pointY))
+                continue;
+            job.xs[out] = static_cast<float>(x);
+            job.ys[out] = pointY;
+            ++out;
+        }
     }
+    chunk.kept = out - chunk.first;
+}
+
+/// The worker threads of one curve. Leaving the scope, by any path, raises the stop flag and
+/// joins them, so no worker outlives the data it uses.
+class WorkerThreads {
+public:
+    WorkerThreads(std::atomic<bool>& stop, std::size_t count)
+        : m_stop(stop)
+    {
+        m_threads.reserve(count);
+    }
+    WorkerThreads(const WorkerThreads&) = delete;
+    WorkerThreads& operator=(const WorkerThreads&) = delete;
+    ~WorkerThreads()
+    {
+        m_stop.store(true);
+        for (std::thread& thread : m_threads)
+            thread.join();
+    }
+
+    template <class Work>
+    void start(Work&& work)
+    {
+        m_threads.emplace_back(std::forward<Work>(work));
+    }
+
+private:
+    std::atomic<bool>& m_stop;
+    std::vector<std::thread> m_threads;
+};
+
+/// Runs one worker per chunk while this thread waits, reporting progress. False when cancelled.
+bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallback& progress)
+{
+    std::mutex mutex;
+    std::condition_variable finishedChanged;
+    std::size_t finished = 0;
+    const double total = job.extraTerms
+        ? static_cast<double>(job.samples.size()) * (static_cast<double>(*job.extraTerms) + 1.0)
+        : 0.0;
+
+    WorkerThreads threads(job.stop, chunks.size());
+    for (Chunk& chunk : chunks) {
+        threads.start([&job, &chunk, &mutex, &finishedChanged, &finished] {
+            runChunk(job, chunk);
+            {
+                const std::lock_guard lock(mutex);
+                ++finished;
+            }
+            finishedChanged.notify_one();
+        });
+    }
+
+    std::unique_lock lock(mutex);
+    const auto allFinished = [&] { return finished == chunks.size(); };
+    while (!finishedChanged.wait_for(lock, progressInterval, allFinished)) {
+        lock.unlock();
+        const double fraction = total > 0.0
+            ? std::min(1.0, static_cast<double>(job.done.load(std::memory_order_relaxed)) / total)
+            : 0.0;
+        if (!progress(fraction))
+            return false;
+        lock.lock();
+    }
+    return true;
+}
+
+} // namespace
+
+SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mapping)
+{
+    const bool rising = mapping.right() > mapping.left();
+    const double width = static_cast<double>(mapping.width());
+    // Off the area on the side the samples start from: left, or right for a reversed axis.
+    const auto before = [&](double x) {
+        const double p = mapping.pixelX(static_cast<float>(x));
+        return rising ? p < 0.0 : p >= width;
+    };
+    const auto inside = [&](double x) { return mapping.column(static_cast<float>(x)).has_value(); };
+    const auto first = std::partition_point(xs.begin(), xs.end(), before);
+    const auto last = std::partition_point(first, xs.end(), inside);
+    return { static_cast<std::size_t>(first - xs.begin()),
+        static_cast<std::size_t>(last - xs.begin()) };
+}
+
+std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
+    const ProgressCallback& progress, const CurveTuning& tuning)
+{
+    const auto samples = curveSamples();
+    const SampleRange visible = visibleSamples(samples, mapping);
+    if (!progress(0.0))
+        return std::nullopt;
+
+    CurvePoints points;
+    points.xs.resize(visible.size());
+    points.ys.resize(visible.size());
+    CurveJob job { wave, count, extraTermCount(count), mapping, tuning,
+        samples.subspan(visible.first, visible.size()), points.xs, points.ys };
+
+    // Whole groups to each worker, as evenly as they go.
+    constexpr std::size_t group = RotationSummer::groupSize;
+    const std::size_t groups = (visible.size() + group - 1) / group;
+    const std::size_t workers
+        = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), groups);
+    std::vector<Chunk> chunks(workers);
+    for (std::size_t w = 0; w < workers; ++w) {
+        chunks[w].first = std::min(visible.size(), w * groups / workers * group);
+        chunks[w].last = std::min(visible.size(), (w + 1) * groups / workers * group);
+    }
+    if (!runWorkers(job, chunks, progress))
+        return std::nullopt;
+
+    std::size_t kept = 0;
+    for (const Chunk& chunk : chunks) {
+        if (chunk.first != kept) {
+            std::copy_n(points.xs.begin() + chunk.first, chunk.kept, points.xs.begin() + kept);
+            std::copy_n(points.ys.begin() + chunk.first, chunk.kept, points.ys.begin() + kept);
+        }
+        kept += chunk.kept;
+    }
+    points.xs.resize(kept);
+    points.ys.resize(kept);
     return points;
 }
 

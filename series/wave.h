@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace fourier {
@@ -56,22 +57,38 @@ inline double termCount(double count)
     return count < 2.0 ? 1.0 : std::floor(count);
 }
 
+/// How many terms the plain loop runs between two looks at whether it should stop.
+inline constexpr std::int64_t referenceCheckEvery = std::int64_t { 1 } << 16;
+
 /// The partial sum of \a wave at \a x with \a count terms asked for: the plain loop, one term
 /// after another, every operation in its written order. Everything faster must match it.
 ///
 /// The term counter runs from 2 while it does not exceed \a count, so a fractional count
 /// of 1 or more ends at the count itself: 2.5 gives two terms, like 2. Any count below 2
 /// (and above 0) gives the base term alone.
-inline double referenceSum(const Wave& wave, double count, double x)
+///
+/// Every referenceCheckEvery terms it asks \a keepGoing, and gives up with nothing when told
+/// to stop: a sum with billions of terms can then be abandoned without waiting for it.
+template <class KeepGoing>
+std::optional<double> referenceSumWhile(
+    const Wave& wave, double count, double x, KeepGoing&& keepGoing)
 {
     std::int64_t k = 1;
     double y = basisAt(wave.basis, x) * seriesAmplitude;
     for (std::int64_t term = 2; static_cast<double>(term) <= count; ++term) {
+        if (term % referenceCheckEvery == 0 && !keepGoing())
+            return std::nullopt;
         k += wave.step;
         const double kd = static_cast<double>(k);
         y = y + coefficient(wave.falloff, kd) * basisAt(wave.basis, kd * x);
     }
     return y;
+}
+
+/// referenceSumWhile carried through to the end, however long that takes.
+inline double referenceSum(const Wave& wave, double count, double x)
+{
+    return *referenceSumWhile(wave, count, x, [] { return true; });
 }
 
 } // namespace fourier

@@ -1,0 +1,167 @@
+#include "fastsum.h"
+
+#include <algorithm>
+
+namespace fourier {
+
+namespace {
+
+/// From this count on every double is a whole number, and the plain loop would run for ages.
+constexpr double endlessCount = 0x1p53;
+
+/// How many terms the bound takes between two looks at the stop flag.
+constexpr std::uint64_t boundCheckEvery = std::uint64_t { 1 } << 16;
+
+} // namespace
+
+std::optional<std::uint64_t> extraTermCount(double count)
+{
+    if (!(count >= 2.0))
+        return 0;
+    if (count >= endlessCount)
+        return std::nullopt;
+    // The counter runs over the whole numbers 2 .. floor(count).
+    return static_cast<std::uint64_t>(count) - 1;
+}
+
+// Why the bound holds. Write k_j = 1 + j d for term j (d the wave's step), c_j for its
+// coefficient (c_0 = 4, exactly the plain loop's value for the others), b for sin (cos for
+// the triangle) and S(x) = sum over j of c_j b(k_j x), computed exactly. Both sums are
+// compared with S, so their distance is at most the sum of the two distances. With
+// u = 2^-53:
+//
+// - The library's sin and cos are within one unit in the last place, so within g = 2u of
+//   the true value for any result of magnitude up to 1.
+// - A complex product rounded part by part is within m |z| |w| of the exact one, with
+//   m = sqrt(2) (2 + u) u: each part a c - b d or a d + b c takes at most two roundings of
+//   at most u (|a c| + |b d|) <= u |z| |w| each, with or without a fused multiply-add.
+// - The plain loop rounds k x to a double, which moves it by at most u k |x|, and sin and cos
+//   move by no more than their argument. Then the library (g), the product c_j b (u c_j
+//   (1 + g)), and the addition (u times the partial sum).
+// - The recurrence starts from z_0 = (cos x, sin x) from the library, within e_0 = sqrt(2) g of
+//   e^{ix}; its step w = z_0^d takes d - 1 rounded products and lands within some delta of
+//   e^{idx}. Then z_{j+1} = z_j w rounded gives e_{j+1} <= e_j + (1 + e_j) rho with
+//   rho = delta + m (1 + delta), since |z_j| <= 1 + e_j and |w| <= 1 + delta. Term j is off by
+//   at most c_j e_j, its product by u c_j (1 + e_j), its addition by u times the partial sum.
+// - Every partial sum of either loop is at most P_j = (P_{j-1} + c_j (1 + e_j)(1 + u))(1 + u).
+//
+// So |fast - plain| <= sum_j c_j (e_j + g) + sum_{j>=1} [u c_j (2 + e_j + g) + 2 u Q_j]
+// + u |x| sum_{j>=1} c_j k_j, with Q_j = P_{j-1} + c_j (1 + e_j)(1 + u). The plain loop's own
+// rounding of k x dominates for large counts. The result is doubled: that covers the rounding
+// of this computation itself (all terms positive, relative error below (J + 10) u) and leaves a
+// margin should the library be off by more than it claims.
+std::optional<CertaintyBound> certaintyBound(
+    const Wave& wave, std::optional<std::uint64_t> extraTerms, const std::atomic<bool>& stop)
+{
+    constexpr double u = 0x1p-53;
+    constexpr double library = 2 * u;
+    constexpr double rootTwo = 1.4142135623730952; // rounded up
+    constexpr double margin = 2.0;
+    constexpr double product = rootTwo * (2 + u) * u;
+
+    const double startError = rootTwo * library;
+    double stepError = startError;
+    for (int m = 1; m < wave.step; ++m)
+        stepError += (1 + stepError) * (startError + product * (1 + startError));
+    const double rho = stepError + product * (1 + stepError);
+
+    double termError = startError;
+    double base = seriesAmplitude * (termError + library);
+    double perUnitX = 0.0;
+    double partial = seriesAmplitude * (1 + termError);
+    std::int64_t k = 1;
+    for (std::uint64_t j = 1; !extraTerms || j <= *extraTerms; ++j) {
+        if (j % boundCheckEvery == 0 && stop.load(std::memory_order_relaxed))
+            return std::nullopt;
+        termError += (1 + termError) * rho;
+        k += wave.step;
+        const double kd = static_cast<double>(k);
+        const double c = coefficient(wave.falloff, kd);
+        const double q = partial + c * (1 + termError) * (1 + u);
+        base += c * (termError + library) + u * c * (2 + termError + library) + 2 * u * q;
+        perUnitX += c * kd;
+        partial = q * (1 + u);
+    }
+    return CertaintyBound { margin * base, margin * u * perUnitX };
+}
+
+bool wideKernelAvailable()
+{
+#ifdef FOURIER_AVX2_KERNEL
+    static const bool available = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    }();
+    return available;
+#else
+    return false;
+#endif
+}
+
+void clearUpperVectorState()
+{
+#ifdef FOURIER_AVX2_KERNEL
+    if (wideKernelAvailable())
+        avx2Kernel::clearUpperState();
+#endif
+}
+
+RotationSummer::RotationSummer(
+    const Wave& wave, std::optional<std::uint64_t> extraTerms, bool allowWide)
+    : m_wave(wave)
+    , m_extraTerms(extraTerms)
+    , m_kernel(baselineKernel::rotateAndSum)
+{
+#ifdef FOURIER_AVX2_KERNEL
+    if (allowWide && wideKernelAvailable())
+        m_kernel = avx2Kernel::rotateAndSum;
+#else
+    static_cast<void>(allowWide);
+#endif
+}
+
+bool RotationSummer::sum(std::span<const double> xs, std::span<double> ys,
+    const std::atomic<bool>& stop, std::atomic<std::uint64_t>& done)
+{
+    const std::size_t samples = std::min(xs.size(), groupSize);
+    const bool cosine = m_wave.basis == Basis::Cosine;
+    for (std::size_t s = 0; s < samples; ++s) {
+        const double c = std::cos(xs[s]);
+        const double sn = std::sin(xs[s]);
+        double stepRe = c;
+        double stepIm = sn;
+        for (int m = 1; m < m_wave.step; ++m) {
+            const double re = stepRe * c - stepIm * sn;
+            stepIm = stepRe * sn + stepIm * c;
+            stepRe = re;
+        }
+        m_re[s] = c;
+        m_im[s] = sn;
+        m_stepRe[s] = stepRe;
+        m_stepIm[s] = stepIm;
+        m_sums[s] = (cosine ? c : sn) * seriesAmplitude;
+    }
+    done.fetch_add(samples, std::memory_order_relaxed);
+
+    std::int64_t k = 1;
+    std::uint64_t taken = 0;
+    while (!m_extraTerms || taken < *m_extraTerms) {
+        if (stop.load(std::memory_order_relaxed))
+            return false;
+        const std::size_t terms = m_extraTerms
+            ? static_cast<std::size_t>(std::min<std::uint64_t>(termBlock, *m_extraTerms - taken))
+            : termBlock;
+        for (std::size_t t = 0; t < terms; ++t) {
+            k += m_wave.step;
+            m_coefficients[t] = coefficient(m_wave.falloff, static_cast<double>(k));
+        }
+        m_kernel(m_coefficients.data(), terms, samples, m_re.data(), m_im.data(), m_stepRe.data(),
+            m_stepIm.data(), m_sums.data(), cosine);
+        taken += terms;
+        done.fetch_add(terms * samples, std::memory_order_relaxed);
+    }
+    std::copy_n(m_sums.begin(), samples, ys.begin());
+    return true;
+}
+
+} // namespace fourier

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "rotationkernel.h"
+#include "wave.h"
+
+#include <array>
+#include <atomic>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace fourier {
+
+/// How many terms follow the base term when the plain loop is asked for \a count, or nothing
+/// when it would never end in practice: from 2^53 up (counts so large that they are all whole
+/// numbers) and for infinity. NaN and counts below 2 give the base term alone.
+std::optional<std::uint64_t> extraTermCount(double count);
+
+/// A proven bound on |sum by the rotation recurrence - referenceSum| at x: base + perUnitX |x|.
+struct CertaintyBound {
+    double base = 0.0;
+    double perUnitX = 0.0;
+    double at(double x) const { return base + perUnitX * std::abs(x); }
+};
+
+/// The bound for \a wave with \a extraTerms terms after the base one (none: endless). Takes one
+/// pass over the terms; gives nothing when \a stop was raised first, and for an endless count
+/// nothing but \a stop ends it.
+std::optional<CertaintyBound> certaintyBound(
+    const Wave& wave, std::optional<std::uint64_t> extraTerms, const std::atomic<bool>& stop);
+
+/// Whether this processor can run the AVX2 copy of the kernel.
+bool wideKernelAvailable();
+
+/// Tells the processor that no upper half of a vector register is in use on this thread. Code
+/// that returns with them in use (Qt's image fill does) leaves every later scalar floating-point
+/// instruction many times slower, on this thread and on threads started from it, until this is
+/// done; each curve worker does it first.
+void clearUpperVectorState();
+
+/// Sums one wave at groups of samples by the rotation recurrence: the base term from the
+/// library's sin and cos, every further term by turning the previous one through the angle
+/// between harmonics. Holds the state of one group, so each thread has its own.
+class RotationSummer {
+public:
+    /// The most samples one call takes.
+    static constexpr std::size_t groupSize = 256;
+    /// How many terms are taken between two looks at the stop flag.
+    static constexpr std::size_t termBlock = 512;
+
+    /// A summer for \a wave with \a extraTerms terms after the base one (none: endless), on the
+    /// AVX2 kernel when \a allowWide and the processor has it.
+    RotationSummer(const Wave& wave, std::optional<std::uint64_t> extraTerms, bool allowWide);
+
+    /// Writes the sum at each of \a xs (at most groupSize) to \a ys and returns true, or returns
+    /// false once \a stop is raised. Adds the samples times the terms done to \a done as it goes.
+    bool sum(std::span<const double> xs, std::span<double> ys, const std::atomic<bool>& stop,
+        std::atomic<std::uint64_t>& done);
+
+private:
+    const Wave& m_wave;
+    std::optional<std::uint64_t> m_extraTerms;
+    RotationKernel m_kernel;
+    std::array<double, groupSize> m_re;
+    std::array<double, groupSize> m_im;
+    std::array<double, groupSize> m_stepRe;
+    std::array<double, groupSize> m_stepIm;
+    std::array<double, groupSize> m_sums;
+    std::array<double, termBlock> m_coefficients;
+};
+
+} // namespace fourier
