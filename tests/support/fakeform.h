@@ -12,9 +12,9 @@ namespace fourier::testing {
 /// progress answered by a callback the test chooses.
 class FakeForm final : public FormContext {
 public:
-    explicit FakeForm(PlotSurface& surface, std::string t1 = "4", std::string t2 = "10")
-        : t1(std::move(t1))
-        , t2(std::move(t2))
+    explicit FakeForm(PlotSurface& surface, std::string text1 = "4", std::string text2 = "10")
+        : t1(std::move(text1))
+        , t2(std::move(text2))
         , m_surface(surface)
     {
     }

@@ -1,0 +1,207 @@
+#include "curve.h"
+#include "fakeform.h"
+#include "fastsum.h"
+#include "imagesurface.h"
+#include "recordingsurface.h"
+#include "sampling.h"
+#include "series.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <string>
+#include <tuple>
+
+namespace fourier {
+namespace {
+
+using testing::FakeForm;
+using testing::RecordingSurface;
+
+constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
+
+/// A surface of the window's size in the system setscale makes for \a scale.
+ImageSurface scaledSurface(double scale)
+{
+    ImageSurface surface(RecordingSurface::defaultWidth, RecordingSurface::defaultHeight);
+    surface.Scale(toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
+    return surface;
+}
+
+/// The curve drawn the plain way: every sample in a visible column through referenceSum.
+QImage referenceImage(const Wave& wave, double count, double scale)
+{
+    ImageSurface surface = scaledSurface(scale);
+    clearUpperVectorState();
+    for (const double x : curveSamples()) {
+        if (surface.mapping().column(static_cast<float>(x))) {
+            surface.PSet(static_cast<float>(x),
+                static_cast<float>(wave.pointSign * referenceSum(wave, count, x)), wave.colour);
+        }
+    }
+    return surface.image();
+}
+
+QImage fastImage(const Wave& wave, double count, double scale, const CurveTuning& tuning = {})
+{
+    ImageSurface surface = scaledSurface(scale);
+    const auto points = computeCurve(
+        wave, count, surface.mapping(), [](double) { return true; }, tuning);
+    EXPECT_TRUE(points.has_value());
+    if (points)
+        surface.PSetMany(points->xs, points->ys, wave.colour);
+    return surface.image();
+}
+
+int pixelsOf(const QImage& image, Colour colour)
+{
+    int n = 0;
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column)
+            n += image.pixel(column, row) == toQRgb(colour) ? 1 : 0;
+    }
+    return n;
+}
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int row = 0; row < a.height(); ++row) {
+        for (int column = 0; column < a.width(); ++column)
+            n += a.pixel(column, row) != b.pixel(column, row) ? 1 : 0;
+    }
+    return n;
+}
+
+using CurveCase = std::tuple<const Wave*, double, double>;
+
+std::string caseName(const ::testing::TestParamInfo<CurveCase>& info)
+{
+    const auto [wave, count, scale] = info.param;
+    std::string name = std::string(wave->name) + "_n" + std::to_string(static_cast<int>(count))
+        + "_scale" + std::to_string(static_cast<int>(scale * 10));
+    for (char& c : name)
+        c = c == '-' ? 'm' : c;
+    return name;
+}
+
+// The fast path on either kernel against the plain loop, pixel for pixel.
+class PixelIdentity : public ::testing::TestWithParam<CurveCase> { };
+
+TEST_P(PixelIdentity, BothKernelsDrawThePlainLoopsPixels)
+{
+    const auto [wave, count, scale] = GetParam();
+    const QImage expected = referenceImage(*wave, count, scale);
+    for (const bool wide : { true, false }) {
+        const QImage actual = fastImage(*wave, count, scale, { .allowWideKernel = wide });
+        EXPECT_EQ(differingPixels(actual, expected), 0) << (wide ? "best kernel" : "baseline");
+    }
+}
+
+// Up to 100 terms at every scale; 1000 terms only where few samples are visible, since the
+// plain loop takes seconds a wave over the whole range.
+INSTANTIATE_TEST_SUITE_P(SmallCounts, PixelIdentity,
+    ::testing::Combine(::testing::ValuesIn(waves), ::testing::Values(1, 2, 3, 4, 7, 20, 100),
+        ::testing::Values(20, 10, 3, 0.5, -10)),
+    caseName);
+INSTANTIATE_TEST_SUITE_P(ThousandTerms, PixelIdentity,
+    ::testing::Combine(
+        ::testing::ValuesIn(waves), ::testing::Values(1000), ::testing::Values(3, 0.5)),
+    caseName);
+
+// With a bound too wide to certify anything (or a good part of every pixel), the plain loop
+// takes over sample by sample, and the pixels must not change.
+class Fallback : public ::testing::TestWithParam<CurveCase> { };
+
+TEST_P(Fallback, UncertainSamplesTakeThePlainLoop)
+{
+    const auto [wave, count, scale] = GetParam();
+    const QImage expected = referenceImage(*wave, count, scale);
+    const double pixelHeight = 2 * std::abs(scale) / RecordingSurface::defaultHeight;
+    for (const double bound : { 1e300, 0.3 * pixelHeight }) {
+        const QImage actual = fastImage(*wave, count, scale, { .minimumBound = bound });
+        EXPECT_EQ(differingPixels(actual, expected), 0) << "bound " << bound;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Grid, Fallback,
+    ::testing::Combine(
+        ::testing::ValuesIn(waves), ::testing::Values(1, 4, 20), ::testing::Values(10, 0.5, -10)),
+    caseName);
+
+// A fractional count sums as many terms as its whole part (1 at least).
+TEST(FractionalCount, DrawsTheWholePartsCurve)
+{
+    const std::array<std::pair<double, double>, 4> counts { { { 2.5, 2 }, { 0.5, 1 }, { 1.999, 1 },
+        { 7.9, 7 } } };
+    for (const Wave* wave : waves) {
+        for (const auto& [fractional, whole] : counts) {
+            EXPECT_EQ(
+                differingPixels(fastImage(*wave, fractional, 10), referenceImage(*wave, whole, 10)),
+                0)
+                << wave->name << " " << fractional;
+        }
+    }
+}
+
+// The visible range found by bisection is exactly the set of samples in a column.
+class VisibleRange : public ::testing::TestWithParam<double> { };
+
+TEST_P(VisibleRange, MatchesEveryColumnLookup)
+{
+    const ImageSurface surface = scaledSurface(GetParam());
+    const auto samples = curveSamples();
+    std::size_t first = samples.size();
+    std::size_t last = 0;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (surface.mapping().column(static_cast<float>(samples[i]))) {
+            first = std::min(first, i);
+            last = i + 1;
+            ++count;
+        }
+    }
+    ASSERT_EQ(count, last - first) << "the visible samples are not contiguous";
+    const SampleRange range = visibleSamples(samples, surface.mapping());
+    EXPECT_EQ(range.first, first);
+    EXPECT_EQ(range.last, last);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5, -10));
+
+// Cancelling at the first or second report leaves the frame and no trace of the curve, whether
+// the count is merely long or endless.
+struct SeriesCommand {
+    void (*click)(FormContext&);
+    const Wave* wave;
+};
+constexpr std::array commands { SeriesCommand { &Ejecutar_Click, &squareWave },
+    SeriesCommand { &Command4_Click, &triangleWave },
+    SeriesCommand { &Command5_Click, &sawtoothWave } };
+
+using CancelCase = std::tuple<SeriesCommand, const char*, int>;
+
+class Cancel : public ::testing::TestWithParam<CancelCase> { };
+
+TEST_P(Cancel, LeavesTheFrameAndNoCurve)
+{
+    const auto [command, count, cancelAt] = GetParam();
+    ImageSurface surface(RecordingSurface::defaultWidth, RecordingSurface::defaultHeight);
+    FakeForm form(surface, count, "20");
+    form.onProgress = [&form, cancelAt = cancelAt](double fraction) {
+        EXPECT_GE(fraction, 0.0);
+        EXPECT_LE(fraction, 1.0);
+        return form.progressReports < cancelAt;
+    };
+    command.click(form);
+    EXPECT_EQ(form.progressReports, cancelAt);
+    EXPECT_TRUE(form.messages.empty());
+    EXPECT_EQ(pixelsOf(surface.image(), command.wave->colour), 0);
+    EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
+    ::testing::Combine(::testing::ValuesIn(commands),
+        ::testing::Values("10000", "1e9", "1e300", "1e400"), ::testing::Values(1, 2)));
+
+} // namespace
+} // namespace fourier
