@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <limits>
 #include <mutex>
 #include <thread>
 
@@ -43,14 +44,17 @@ struct Chunk {
     std::size_t kept = 0;
 };
 
+/// The band of a NaN: it certifies nothing.
+constexpr int unknownBand = std::numeric_limits<int>::min();
+
 /// Where y lands on the vertical axis once rounded to float as a drawn point is: -1 above the
-/// area, its height below it, else its row; nothing for NaN. The mapping is monotone, so when
-/// both ends of an interval land in the same band, everything between lands there too.
-std::optional<int> rowBand(const UserMapping& mapping, double y)
+/// area, its height below it, else its row. The mapping is monotone, so when both ends of an
+/// interval land in the same band, everything between lands there too.
+inline int rowBand(const UserMapping& mapping, double y)
 {
     const double p = mapping.pixelY(toFloat(y));
     if (std::isnan(p))
-        return std::nullopt;
+        return unknownBand;
     if (p < 0.0)
         return -1;
     if (p >= static_cast<double>(mapping.height()))
@@ -69,6 +73,10 @@ void runChunk(CurveJob& job, Chunk& chunk)
     const double sign = job.wave.pointSign;
     const auto keepGoing = [&job] { return !job.stop.load(std::memory_order_relaxed); };
     std::size_t out = chunk.first;
+    // A point on the pixel the previous one set would change nothing: most samples of a smooth
+    // curve share their pixel with a neighbour.
+    int lastColumn = -1;
+    int lastRow = -1;
     for (std::size_t group = chunk.first; group < chunk.last; group += RotationSummer::groupSize) {
         const auto xs
             = job.samples.subspan(group, std::min(RotationSummer::groupSize, chunk.last - group));
@@ -80,18 +88,24 @@ void runChunk(CurveJob& job, Chunk& chunk)
             // The half-ulp of y covers the rounding of y - e and y + e themselves.
             const double e
                 = std::max(bound->at(x) + 0x1p-52 * std::abs(y), job.tuning.minimumBound);
-            const auto low = rowBand(job.mapping, sign * (y - e));
-            const auto high = rowBand(job.mapping, sign * (y + e));
-            if (!low || !high || *low != *high) {
+            const int low = rowBand(job.mapping, sign * (y - e));
+            if (low == unknownBand || low != rowBand(job.mapping, sign * (y + e))) {
                 const auto exact = referenceSumWhile(job.wave, job.count, x, keepGoing);
                 if (!exact)
                     return;
                 y = *exact;
             }
+            const float pointX = static_cast<float>(x);
             const float pointY = static_cast<float>(sign * y);
-            if (!job.mapping.row(pointY))
+            const auto row = job.mapping.row(pointY);
+            if (!row)
                 continue;
-            job.xs[out] = static_cast<float>(x);
+            const int column = *job.mapping.column(pointX);
+            if (column == lastColumn && *row == lastRow)
+                continue;
+            lastColumn = column;
+            lastRow = *row;
+            job.xs[out] = pointX;
             job.ys[out] = pointY;
             ++out;
         }

@@ -42,8 +42,9 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 
 /// The points (x, pointSign * y) of \a wave summed with \a count terms at every curve sample,
 /// or nothing when \a progress cancelled the work. Only points that land in the area are kept,
-/// and each of them is the one the plain loop would set, so drawing them gives the very pixels
-/// of drawing every sample with referenceSum.
+/// less those on the pixel the point before them set, and each of them is the one the plain
+/// loop would set, so drawing them gives the very pixels of drawing every sample with
+/// referenceSum.
 ///
 /// The work runs on all cores while the calling thread waits and calls \a progress about every
 /// 50 ms; when it returns false the workers stop and nothing is returned. A count so large that
