@@ -1,0 +1,195 @@
+#include "curve.h"
+#include "fastsum.h"
+#include "formcontext.h"
+#include "imagesurface.h"
+#include "sampling.h"
+#include "series.h"
+
+#include <QGuiApplication>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <string>
+
+// Curve evaluation against the plain loop, one benchmark per wave, count and scale, and the
+// whole square command. After the run a table gives each median and its ratio to the plain
+// loop's.
+
+namespace fourier {
+namespace {
+
+/// The plot area of the window, in pixels.
+constexpr int areaWidth = 373;
+constexpr int areaHeight = 325;
+
+/// At this count and above the plain loop runs on every tenth sample only, and its time is
+/// multiplied by ten: the whole of it takes about a minute.
+constexpr double sparseFrom = 10000;
+constexpr std::size_t sparseStride = 10;
+
+constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
+constexpr std::array counts { 4.0, 100.0, 1000.0, 10000.0 };
+constexpr std::array scales { 10.0, 20.0 };
+
+ImageSurface scaledSurface(double scale)
+{
+    ImageSurface surface(areaWidth, areaHeight);
+    surface.Scale(toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
+    return surface;
+}
+
+/// The plain loop: every sample through referenceSum, one PSet each.
+void plainLoop(benchmark::State& state, const Wave* wave, double count, double scale)
+{
+    ImageSurface surface = scaledSurface(scale);
+    const std::size_t stride = count >= sparseFrom ? sparseStride : 1;
+    const auto samples = curveSamples();
+    for (auto _ : state) {
+        // Qt's image fill leaves the upper vector state in use, which would slow this thread's
+        // scalar arithmetic many times over and flatter the ratios.
+        clearUpperVectorState();
+        const auto start = std::chrono::steady_clock::now();
+        for (std::size_t i = 0; i < samples.size(); i += stride) {
+            const double x = samples[i];
+            surface.PSet(static_cast<float>(x),
+                static_cast<float>(wave->pointSign * referenceSum(*wave, count, x)), wave->colour);
+        }
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count() * static_cast<double>(stride));
+    }
+}
+
+/// computeCurve and drawing its points, on the best kernel or the baseline one.
+void fastPath(benchmark::State& state, const Wave* wave, double count, double scale, bool wide)
+{
+    ImageSurface surface = scaledSurface(scale);
+    const CurveTuning tuning { .allowWideKernel = wide };
+    for (auto _ : state) {
+        const auto points = computeCurve(
+            *wave, count, surface.mapping(), [](double) { return true; }, tuning);
+        surface.PSetMany(points->xs, points->ys, wave->colour);
+    }
+}
+
+/// A form with fixed texts over an off-screen image.
+class BenchForm final : public FormContext {
+public:
+    BenchForm(std::string count, std::string scale)
+        : m_count(std::move(count))
+        , m_scale(std::move(scale))
+        , m_surface(areaWidth, areaHeight)
+    {
+    }
+    std::string T1Text() const override { return m_count; }
+    std::string T2Text() const override { return m_scale; }
+    PlotSurface& Pic() override { return m_surface; }
+    void MsgBox(std::string_view) override { }
+    bool reportProgress(double) override { return true; }
+
+private:
+    std::string m_count;
+    std::string m_scale;
+    ImageSurface m_surface;
+};
+
+void wholeSquareCommand(benchmark::State& state)
+{
+    BenchForm form("4", "10");
+    for (auto _ : state)
+        Ejecutar_Click(form);
+}
+
+std::string caseName(const char* kind, const Wave* wave, double count, double scale)
+{
+    return std::string(kind) + "/" + std::string(wave->name) + "/n:"
+        + std::to_string(static_cast<long>(count)) + "/scale:" + std::to_string(long(scale));
+}
+
+/// The console output, keeping the median (or the only) real time of every benchmark.
+class SummaryReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+    std::map<std::string, double> medians;
+};
+
+void printSummary(const std::map<std::string, double>& medians)
+{
+    const auto find = [&](const std::string& name) {
+        const auto it = medians.find(name);
+        return it == medians.end() ? 0.0 : it->second;
+    };
+    std::printf("\nMedian wall time in ms; ratio = plain loop / fast path. AVX2 kernel: %s\n",
+        wideKernelAvailable() ? "yes" : "no");
+    std::printf("%-11s %6s %5s %11s %9s %7s %9s %7s\n", "wave", "n", "scale", "plain loop", "fast",
+        "ratio", "baseline", "ratio");
+    for (const Wave* wave : waves) {
+        for (const double count : counts) {
+            for (const double scale : scales) {
+                const double plain = find(caseName("plain", wave, count, scale));
+                const double fast = find(caseName("fast", wave, count, scale));
+                const double baseline = find(caseName("baseline", wave, count, scale));
+                if (plain <= 0.0 || fast <= 0.0 || baseline <= 0.0)
+                    continue;
+                std::printf("%-11s %6.0f %5.0f %11.1f %9.2f %7.0f %9.2f %7.0f\n",
+                    std::string(wave->name).c_str(), count, scale, plain, fast, plain / fast,
+                    baseline, plain / baseline);
+            }
+        }
+    }
+    const double whole = find("command/Square/n:4/scale:10");
+    if (whole > 0.0)
+        std::printf("whole square command, n 4, scale 10: %.2f ms\n", whole);
+}
+
+} // namespace
+} // namespace fourier
+
+int main(int argc, char* argv[])
+{
+    using namespace fourier;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Print needs a GUI application to draw the axis numbers.
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    curveSamples();
+
+    for (const Wave* wave : waves) {
+        for (const double count : counts) {
+            for (const double scale : scales) {
+                benchmark::RegisterBenchmark(
+                    caseName("plain", wave, count, scale).c_str(), plainLoop, wave, count, scale)
+                    ->UseManualTime()
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(caseName("fast", wave, count, scale).c_str(), fastPath,
+                    wave, count, scale, true)
+                    ->UseRealTime()
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(caseName("baseline", wave, count, scale).c_str(),
+                    fastPath, wave, count, scale, false)
+                    ->UseRealTime()
+                    ->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+    benchmark::RegisterBenchmark("command/Square/n:4/scale:10", wholeSquareCommand)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
+
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    printSummary(reporter.medians);
+    return 0;
+}
