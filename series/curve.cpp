@@ -10,6 +10,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <limits>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -204,11 +205,13 @@ std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const Us
     if (!progress(0.0))
         return std::nullopt;
 
-    CurvePoints points;
-    points.xs.resize(visible.size());
-    points.ys.resize(visible.size());
+    // A slot for every visible sample, left uninitialised: only the pages of the points kept
+    // are ever touched, a few for a smooth curve.
+    const auto slotsX = std::make_unique_for_overwrite<float[]>(visible.size());
+    const auto slotsY = std::make_unique_for_overwrite<float[]>(visible.size());
     CurveJob job { wave, count, extraTermCount(count), mapping, tuning,
-        samples.subspan(visible.first, visible.size()), points.xs, points.ys };
+        samples.subspan(visible.first, visible.size()), { slotsX.get(), visible.size() },
+        { slotsY.get(), visible.size() } };
 
     // Whole groups to each worker, as evenly as they go.
     constexpr std::size_t group = RotationSummer::groupSize;
@@ -224,15 +227,17 @@ std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const Us
         return std::nullopt;
 
     std::size_t kept = 0;
-    for (const Chunk& chunk : chunks) {
-        if (chunk.first != kept) {
-            std::copy_n(points.xs.begin() + chunk.first, chunk.kept, points.xs.begin() + kept);
-            std::copy_n(points.ys.begin() + chunk.first, chunk.kept, points.ys.begin() + kept);
-        }
+    for (const Chunk& chunk : chunks)
         kept += chunk.kept;
+    CurvePoints points;
+    points.xs.reserve(kept);
+    points.ys.reserve(kept);
+    for (const Chunk& chunk : chunks) {
+        const float* xs = slotsX.get() + chunk.first;
+        const float* ys = slotsY.get() + chunk.first;
+        points.xs.insert(points.xs.end(), xs, xs + chunk.kept);
+        points.ys.insert(points.ys.end(), ys, ys + chunk.kept);
     }
-    points.xs.resize(kept);
-    points.ys.resize(kept);
     return points;
 }
 
