@@ -86,7 +86,7 @@ void runChunk(CurveJob& job, Chunk& chunk)
         for (std::size_t s = 0; s < xs.size(); ++s) {
             const double x = xs[s];
             double y = sums[s];
-            // The half-ulp of y covers the rounding of y - e and y + e themselves.
+            // 2^-52 |y| covers the rounding of y - e and y + e themselves.
             const double e
                 = std::max(bound->at(x) + 0x1p-52 * std::abs(y), job.tuning.minimumBound);
             const int low = rowBand(job.mapping, sign * (y - e));
