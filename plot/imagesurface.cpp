@@ -17,36 +17,53 @@ constexpr double lineMargin = 2.0;
 /// How far outside the area a text may start and still show some ink.
 constexpr double textReach = 1000.0;
 
-/// Clips the segment (x1, y1)-(x2, y2) to the rectangle [lo, hiX] x [lo, hiY]
-/// (Liang-Barsky). Returns false when nothing of it is inside.
-bool clipSegment(double& x1, double& y1, double& x2, double& y2, double lo, double hiX, double hiY)
+/// The stretch [lo, hi] of one axis.
+struct Span {
+    double lo;
+    double hi;
+};
+
+/// Clips the segment (x1, y1)-(x2, y2), in user units, to the box \a xs by \a ys, keeping its
+/// direction. Returns false when nothing of it is inside.
+///
+/// Stepping in from an end far away (at 1e30, or at 20 when the scale is 1e-20) would round off
+/// the very offset that places the line in the box. So the line is held as u dv - v du = k along
+/// its longer axis u: k is a difference of two products of floats, each exact in double, and the
+/// points worked out near the box are as exact as the box's own coordinates.
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, Span xs, Span ys)
 {
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double p[4] = { -dx, dx, -dy, dy };
-    const double q[4] = { x1 - lo, hiX - x1, y1 - lo, hiY - y1 };
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
+    const bool alongX = std::abs(x2 - x1) >= std::abs(y2 - y1);
+    double& u1 = alongX ? x1 : y1;
+    double& v1 = alongX ? y1 : x1;
+    double& u2 = alongX ? x2 : y2;
+    double& v2 = alongX ? y2 : x2;
+    const Span us = alongX ? xs : ys;
+    const Span vs = alongX ? ys : xs;
+    const double du = u2 - u1;
+    const double dv = v2 - v1;
+    const double k = u1 * v2 - v1 * u2;
+    double lo = std::max(std::min(u1, u2), us.lo);
+    double hi = std::min(std::max(u1, u2), us.hi);
+    if (dv != 0.0) {
+        const double atLo = (k + vs.lo * du) / dv;
+        const double atHi = (k + vs.hi * du) / dv;
+        lo = std::max(lo, std::min(atLo, atHi));
+        hi = std::min(hi, std::max(atLo, atHi));
+    } else if (v1 < vs.lo || v1 > vs.hi) {
         return false;
-    const double ax = x1 + t0 * dx;
-    const double ay = y1 + t0 * dy;
-    x2 = x1 + t1 * dx;
-    y2 = y1 + t1 * dy;
-    x1 = ax;
-    y1 = ay;
+    }
+    if (!(lo <= hi))
+        return false;
+    // An end that was not cut keeps its own coordinates.
+    const auto vAt = [&](double u) { return u == u1 ? v1 : u == u2 ? v2 : (u * dv - k) / du; };
+    const double first = u1 <= u2 ? lo : hi;
+    const double last = u1 <= u2 ? hi : lo;
+    const double vFirst = vAt(first);
+    const double vLast = vAt(last);
+    u1 = first;
+    v1 = vFirst;
+    u2 = last;
+    v2 = vLast;
     return true;
 }
 
@@ -94,18 +111,36 @@ void ImageSurface::setPixel(int column, int row, QRgb rgb)
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2)
 {
-    double px1 = m_mapping.pixelX(x1);
-    double py1 = m_mapping.pixelY(y1);
-    double px2 = m_mapping.pixelX(x2);
-    double py2 = m_mapping.pixelY(y2);
-    for (const double p : { px1, py1, px2, py2 }) {
+    for (const float p : { x1, y1, x2, y2 }) {
         if (!std::isfinite(p))
             return;
     }
     const int width = m_image.width();
     const int height = m_image.height();
-    if (!clipSegment(px1, py1, px2, py2, -lineMargin, width + lineMargin, height + lineMargin))
+    const double left = m_mapping.left();
+    const double right = m_mapping.right();
+    const double top = m_mapping.top();
+    const double bottom = m_mapping.bottom();
+    const double marginX = lineMargin * std::abs(right - left) / width;
+    const double marginY = lineMargin * std::abs(bottom - top) / height;
+    double ux1 = x1;
+    double uy1 = y1;
+    double ux2 = x2;
+    double uy2 = y2;
+    if (!clipSegment(ux1, uy1, ux2, uy2,
+            { std::min(left, right) - marginX, std::max(left, right) + marginX },
+            { std::min(top, bottom) - marginY, std::max(top, bottom) + marginY }))
         return;
+    const double px1 = m_mapping.pixelX(ux1);
+    const double py1 = m_mapping.pixelY(uy1);
+    const double px2 = m_mapping.pixelX(ux2);
+    const double py2 = m_mapping.pixelY(uy2);
+    // The cut ends lie within the margin; this only keeps the conversions below defined.
+    constexpr double reach = 1e6;
+    for (const double p : { px1, py1, px2, py2 }) {
+        if (!(std::abs(p) < reach))
+            return;
+    }
 
     // Bresenham between the two end cells; every cell is range-checked before it is written.
     int c = static_cast<int>(std::floor(px1));
