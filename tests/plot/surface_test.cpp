@@ -1,0 +1,237 @@
+#include "imagesurface.h"
+#include "picturebox.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <limits>
+#include <vector>
+
+namespace fourier {
+namespace {
+
+constexpr int width = 373;
+constexpr int height = 325;
+constexpr float inf = std::numeric_limits<float>::infinity();
+constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+
+/// The pixels that are not background, as (column, row).
+std::vector<QPoint> ink(const QImage& image)
+{
+    std::vector<QPoint> points;
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
+            if (image.pixel(column, row) != qRgb(255, 255, 255))
+                points.emplace_back(column, row);
+        }
+    }
+    return points;
+}
+
+TEST(PictureBox, DrawsInsideATwoPixelBorder)
+{
+    PictureBox box(377, 329);
+    EXPECT_EQ(box.contentsRect(), QRect(2, 2, width, height));
+    EXPECT_EQ(box.surface().image().size(), QSize(width, height));
+    EXPECT_TRUE(ink(box.surface().image()).empty());
+    // The initial system: one unit a twip, 15 twips a pixel, from the top-left corner down.
+    const UserMapping& initial = box.surface().mapping();
+    EXPECT_FALSE(initial.isUserScale());
+    EXPECT_EQ(initial.column(15.0f * 100 + 14.9f), 100);
+    EXPECT_EQ(initial.row(15.0f * (height - 1)), height - 1);
+    EXPECT_FALSE(initial.column(15.0f * width).has_value());
+    EXPECT_FALSE(initial.row(-0.001f).has_value());
+}
+
+struct Edges {
+    float x1, y1, x2, y2;
+};
+
+void PrintTo(const Edges& e, std::ostream* os)
+{
+    *os << e.x1 << ", " << e.y1 << " to " << e.x2 << ", " << e.y2;
+}
+
+class EveryPixelCentre : public testing::TestWithParam<Edges> { };
+
+// A point (x - x1) / (x2 - x1) of the way across lies in column floor(that * width), whichever
+// way the axes run; x1 and y1 are inside the area, x2 and y2 just outside.
+TEST_P(EveryPixelCentre, LandsInItsOwnPixel)
+{
+    const Edges e = GetParam();
+    ImageSurface surface(width, height);
+    ASSERT_TRUE(surface.Scale(e.x1, e.y1, e.x2, e.y2));
+    const UserMapping& mapping = surface.mapping();
+    EXPECT_TRUE(mapping.isUserScale());
+    for (int c = 0; c < width; ++c) {
+        const double x = e.x1 + (c + 0.5) / width * (double(e.x2) - e.x1);
+        EXPECT_EQ(mapping.column(static_cast<float>(x)), c) << "x " << x;
+    }
+    for (int r = 0; r < height; ++r) {
+        const double y = e.y1 + (r + 0.5) / height * (double(e.y2) - e.y1);
+        EXPECT_EQ(mapping.row(static_cast<float>(y)), r) << "y " << y;
+    }
+    EXPECT_EQ(mapping.column(e.x1), 0);
+    EXPECT_EQ(mapping.row(e.y1), 0);
+    EXPECT_FALSE(mapping.column(e.x2).has_value());
+    EXPECT_FALSE(mapping.row(e.y2).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, EveryPixelCentre,
+    testing::Values(Edges { -10, 10, 10, -10 }, Edges { 10, -10, -10, 10 },
+        Edges { -20, 20, 20, -20 }, Edges { 0, 0, 1, 1 }, Edges { -3, 7, 50, -0.5f },
+        Edges { -1e30f, 1e30f, 1e30f, -1e30f }, Edges { 0.25f, 1e-6f, 0.5f, 2e-6f }));
+
+TEST(UserMapping, EdgesADenormalApartStillMakeASystem)
+{
+    const float tiny = std::numeric_limits<float>::denorm_min();
+    ImageSurface surface(width, height);
+    ASSERT_TRUE(surface.Scale(-tiny, tiny, tiny, -tiny));
+    EXPECT_EQ(surface.mapping().column(0.0f), width / 2);
+    EXPECT_EQ(surface.mapping().row(0.0f), height / 2);
+    EXPECT_FALSE(surface.mapping().column(tiny).has_value());
+}
+
+TEST(UserMapping, AnUnusableScaleIsRefusedAndChangesNothing)
+{
+    const std::vector<Edges> refused { { 1, 0, 1, 5 }, { 0, 2, 5, 2 }, { -0.0f, 1, 0.0f, 0 },
+        { nan, 1, 1, 0 }, { 0, nan, 1, 0 }, { 0, 1, inf, 0 }, { 0, 1, 1, -inf },
+        { -inf, inf, 1, 0 } };
+    for (const bool afterUserScale : { false, true }) {
+        ImageSurface surface(width, height);
+        if (afterUserScale) {
+            ASSERT_TRUE(surface.Scale(-5, 5, 5, -5));
+        }
+        const UserMapping before = surface.mapping();
+        for (const Edges& e : refused) {
+            EXPECT_FALSE(surface.Scale(e.x1, e.y1, e.x2, e.y2)) << e.x1 << ' ' << e.y1;
+            const UserMapping& now = surface.mapping();
+            EXPECT_EQ(now.isUserScale(), before.isUserScale());
+            EXPECT_TRUE(now.left() == before.left() && now.top() == before.top()
+                && now.right() == before.right() && now.bottom() == before.bottom());
+        }
+    }
+}
+
+TEST(ImageSurface, PSetPaintsTheColourItNames)
+{
+    const std::vector<std::pair<std::uint32_t, QRgb>> table { { 0x80000002u, qRgb(0, 0, 128) },
+        { 0x8000000Cu, qRgb(128, 128, 128) }, { 0x80000012u, qRgb(0, 0, 0) },
+        { 0x80000014u, qRgb(255, 255, 255) }, { 0x00800080u, qRgb(128, 0, 128) },
+        { 0x000000FFu, qRgb(255, 0, 0) }, { 0x0000FF00u, qRgb(0, 255, 0) },
+        { 0x00FF0000u, qRgb(0, 0, 255) }, { 0x0000FFFFu, qRgb(255, 255, 0) },
+        { 0x00123456u, qRgb(0x56, 0x34, 0x12) } };
+    ImageSurface surface(width, height);
+    surface.Scale(0, 0, width, height);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        surface.PSet(static_cast<float>(i) + 0.5f, 3.5f, Colour { table[i].first });
+        EXPECT_EQ(surface.image().pixel(int(i), 3), table[i].second) << std::hex << table[i].first;
+    }
+}
+
+TEST(ImageSurface, FarAwayAndNonFinitePointsAndTextNeverReachThePicture)
+{
+    ImageSurface surface(width, height);
+    for (const bool scaled : { false, true }) {
+        if (scaled)
+            surface.Scale(-10, 10, 10, -10);
+        for (const float far : { 1e30f, -1e30f, inf, -inf, nan, 3.4e38f }) {
+            surface.PSet(far, 1, colours::red);
+            surface.PSet(1, far, colours::red);
+            surface.CurrentX(far);
+            surface.CurrentY(0);
+            surface.Print(-20);
+            surface.CurrentX(0);
+            surface.CurrentY(far);
+            surface.Print(-20);
+        }
+    }
+    EXPECT_TRUE(ink(surface.image()).empty());
+}
+
+// At scale 10 the user origin is pixel (186, 162).
+TEST(ImageSurface, LinesAreClippedWithoutWrappingAround)
+{
+    struct LineCase {
+        const char* name;
+        Edges line;
+        /// Whether a pixel may be inked.
+        std::function<bool(QPoint)> allowed;
+        std::size_t mustInk;
+    };
+    const auto middleRow = [](QPoint p) { return p.y() == 162; };
+    const auto middleColumn = [](QPoint p) { return p.x() == 186; };
+    const auto rightHalfOfRow = [](QPoint p) { return p.y() == 162 && p.x() >= 186; };
+    const auto onDiagonal = [](QPoint p) {
+        return std::abs(p.y() + 0.5 - (20 - (p.x() + 0.5) / 18.65) * 16.25) <= 1.5;
+    };
+    const auto nothing = [](QPoint) { return false; };
+    const std::vector<LineCase> cases {
+        { "across", { -10, 0, 10, 0 }, middleRow, width },
+        { "down", { 0, 10, 0, -10 }, middleColumn, height },
+        { "far ends", { -1e30f, 0, 1e30f, 0 }, middleRow, width },
+        { "far ends upward", { 0, -1e30f, 0, 1e30f }, middleColumn, height },
+        { "far end right", { 0, 0, 1e30f, 0 }, rightHalfOfRow, width - 186 },
+        { "far diagonal", { -1e30f, -1e30f, 1e30f, 1e30f }, onDiagonal, width },
+        { "infinite end", { 0, 0, inf, 0 }, rightHalfOfRow, 0 },
+        { "both infinite", { -inf, 0, inf, 0 }, middleRow, 0 },
+        { "not a number", { nan, 0, 5, 0 }, nothing, 0 },
+        { "wholly outside", { 1e30f, 1e30f, 2e30f, 2e30f }, nothing, 0 },
+        { "above the area", { -1e30f, 11, 1e30f, 11 }, nothing, 0 },
+    };
+    for (const LineCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageSurface surface(width, height);
+        surface.Scale(-10, 10, 10, -10);
+        surface.Line(c.line.x1, c.line.y1, c.line.x2, c.line.y2);
+        const auto points = ink(surface.image());
+        for (const QPoint p : points) {
+            EXPECT_TRUE(c.allowed(p)) << p.x() << ", " << p.y();
+            EXPECT_EQ(surface.image().pixel(p), qRgb(0, 0, 0));
+        }
+        EXPECT_GE(points.size(), c.mustInk);
+    }
+}
+
+TEST(ImageSurface, ClsWhitensKeepsTheSystemAndPrintsFromTheOrigin)
+{
+    ImageSurface surface(width, height);
+    surface.Scale(-10, 10, 10, -10);
+    surface.Line(-10, -10, 10, 10);
+    surface.CurrentX(-8);
+    surface.CurrentY(-8);
+    surface.Cls();
+    EXPECT_TRUE(ink(surface.image()).empty());
+    EXPECT_EQ(surface.mapping().right(), 10);
+    surface.Print(5);
+    const auto points = ink(surface.image());
+    ASSERT_FALSE(points.empty());
+    for (const QPoint p : points) {
+        EXPECT_TRUE(p.x() >= 186 && p.x() < 186 + 60) << p.x();
+        EXPECT_TRUE(p.y() >= 162 && p.y() < 162 + 40) << p.y();
+    }
+}
+
+TEST(ImageSurface, PrintedNumbersKeepAPlaceForTheSign)
+{
+    EXPECT_EQ(printedText(5), " 5 ");
+    EXPECT_EQ(printedText(-5), "-5 ");
+    EXPECT_EQ(printedText(0), " 0 ");
+    EXPECT_EQ(printedText(-20), "-20 ");
+    EXPECT_EQ(printedText(std::numeric_limits<int>::min()), "-2147483648 ");
+    // The blank before a positive number shows as room left of its first ink.
+    const auto leftmostInk = [](int value) {
+        ImageSurface surface(width, height);
+        surface.CurrentX(150);
+        surface.CurrentY(150);
+        surface.Print(value);
+        int leftmost = width;
+        for (const QPoint p : ink(surface.image()))
+            leftmost = std::min(leftmost, p.x());
+        return leftmost;
+    };
+    EXPECT_GT(leftmostInk(5), leftmostInk(-5));
+    EXPECT_GE(leftmostInk(-5), 10);
+}
+
+} // namespace
+} // namespace fourier
