@@ -1,0 +1,227 @@
+#include "fakeform.h"
+#include "frame.h"
+#include "imagesurface.h"
+#include "recordingsurface.h"
+#include "sampling.h"
+#include "series.h"
+
+#include <bit>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace fourier {
+namespace {
+
+using testing::Call;
+using testing::FakeForm;
+using testing::RecordingSurface;
+
+constexpr int width = 373;
+constexpr int height = 325;
+constexpr double pi = std::numbers::pi;
+const std::string noSignal = "No Signal Available";
+
+/// One series as the user sees it: its button, and how its loop reads.
+struct Series {
+    const char* name;
+    void (*command)(FormContext&);
+    const Wave* wave;
+    int step;
+    bool cosine;
+    bool overKSquared;
+    double sign;
+    std::uint32_t colour;
+};
+
+const Series squareSeries { "square", Ejecutar_Click, &squareWave, 2, false, false, 1,
+    0x00800080u };
+const Series triangleSeries { "triangle", Command4_Click, &triangleWave, 2, true, true, 1,
+    0x000000FFu };
+const Series sawtoothSeries { "sawtooth", Command5_Click, &sawtoothWave, 1, false, false, -1,
+    0x0000FF00u };
+const Series allSeries[] = { squareSeries, triangleSeries, sawtoothSeries };
+
+/// The sum as the loop is written: k = 1, y = 4 f(x), then each further term in its own order.
+double plainSum(const Series& s, double n, double x)
+{
+    const auto f = [&s](double t) { return s.cosine ? std::cos(t) : std::sin(t); };
+    double k = 1;
+    double y = f(x) * 4;
+    for (double term = 2; term <= n; term = term + 1) {
+        k = k + s.step;
+        y = y + ((4 * (1 / (s.overKSquared ? k * k : k))) * f(k * x));
+    }
+    return y;
+}
+
+/// What the series commands should leave on a fresh plot area at scale s: each time the frame,
+/// then, unless the count is refused, one point per sample.
+QImage plainPicture(double s, const std::vector<std::pair<const Series*, double>>& curves)
+{
+    ImageSurface surface(width, height);
+    const float edge = static_cast<float>(s);
+    surface.Scale(-edge, edge, edge, -edge);
+    for (const auto& [series, n] : curves) {
+        drawaxes(surface);
+        for (double x = -20; n > 0 && x <= 20; x += 0.0001) {
+            surface.PSet(static_cast<float>(x),
+                static_cast<float>(series->sign * plainSum(*series, n, x)),
+                Colour { series->colour });
+        }
+    }
+    return surface.image();
+}
+
+TEST(ReferenceSum, IsThePlainLoopBitForBit)
+{
+    const auto samples = curveSamples();
+    std::vector<double> xs { 0, pi / 8, 1e-3, -1e-300, 7.123, samples.front(), samples.back() };
+    for (std::size_t i = 0; i < samples.size(); i += 9973)
+        xs.push_back(samples[i]);
+    for (const Series& s : allSeries) {
+        for (const double n : { 0.5, 1.0, 1.99, 2.0, 2.5, 3.0, 4.0, 10.0, 17.0, 100.0, 1000.0 }) {
+            int wrong = 0;
+            for (const double x : xs) {
+                wrong += std::bit_cast<std::uint64_t>(referenceSum(*s.wave, n, x))
+                        != std::bit_cast<std::uint64_t>(plainSum(s, n, x))
+                    ? 1
+                    : 0;
+            }
+            EXPECT_EQ(wrong, 0) << s.name << " with " << n << " terms";
+        }
+    }
+}
+
+TEST(ReferenceSum, FourTermsHaveTheirClosedForms)
+{
+    // The square wave's sum rings about pi, highest an eighth of a period from the jump.
+    EXPECT_NEAR(referenceSum(squareWave, 4, pi / 8), 3.72035, 1e-5);
+    EXPECT_NEAR(referenceSum(squareWave, 4, pi / 4), 2.80149, 1e-5);
+    EXPECT_NEAR(referenceSum(squareWave, 4, -pi / 8), -3.72035, 1e-5);
+    for (double x = pi / 8; x <= 7 * pi / 8; x += 0.001)
+        EXPECT_TRUE(
+            referenceSum(squareWave, 4, x) > 2.8014 && referenceSum(squareWave, 4, x) < 3.72036)
+            << x;
+    EXPECT_NEAR(referenceSum(triangleWave, 4, 0), 4 * (1 + 1.0 / 9 + 1.0 / 25 + 1.0 / 49), 1e-12);
+    EXPECT_NEAR(referenceSum(triangleWave, 4, pi), -4.68608, 1e-5);
+    EXPECT_NEAR(referenceSum(sawtoothWave, 4, pi / 5), 6.10911, 1e-5);
+    EXPECT_NEAR(referenceSum(sawtoothWave, 4, 2 * pi - pi / 5), -6.10911, 1e-5);
+}
+
+struct CountCase {
+    std::string t1;
+    std::string t2;
+    double s;
+    /// How many terms the curves have; 0 when the count is refused.
+    int terms;
+};
+
+void PrintTo(const CountCase& c, std::ostream* os)
+{
+    *os << "T1 \"" << c.t1 << "\", T2 \"" << c.t2 << '"';
+}
+
+class CoefficientCheck : public ::testing::TestWithParam<CountCase> { };
+
+// Every picture is compared with the plain loop's: the curves stay checked whatever path draws
+// them.
+TEST_P(CoefficientCheck, RefusesCountsUpToZeroAndDrawsWholeTerms)
+{
+    const CountCase& c = GetParam();
+    for (const Series& series : allSeries) {
+        SCOPED_TRACE(series.name);
+        ImageSurface surface(width, height);
+        FakeForm form(surface, c.t1, c.t2);
+        series.command(form);
+        EXPECT_EQ(
+            form.messages, c.terms == 0 ? std::vector { noSignal } : std::vector<std::string> {});
+        EXPECT_TRUE(surface.image() == plainPicture(c.s, { { &series, c.terms } }));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CoefficientCheck,
+    ::testing::Values(CountCase { "0", "10", 10, 0 }, CountCase { "-3", "10", 10, 0 },
+        CountCase { "", "10", 10, 0 }, CountCase { "abc", "10", 10, 0 },
+        CountCase { "-0.5", "-3", -3, 0 }, CountCase { "0.5", "10", 10, 1 },
+        CountCase { "1", "20", 20, 1 }, CountCase { "1.99", "10", 10, 1 },
+        CountCase { "2.5", "0.5", 0.5, 2 }, CountCase { "3", "10", 10, 3 },
+        CountCase { "&H5", "10", 10, 5 }, CountCase { "4", "10", 10, 4 },
+        CountCase { "7.5", "-3", -3, 7 }, CountCase { "20", "10", 10, 20 }),
+    [](const ::testing::TestParamInfo<CountCase>& param) { return std::to_string(param.index); });
+
+TEST(Sawtooth, IsDrawnUpsideDown)
+{
+    ImageSurface surface(width, height);
+    FakeForm form(surface, "4", "10");
+    Command5_Click(form);
+    const UserMapping& mapping = surface.mapping();
+    const QRgb green = qRgb(0, 255, 0);
+    const double peak = 6.10911;
+    // A fifth of pi after each multiple of 2 pi the drawn curve is at its lowest, before at its
+    // highest, and never beyond.
+    for (const double at : { -2 * pi, 0.0, 2 * pi }) {
+        for (const double side : { 1.0, -1.0 }) {
+            const int c = *mapping.column(static_cast<float>(at + side * pi / 5));
+            const int r = *mapping.row(static_cast<float>(-side * peak));
+            EXPECT_EQ(surface.image().pixel(c, r), green) << at << ' ' << side;
+        }
+    }
+    const int top = *mapping.row(static_cast<float>(peak));
+    const int bottom = *mapping.row(static_cast<float>(-peak));
+    int beyond = 0;
+    for (int c = 0; c < width; ++c) {
+        for (int r = 0; r < height; ++r)
+            beyond += (r < top || r > bottom) && surface.image().pixel(c, r) == green ? 1 : 0;
+    }
+    EXPECT_EQ(beyond, 0);
+}
+
+TEST(Square, OneThenThreeThenTenTermsShowThreeCurves)
+{
+    ImageSurface surface(width, height);
+    FakeForm form(surface, "1", "10");
+    for (const std::string t1 : { "1", "3", "10" }) {
+        form.t1 = t1;
+        Ejecutar_Click(form);
+    }
+    EXPECT_TRUE(surface.image()
+        == plainPicture(10, { { &squareSeries, 1 }, { &squareSeries, 3 }, { &squareSeries, 10 } }));
+    // At pi/2 each sum is at a crest or a trough: three separate runs of purple in that column.
+    const int column = *surface.mapping().column(static_cast<float>(pi / 2));
+    const QRgb purple = qRgb(128, 0, 128);
+    int runs = 0;
+    for (int r = 0; r < height; ++r) {
+        const bool here = surface.image().pixel(column, r) == purple;
+        runs += here && (r == 0 || surface.image().pixel(column, r - 1) != purple) ? 1 : 0;
+    }
+    EXPECT_EQ(runs, 3);
+}
+
+TEST(SeriesCommands, WithoutAScaleDrawNothingButStillCheckTheCount)
+{
+    struct Case {
+        std::string t1, t2;
+        std::vector<std::string> messages;
+    };
+    const std::string tooLarge = "The value of the Scale Must be less than 20.";
+    const std::vector<Case> cases { { "4", "0", {} }, { "0", "0", { noSignal } },
+        { "4", "25", { tooLarge } }, { "-1", "25", { tooLarge, noSignal } },
+        { "0", "abc", { noSignal } } };
+    for (const Series& s : allSeries) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(s.name) + " " + c.t1 + " " + c.t2);
+            RecordingSurface surface;
+            FakeForm form(surface, c.t1, c.t2);
+            s.command(form);
+            EXPECT_EQ(form.messages, c.messages);
+            const std::size_t clears = c.t2 == "25" ? 1 : 0;
+            EXPECT_EQ(surface.calls.size(), surface.count(Call::Op::Scale) + clears);
+        }
+    }
+}
+
+} // namespace
+} // namespace fourier
