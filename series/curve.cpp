@@ -1,7 +1,6 @@
 #include "curve.h"
 
 #include "fastsum.h"
-#include "plotsurface.h"
 #include "sampling.h"
 
 #include <algorithm>
@@ -45,22 +44,35 @@ struct Chunk {
     std::size_t kept = 0;
 };
 
-/// The band of a NaN: it certifies nothing.
-constexpr int unknownBand = std::numeric_limits<int>::min();
+/// Far above any bound that can arise, and small enough that y plus or minus it stays well
+/// within float's range.
+constexpr double largestSpread = 0x1p100;
 
-/// Where y lands on the vertical axis once rounded to float as a drawn point is: -1 above the
-/// area, its height below it, else its row. The mapping is monotone, so when both ends of an
-/// interval land in the same band, everything between lands there too.
-inline int rowBand(const UserMapping& mapping, double y)
+/// Marks the samples of a group whose pixel row \a bound settles: the plain loop's value lies
+/// within e of the sum, and both ends of that interval land in one row, or off the area on the
+/// same side. Rows follow y monotonically, so everything between lands there too. Written
+/// without branches, so that the compiler can take several samples at once.
+void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const double> xs,
+    std::span<const double> sums, std::span<unsigned char> certain)
 {
-    const double p = mapping.pixelY(toFloat(y));
-    if (std::isnan(p))
-        return unknownBand;
-    if (p < 0.0)
-        return -1;
-    if (p >= static_cast<double>(mapping.height()))
-        return mapping.height();
-    return static_cast<int>(p);
+    const double sign = job.wave.pointSign;
+    const double height = static_cast<double>(job.mapping.height());
+    const double minimumBound = job.tuning.minimumBound;
+    for (std::size_t s = 0; s < xs.size(); ++s) {
+        const double y = sums[s];
+        // 2^-52 |y| covers the rounding of y - e and y + e themselves.
+        const double spread = bound.at(xs[s]) + 0x1p-52 * std::abs(y);
+        const double raised = spread < minimumBound ? minimumBound : spread;
+        const double e = raised > largestSpread ? largestSpread : raised;
+        const double pLow = job.mapping.pixelY(static_cast<float>(sign * (y - e)));
+        const double pHigh = job.mapping.pixelY(static_cast<float>(sign * (y + e)));
+        // Limited to [-0.5, height], truncation gives the row, or the height below the area;
+        // above it, the sign tells -0.5 from the top row.
+        const double limitedLow = pLow < -0.5 ? -0.5 : (pLow > height ? height : pLow);
+        const double limitedHigh = pHigh < -0.5 ? -0.5 : (pHigh > height ? height : pHigh);
+        const bool sameRow = static_cast<int>(limitedLow) == static_cast<int>(limitedHigh);
+        certain[s] = static_cast<unsigned char>(sameRow & ((pLow < 0.0) == (pHigh < 0.0)));
+    }
 }
 
 void runChunk(CurveJob& job, Chunk& chunk)
@@ -71,6 +83,7 @@ void runChunk(CurveJob& job, Chunk& chunk)
         return;
     RotationSummer summer(job.wave, job.extraTerms, job.tuning.allowWideKernel);
     std::array<double, RotationSummer::groupSize> sums {};
+    std::array<unsigned char, RotationSummer::groupSize> certain {};
     const double sign = job.wave.pointSign;
     const auto keepGoing = [&job] { return !job.stop.load(std::memory_order_relaxed); };
     std::size_t out = chunk.first;
@@ -83,14 +96,11 @@ void runChunk(CurveJob& job, Chunk& chunk)
             = job.samples.subspan(group, std::min(RotationSummer::groupSize, chunk.last - group));
         if (!summer.sum(xs, sums, job.stop, job.done))
             return;
+        certify(job, *bound, xs, sums, certain);
         for (std::size_t s = 0; s < xs.size(); ++s) {
             const double x = xs[s];
             double y = sums[s];
-            // 2^-52 |y| covers the rounding of y - e and y + e themselves.
-            const double e
-                = std::max(bound->at(x) + 0x1p-52 * std::abs(y), job.tuning.minimumBound);
-            const int low = rowBand(job.mapping, sign * (y - e));
-            if (low == unknownBand || low != rowBand(job.mapping, sign * (y + e))) {
+            if (!certain[s]) {
                 const auto exact = referenceSumWhile(job.wave, job.count, x, keepGoing);
                 if (!exact)
                     return;

@@ -9,6 +9,10 @@ namespace {
 /// From this count on every double is a whole number, and the plain loop would run for ages.
 constexpr double endlessCount = 0x1p53;
 
+/// How far from its group's anchor a sample may lie for the recurrence to start from the anchor.
+/// Within it the Taylor series of cos and sin to the seventh power leave out less than 10^-19.
+constexpr double anchorReach = 1.0 / 64;
+
 /// How many terms the bound takes between two looks at the stop flag.
 constexpr std::uint64_t boundCheckEvery = std::uint64_t { 1 } << 16;
 
@@ -38,11 +42,16 @@ std::optional<std::uint64_t> extraTermCount(double count)
 // - The plain loop rounds k x to a double, which moves it by at most u k |x|, and sin and cos
 //   move by no more than their argument. Then the library (g), the product c_j b (u c_j
 //   (1 + g)), and the addition (u times the partial sum).
-// - The recurrence starts from z_0 = (cos x, sin x) from the library, within e_0 = sqrt(2) g of
-//   e^{ix}; its step w = z_0^d takes d - 1 rounded products and lands within some delta of
-//   e^{idx}. Then z_{j+1} = z_j w rounded gives e_{j+1} <= e_j + (1 + e_j) rho with
-//   rho = delta + m (1 + delta), since |z_j| <= 1 + e_j and |w| <= 1 + delta. Term j is off by
-//   at most c_j e_j, its product by u c_j (1 + e_j), its addition by u times the partial sum.
+// - The recurrence starts from z_0 within e_0 of e^{ix}. Taken from the library, e_0 =
+//   sqrt(2) g. Turned from its group's anchor a (library) through r, the Taylor series of
+//   e^{i(x - a)}, e_0 = sqrt(2) g (1 + t) + t + m (1 + sqrt(2) g)(1 + t), where t = 2u bounds
+//   |r - e^{i(x - a)}|: for |x - a| <= 1/64 the series leave out less than 10^-19, rounding
+//   x - a turns r by at most u/64, and the polynomials' roundings cost at most u in cos and
+//   u/16 in sin. The step w = z_0^d takes d - 1 rounded products and lands within some delta
+//   of e^{idx}. Then z_{j+1} = z_j w rounded gives e_{j+1} <= e_j + (1 + e_j) rho with
+//   rho = delta + m (1 + delta), since |z_j| <= 1 + e_j and |w| <= 1 + delta. Term j is off
+//   by at most c_j e_j, its product by u c_j (1 + e_j), its addition by u times the partial
+//   sum.
 // - Every partial sum of either loop is at most P_j = (P_{j-1} + c_j (1 + e_j)(1 + u))(1 + u).
 //
 // So |fast - plain| <= sum_j c_j (e_j + g) + sum_{j>=1} [u c_j (2 + e_j + g) + 2 u Q_j]
@@ -59,7 +68,10 @@ std::optional<CertaintyBound> certaintyBound(
     constexpr double margin = 2.0;
     constexpr double product = rootTwo * (2 + u) * u;
 
-    const double startError = rootTwo * library;
+    constexpr double rotation = 2 * u;
+    const double startError = std::max(rootTwo * library,
+        rootTwo * library * (1 + rotation) + rotation
+            + product * (1 + rootTwo * library) * (1 + rotation));
     double stepError = startError;
     for (int m = 1; m < wave.step; ++m)
         stepError += (1 + stepError) * (startError + product * (1 + startError));
@@ -106,6 +118,46 @@ void clearUpperVectorState()
 #endif
 }
 
+void RotationSummer::start(std::span<const double> xs)
+{
+    const std::size_t samples = xs.size();
+    const double anchor = xs[samples / 2];
+    double reach = 0.0;
+    for (const double x : xs)
+        reach = std::max(reach, std::abs(x - anchor));
+    if (reach <= anchorReach) {
+        // One library call for the group: each sample is its anchor turned through the few
+        // hundredths of a radian between them, by the Taylor series of cos and sin.
+        const double anchorCos = std::cos(anchor);
+        const double anchorSin = std::sin(anchor);
+        for (std::size_t s = 0; s < samples; ++s) {
+            const double d = xs[s] - anchor;
+            const double t = d * d;
+            const double cosD = 1.0 + t * (-0.5 + t * (1.0 / 24 - t * (1.0 / 720)));
+            const double sinD = d + d * (t * (-1.0 / 6 + t * (1.0 / 120 - t * (1.0 / 5040))));
+            m_re[s] = anchorCos * cosD - anchorSin * sinD;
+            m_im[s] = anchorCos * sinD + anchorSin * cosD;
+        }
+    } else {
+        for (std::size_t s = 0; s < samples; ++s) {
+            m_re[s] = std::cos(xs[s]);
+            m_im[s] = std::sin(xs[s]);
+        }
+    }
+    std::copy_n(m_re.begin(), samples, m_stepRe.begin());
+    std::copy_n(m_im.begin(), samples, m_stepIm.begin());
+    for (int m = 1; m < m_wave.step; ++m) {
+        for (std::size_t s = 0; s < samples; ++s) {
+            const double re = m_stepRe[s] * m_re[s] - m_stepIm[s] * m_im[s];
+            m_stepIm[s] = m_stepRe[s] * m_im[s] + m_stepIm[s] * m_re[s];
+            m_stepRe[s] = re;
+        }
+    }
+    const auto& basis = m_wave.basis == Basis::Cosine ? m_re : m_im;
+    for (std::size_t s = 0; s < samples; ++s)
+        m_sums[s] = basis[s] * seriesAmplitude;
+}
+
 RotationSummer::RotationSummer(
     const Wave& wave, std::optional<std::uint64_t> extraTerms, bool allowWide)
     : m_wave(wave)
@@ -124,23 +176,7 @@ bool RotationSummer::sum(std::span<const double> xs, std::span<double> ys,
     const std::atomic<bool>& stop, std::atomic<std::uint64_t>& done)
 {
     const std::size_t samples = std::min(xs.size(), groupSize);
-    const bool cosine = m_wave.basis == Basis::Cosine;
-    for (std::size_t s = 0; s < samples; ++s) {
-        const double c = std::cos(xs[s]);
-        const double sn = std::sin(xs[s]);
-        double stepRe = c;
-        double stepIm = sn;
-        for (int m = 1; m < m_wave.step; ++m) {
-            const double re = stepRe * c - stepIm * sn;
-            stepIm = stepRe * sn + stepIm * c;
-            stepRe = re;
-        }
-        m_re[s] = c;
-        m_im[s] = sn;
-        m_stepRe[s] = stepRe;
-        m_stepIm[s] = stepIm;
-        m_sums[s] = (cosine ? c : sn) * seriesAmplitude;
-    }
+    start(xs.first(samples));
     done.fetch_add(samples, std::memory_order_relaxed);
 
     std::int64_t k = 1;
@@ -156,7 +192,7 @@ bool RotationSummer::sum(std::span<const double> xs, std::span<double> ys,
             m_coefficients[t] = coefficient(m_wave.falloff, static_cast<double>(k));
         }
         m_kernel(m_coefficients.data(), terms, samples, m_re.data(), m_im.data(), m_stepRe.data(),
-            m_stepIm.data(), m_sums.data(), cosine);
+            m_stepIm.data(), m_sums.data(), m_wave.basis == Basis::Cosine);
         taken += terms;
         done.fetch_add(terms * samples, std::memory_order_relaxed);
     }

@@ -40,8 +40,9 @@ bool wideKernelAvailable();
 void clearUpperVectorState();
 
 /// Sums one wave at groups of samples by the rotation recurrence: the base term from the
-/// library's sin and cos, every further term by turning the previous one through the angle
-/// between harmonics. Holds the state of one group, so each thread has its own.
+/// library's sin and cos (at the group's middle sample, turned to each of the others), every
+/// further term by turning the previous one through the angle between harmonics. Holds the state of
+/// one group, so each thread has its own.
 class RotationSummer {
 public:
     /// The most samples one call takes.
@@ -59,6 +60,9 @@ public:
         std::atomic<std::uint64_t>& done);
 
 private:
+    /// Sets the first term, the step and the sum of the base term for \a xs.
+    void start(std::span<const double> xs);
+
     const Wave& m_wave;
     std::optional<std::uint64_t> m_extraTerms;
     RotationKernel m_kernel;
