@@ -85,6 +85,7 @@ void runChunk(CurveJob& job, Chunk& chunk)
     std::array<double, RotationSummer::groupSize> sums {};
     std::array<unsigned char, RotationSummer::groupSize> certain {};
     const double sign = job.wave.pointSign;
+    const double height = static_cast<double>(job.mapping.height());
     const auto keepGoing = [&job] { return !job.stop.load(std::memory_order_relaxed); };
     std::size_t out = chunk.first;
     // A point on the pixel the previous one set would change nothing: most samples of a smooth
@@ -108,14 +109,17 @@ void runChunk(CurveJob& job, Chunk& chunk)
             }
             const float pointX = static_cast<float>(x);
             const float pointY = static_cast<float>(sign * y);
-            const auto row = job.mapping.row(pointY);
-            if (!row)
+            // What mapping.row and mapping.column tell, without an optional in memory per sample;
+            // every sample here is in a visible column.
+            const double pixelY = job.mapping.pixelY(pointY);
+            if (!(pixelY >= 0.0 && pixelY < height))
                 continue;
-            const int column = *job.mapping.column(pointX);
-            if (column == lastColumn && *row == lastRow)
+            const int row = static_cast<int>(pixelY);
+            const int column = static_cast<int>(job.mapping.pixelX(pointX));
+            if (column == lastColumn && row == lastRow)
                 continue;
             lastColumn = column;
-            lastRow = *row;
+            lastRow = row;
             job.xs[out] = pointX;
             job.ys[out] = pointY;
             ++out;
