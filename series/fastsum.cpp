@@ -176,6 +176,8 @@ bool RotationSummer::sum(std::span<const double> xs, std::span<double> ys,
     const std::atomic<bool>& stop, std::atomic<std::uint64_t>& done)
 {
     const std::size_t samples = std::min(xs.size(), groupSize);
+    if (samples == 0)
+        return true;
     start(xs.first(samples));
     done.fetch_add(samples, std::memory_order_relaxed);
 

@@ -96,6 +96,7 @@ TEST(Stop, EndsEndlessWork)
     std::vector<double> ys(xs.size());
     std::atomic<std::uint64_t> done { 0 };
     EXPECT_FALSE(summer.sum(xs, ys, stop, done));
+    EXPECT_TRUE(summer.sum({}, {}, stop, done)) << "an empty group has nothing to stop";
 }
 
 } // namespace
