@@ -4,6 +4,7 @@
 #include "imagesurface.h"
 #include "sampling.h"
 #include "series.h"
+#include "vectorstate.h"
 
 #include <QGuiApplication>
 #include <array>

@@ -2,6 +2,7 @@
 
 #include "sampling.h"
 #include "val.h"
+#include "vectorstate.h"
 
 #include <cmath>
 #include <sstream>
@@ -43,6 +44,8 @@ void plotTrigonometric(
         return;
     PlotSurface& pic = form.Pic();
     drawaxes(pic);
+    // Printing the numbers may have left the vector unit in its slow state.
+    clearUpperVectorState();
     forEachSample([&](double x) {
         const double y = function(x) * amplitude;
         pic.PSet(static_cast<float>(x), static_cast<float>(y), colour);

@@ -2,6 +2,7 @@
 
 #include "fastsum.h"
 #include "sampling.h"
+#include "vectorstate.h"
 
 #include <algorithm>
 #include <atomic>

@@ -110,14 +110,6 @@ bool wideKernelAvailable()
 #endif
 }
 
-void clearUpperVectorState()
-{
-#ifdef FOURIER_AVX2_KERNEL
-    if (wideKernelAvailable())
-        avx2Kernel::clearUpperState();
-#endif
-}
-
 void RotationSummer::start(std::span<const double> xs)
 {
     const std::size_t samples = xs.size();

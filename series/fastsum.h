@@ -33,12 +33,6 @@ std::optional<CertaintyBound> certaintyBound(
 /// Whether this processor can run the AVX2 copy of the kernel.
 bool wideKernelAvailable();
 
-/// Tells the processor that no upper half of a vector register is in use on this thread. Code
-/// that returns with them in use (Qt's image fill does) leaves every later scalar floating-point
-/// instruction many times slower, on this thread and on threads started from it, until this is
-/// done; each curve worker does it first.
-void clearUpperVectorState();
-
 /// Sums one wave at groups of samples by the rotation recurrence: the base term from the
 /// library's sin and cos (at the group's middle sample, turned to each of the others), every
 /// further term by turning the previous one through the angle between harmonics. Holds the state of

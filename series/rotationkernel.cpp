@@ -1,9 +1,5 @@
 #include "rotationkernel.h"
 
-#ifdef __AVX__
-#include <immintrin.h>
-#endif
-
 // This file is compiled twice, with FOURIER_KERNEL_NAMESPACE naming the copy: -O3 for every
 // processor, and -O3 for AVX2 and FMA. It must not use inline functions or templates from other
 // headers: the linker keeps one body of each, and an AVX2 body picked for code that runs
@@ -42,13 +38,6 @@ void rotateAndSum(const double* coefficients, std::size_t terms, std::size_t sam
         advance<true>(coefficients, terms, samples, re, im, stepRe, stepIm, sums);
     else
         advance<false>(coefficients, terms, samples, re, im, stepRe, stepIm, sums);
-}
-
-void clearUpperState()
-{
-#ifdef __AVX__
-    _mm256_zeroupper();
-#endif
 }
 
 } // namespace fourier::FOURIER_KERNEL_NAMESPACE

@@ -18,8 +18,6 @@ namespace baselineKernel {
 /// The RotationKernel every processor runs.
 void rotateAndSum(const double* coefficients, std::size_t terms, std::size_t samples, double* re,
     double* im, const double* stepRe, const double* stepIm, double* sums, bool cosine);
-/// Does nothing: without AVX there is no upper vector state to clear.
-void clearUpperState();
 } // namespace baselineKernel
 
 #ifdef FOURIER_AVX2_KERNEL
@@ -27,8 +25,6 @@ namespace avx2Kernel {
 /// The RotationKernel for processors with AVX2 and FMA; others must never call it.
 void rotateAndSum(const double* coefficients, std::size_t terms, std::size_t samples, double* re,
     double* im, const double* stepRe, const double* stepIm, double* sums, bool cosine);
-/// Marks the upper halves of the vector registers unused (vzeroupper).
-void clearUpperState();
 } // namespace avx2Kernel
 #endif
 

@@ -5,6 +5,7 @@
 #include "recordingsurface.h"
 #include "sampling.h"
 #include "series.h"
+#include "vectorstate.h"
 
 #include <array>
 #include <gtest/gtest.h>
