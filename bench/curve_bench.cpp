@@ -1,6 +1,7 @@
 #include "curve.h"
 #include "fastsum.h"
 #include "formcontext.h"
+#include "frame.h"
 #include "imagesurface.h"
 #include "sampling.h"
 #include "series.h"
@@ -95,11 +96,12 @@ private:
     ImageSurface m_surface;
 };
 
-void wholeSquareCommand(benchmark::State& state)
+/// A whole button press at the window's initial texts: scale, axes and curve on a real image.
+void wholeCommand(benchmark::State& state, void (*command)(FormContext&))
 {
     BenchForm form("4", "10");
     for (auto _ : state)
-        Ejecutar_Click(form);
+        command(form);
 }
 
 std::string caseName(const char* kind, const Wave* wave, double count, double scale)
@@ -184,9 +186,16 @@ int main(int argc, char* argv[])
             }
         }
     }
-    benchmark::RegisterBenchmark("command/Square/n:4/scale:10", wholeSquareCommand)
-        ->UseRealTime()
-        ->Unit(benchmark::kMillisecond);
+    const std::pair<const char*, void (*)(FormContext&)> commands[] = {
+        { "command/Square/n:4/scale:10", Ejecutar_Click },
+        { "command/Sin x/scale:10", Command2_Click },
+        { "command/Cos x/scale:10", Command3_Click },
+    };
+    for (const auto& [name, command] : commands) {
+        benchmark::RegisterBenchmark(name, wholeCommand, command)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+    }
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
