@@ -34,11 +34,11 @@ QRect toPixels(const TwipRect& rect)
         rect.height / twipsPerPixel };
 }
 
-QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
+QLabel* makeLabel(const ControlLayout& control, QWidget* parent)
 {
-    auto* label = new QLabel(fromUtf8(spec.text), parent);
+    auto* label = new QLabel(fromUtf8(control.text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(spec.name != singleLineLabel);
+    label->setWordWrap(control.name != singleLineLabel);
     return label;
 }
 
@@ -48,7 +48,7 @@ QFont fittedFont()
     constexpr double smallestPoint = 6.0;
     constexpr double pointStep = 0.5;
     const auto heading = std::find_if(form1Controls.begin(), form1Controls.end(),
-        [](const ControlSpec& spec) { return spec.name == singleLineLabel; });
+        [](const ControlLayout& control) { return control.name == singleLineLabel; });
     const int room = toPixels(heading->rect).width();
     QFont font = QApplication::font();
     while (font.pointSizeF() > smallestPoint
@@ -87,19 +87,19 @@ Form1::Form1(QWidget* parent)
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::vector<QWidget*> labels;
-    for (const ControlSpec& spec : form1Controls) {
-        const QRect rect = toPixels(spec.rect);
+    for (const ControlLayout& control : form1Controls) {
+        const QRect rect = toPixels(control.rect);
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (control.kind) {
         case ControlKind::PushButton: {
-            auto* button = new WrappingButton(fromUtf8(spec.text), this);
-            connect(button, &QPushButton::clicked, this, handlerFor(spec.name));
+            auto* button = new WrappingButton(fromUtf8(control.text), this);
+            connect(button, &QPushButton::clicked, this, handlerFor(control.name));
             widget = button;
             break;
         }
         case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(fromUtf8(spec.text), this);
-            (spec.name == "T1" ? m_t1 : m_t2) = edit;
+            auto* edit = new QLineEdit(fromUtf8(control.text), this);
+            (control.name == "T1" ? m_t1 : m_t2) = edit;
             widget = edit;
             break;
         }
@@ -109,25 +109,25 @@ Form1::Form1(QWidget* parent)
             widget = m_pic;
             break;
         case ControlKind::Label:
-            widget = makeLabel(spec, this);
+            widget = makeLabel(control, this);
             labels.push_back(widget);
             break;
         }
-        widget->setObjectName(fromUtf8(spec.name));
-        if (spec.kind == ControlKind::PushButton || spec.kind == ControlKind::Label)
-            widget->setAccessibleName(fromUtf8(spec.text));
+        widget->setObjectName(fromUtf8(control.name));
+        if (control.kind == ControlKind::PushButton || control.kind == ControlKind::Label)
+            widget->setAccessibleName(fromUtf8(control.text));
         widget->setGeometry(rect);
-        if (spec.foreground || spec.background) {
+        if (control.foreground || control.background) {
             QPalette colours = widget->palette();
-            if (spec.foreground)
-                colours.setColor(QPalette::WindowText, toQColor(*spec.foreground));
-            if (spec.background)
-                colours.setColor(QPalette::Window, toQColor(*spec.background));
+            if (control.foreground)
+                colours.setColor(QPalette::WindowText, toQColor(*control.foreground));
+            if (control.background)
+                colours.setColor(QPalette::Window, toQColor(*control.background));
             widget->setPalette(colours);
             widget->setAutoFillBackground(true);
         }
-        if (spec.kind != ControlKind::Label)
-            tabOrder.emplace_back(spec.tabIndex, widget);
+        if (control.kind != ControlKind::Label)
+            tabOrder.emplace_back(control.tabIndex, widget);
     }
 
     m_pic->setAccessibleName(fromUtf8(plotAreaName));

@@ -21,7 +21,7 @@ struct TwipRect {
 };
 
 /// One control of the window, as the window builds it.
-struct ControlSpec {
+struct ControlLayout {
     std::string_view name;
     ControlKind kind;
     /// Caption or initial text, UTF-8.
@@ -53,7 +53,7 @@ inline constexpr auto none = std::optional<Colour> {};
 } // namespace detail
 
 /// Every control of the window, in the order the window creates them.
-inline constexpr std::array<ControlSpec, 16> form1Controls { {
+inline constexpr std::array<ControlLayout, 16> form1Controls { {
     { "Command5", ControlKind::PushButton, "Calculate Sawtooh Series", { 7680, 6240, 1335, 615 },
         15, detail::none, detail::none },
     { "Command4", ControlKind::PushButton, "Calculate Triangular Series", { 6000, 6240, 1335, 615 },

@@ -26,22 +26,22 @@ QString accessibleDescription(QWidget* widget)
 TEST(Accessibility, EveryControlIsNamedByItsCaptionOrItsLabel)
 {
     Form1 form;
-    for (const ControlSpec& spec : form1Controls) {
-        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const ControlLayout& control : form1Controls) {
+        const QString name = QString::fromUtf8(control.name.data(), control.name.size());
         SCOPED_TRACE(name.toStdString());
         auto* widget = form.findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr);
-        QString expected = QString::fromUtf8(spec.text.data(), spec.text.size());
-        if (spec.kind == ControlKind::TextBox) {
+        QString expected = QString::fromUtf8(control.text.data(), control.text.size());
+        if (control.kind == ControlKind::TextBox) {
             for (const auto& [box, label] : textBoxLabels) {
-                if (box == spec.name) {
+                if (box == control.name) {
                     const auto it = std::find_if(form1Controls.begin(), form1Controls.end(),
-                        [&](const ControlSpec& other) { return other.name == label; });
+                        [&](const ControlLayout& other) { return other.name == label; });
                     expected = QString::fromUtf8(it->text.data(), it->text.size());
                 }
             }
         }
-        if (spec.kind == ControlKind::PictureBox)
+        if (control.kind == ControlKind::PictureBox)
             expected = QString::fromUtf8(plotAreaName.data(), plotAreaName.size());
         EXPECT_EQ(accessibleName(widget).toStdString(), expected.toStdString());
     }

@@ -25,13 +25,13 @@ TEST(HighDensity, TheWindowAndEveryControlAreTwiceTheirSize)
     const QPixmap shot = form.grab();
     EXPECT_EQ(shot.width(), formWidthTwips / twipsPerPixel * factor);
     EXPECT_EQ(shot.height(), formHeightTwips / twipsPerPixel * factor);
-    for (const ControlSpec& spec : form1Controls) {
+    for (const ControlLayout& control : form1Controls) {
         auto* widget
-            = form.findChild<QWidget*>(QString::fromUtf8(spec.name.data(), spec.name.size()));
+            = form.findChild<QWidget*>(QString::fromUtf8(control.name.data(), control.name.size()));
         ASSERT_NE(widget, nullptr);
         const QRect logical = widget->geometry();
         const QRect device(logical.topLeft() * factor, logical.size() * factor);
-        EXPECT_EQ(device, devicePixels(spec.rect, factor)) << std::string(spec.name);
+        EXPECT_EQ(device, devicePixels(control.rect, factor)) << std::string(control.name);
     }
 }
 
