@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the program in a virtual X server, optionally presses buttons, and saves the window as a PNG.
 # Usage: scripts/screenshot.sh BINARY OUTPUT.png [button-name ...]
-# A button name is one of the window's button captions, clicked in order before the capture.
+# Each step, in order before the capture: a button (Clear, "Sin x", "Cos x", Square, Triangular,
+# Sawtooth) to click, T1=text or T2=text to type into a box, or sleep=seconds to wait.
 set -euo pipefail
 binary=$1
 output=$2
@@ -26,10 +27,20 @@ declare -A at=(
   ["Clear"]="512 236" ["Sin x"]="512 92" ["Cos x"]="512 164"
   ["Square"]="324 436" ["Triangular"]="436 436" ["Sawtooth"]="556 436"
 )
-for button in "$@"; do
-  read -r bx by <<<"${at[$button]}"
-  xdotool mousemove --window "$window" "$bx" "$by" click 1
-  sleep 0.7
+declare -A box=(["T1"]="200 432" ["T2"]="528 312")
+for step in "$@"; do
+  case "$step" in
+    T1=* | T2=*)
+      read -r bx by <<<"${box[${step%%=*}]}"
+      xdotool mousemove --window "$window" "$bx" "$by" click 1 key ctrl+a type "${step#*=}"
+      ;;
+    sleep=*) sleep "${step#*=}" ;;
+    *)
+      read -r bx by <<<"${at[$step]}"
+      xdotool mousemove --window "$window" "$bx" "$by" click 1
+      sleep 0.7
+      ;;
+  esac
 done
 xwd -silent -id "$window" -out /tmp/fourier-shot.xwd
 convert /tmp/fourier-shot.xwd "$output"
