@@ -1,8 +1,8 @@
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
-// Drawing text on an image needs a GUI application, widgets a full one; off screen, so tests need no display.
+// Drawing text on an image needs a GUI application, widgets a full one; off screen, so tests need
+// no display.
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
