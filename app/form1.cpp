@@ -180,7 +180,7 @@ bool Form1::reportProgress(double fraction)
     if (!m_progress) {
         // A quick plot never shows a dialog, and until one is shown no events are processed, so
         // no other command can start in the middle of this one.
-        if (m_commandTimer.elapsed() < m_progressDelay.count())
+        if (m_commandTimer.elapsed() < progressDelay.count())
             return true;
         m_progress = std::make_unique<QProgressDialog>(
             tr("Drawing the curve\u2026"), tr("Cancel"), 0, steps, this);

@@ -33,9 +33,7 @@ public:
     PictureBox& pictureBox() { return *m_pic; }
 
     /// How long a plot runs before its progress dialog appears.
-    static constexpr std::chrono::milliseconds defaultProgressDelay { 500 };
-    /// Changes how long a plot runs before its progress dialog appears.
-    void setProgressDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
+    static constexpr std::chrono::milliseconds progressDelay { 500 };
 
 public Q_SLOTS:
     void Command1_Click();
@@ -53,7 +51,6 @@ private:
     QLineEdit* m_t2 = nullptr;
     QElapsedTimer m_commandTimer;
     std::unique_ptr<QProgressDialog> m_progress;
-    std::chrono::milliseconds m_progressDelay = defaultProgressDelay;
     bool m_running = false;
 };
 

@@ -135,7 +135,6 @@ Outcome pressOnFreshWindow(
     const Button& button, const std::string& t1, const std::string& t2, bool thenSine)
 {
     Form1 form;
-    form.setProgressDelay(std::chrono::milliseconds(20));
     ModalDismisser dismisser;
     setTexts(form, t1, t2);
     (form.*button.click)();
