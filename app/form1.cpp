@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 namespace fourier {
@@ -203,7 +204,15 @@ void Form1::run(void (*command)(FormContext&))
         return;
     m_running = true;
     m_commandTimer.start();
-    command(*this);
+    try {
+        command(*this);
+    } catch (const std::exception& failure) {
+        // Out of memory or threads: the window stays usable, and the user learns why nothing
+        // (or only the axes) appeared. Nothing may propagate into Qt's event loop.
+        m_progress.reset();
+        QMessageBox::critical(this, fromUtf8(applicationTitle),
+            tr("The curve could not be drawn: %1").arg(QString::fromLocal8Bit(failure.what())));
+    }
     m_progress.reset();
     m_running = false;
     m_pic->refresh();
