@@ -1,6 +1,8 @@
 #include "curve.h"
 
+#include "enclosedcurve.h"
 #include "fastsum.h"
+#include "parallel.h"
 #include "sampling.h"
 #include "vectorstate.h"
 
@@ -8,25 +10,21 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <limits>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 namespace fourier {
 
 namespace {
 
-/// How often the waiting thread reports progress.
-constexpr auto progressInterval = std::chrono::milliseconds(50);
-
 /// What the workers share. Everything but the two counters and the output slots is set before
 /// they start and only read while they run.
 struct CurveJob {
     const Wave& wave;
     double count;
-    std::optional<std::uint64_t> extraTerms;
+    std::uint64_t extraTerms;
+    CertaintyBound bound;
     const UserMapping& mapping;
     CurveTuning tuning;
     /// The visible samples, and one output slot for each.
@@ -79,9 +77,6 @@ void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const d
 void runChunk(CurveJob& job, Chunk& chunk)
 {
     clearUpperVectorState();
-    const auto bound = certaintyBound(job.wave, job.extraTerms, job.stop);
-    if (!bound)
-        return;
     RotationSummer summer(job.wave, job.extraTerms, job.tuning.allowWideKernel);
     std::array<double, RotationSummer::groupSize> sums {};
     std::array<unsigned char, RotationSummer::groupSize> certain {};
@@ -98,7 +93,7 @@ void runChunk(CurveJob& job, Chunk& chunk)
             = job.samples.subspan(group, std::min(RotationSummer::groupSize, chunk.last - group));
         if (!summer.sum(xs, sums, job.stop, job.done))
             return;
-        certify(job, *bound, xs, sums, certain);
+        certify(job, job.bound, xs, sums, certain);
         for (std::size_t s = 0; s < xs.size(); ++s) {
             const double x = xs[s];
             double y = sums[s];
@@ -129,69 +124,24 @@ void runChunk(CurveJob& job, Chunk& chunk)
     chunk.kept = out - chunk.first;
 }
 
-/// The worker threads of one curve. Leaving the scope, by any path, raises the stop flag and
-/// joins them, so no worker outlives the data it uses.
-class WorkerThreads {
-public:
-    WorkerThreads(std::atomic<bool>& stop, std::size_t count)
-        : m_stop(stop)
-    {
-        m_threads.reserve(count);
-    }
-    WorkerThreads(const WorkerThreads&) = delete;
-    WorkerThreads& operator=(const WorkerThreads&) = delete;
-    ~WorkerThreads()
-    {
-        m_stop.store(true);
-        for (std::thread& thread : m_threads)
-            thread.join();
-    }
-
-    template <class Work>
-    void start(Work&& work)
-    {
-        m_threads.emplace_back(std::forward<Work>(work));
-    }
-
-private:
-    std::atomic<bool>& m_stop;
-    std::vector<std::thread> m_threads;
-};
-
 /// Runs one worker per chunk while this thread waits, reporting progress. False when cancelled.
 bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallback& progress)
 {
-    std::mutex mutex;
-    std::condition_variable finishedChanged;
-    std::size_t finished = 0;
-    const double total = job.extraTerms
-        ? static_cast<double>(job.samples.size()) * (static_cast<double>(*job.extraTerms) + 1.0)
-        : 0.0;
-
-    WorkerThreads threads(job.stop, chunks.size());
-    for (Chunk& chunk : chunks) {
-        threads.start([&job, &chunk, &mutex, &finishedChanged, &finished] {
-            runChunk(job, chunk);
-            {
-                const std::lock_guard lock(mutex);
-                ++finished;
-            }
-            finishedChanged.notify_one();
+    const double total
+        = static_cast<double>(job.samples.size()) * (static_cast<double>(job.extraTerms) + 1.0);
+    return runTasks(
+        chunks.size(), [&job, &chunks](std::size_t chunk) { runChunk(job, chunks[chunk]); },
+        job.stop, [&job, &progress, total] {
+            const double done = static_cast<double>(job.done.load(std::memory_order_relaxed));
+            return progress(total > 0.0 ? std::min(1.0, done / total) : 0.0);
         });
-    }
+}
 
-    std::unique_lock lock(mutex);
-    const auto allFinished = [&] { return finished == chunks.size(); };
-    while (!finishedChanged.wait_for(lock, progressInterval, allFinished)) {
-        lock.unlock();
-        const double fraction = total > 0.0
-            ? std::min(1.0, static_cast<double>(job.done.load(std::memory_order_relaxed)) / total)
-            : 0.0;
-        if (!progress(fraction))
-            return false;
-        lock.lock();
-    }
-    return true;
+/// Reports no progress until \a progress cancels: the wait of a sum that never ends.
+void waitForCancel(const ProgressCallback& progress)
+{
+    while (progress(0.0))
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
 } // namespace
@@ -219,14 +169,33 @@ std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const Us
     const SampleRange visible = visibleSamples(samples, mapping);
     if (!progress(0.0))
         return std::nullopt;
+    const auto extraTerms = extraTermCount(count);
+    if (!extraTerms) {
+        waitForCancel(progress);
+        return std::nullopt;
+    }
+    // Drawing the frame's numbers may have left the vector unit in its slow state.
+    clearUpperVectorState();
+    const CertaintyBound bound = certaintyBound(wave, *extraTerms);
+    const auto visibleXs = samples.subspan(visible.first, visible.size());
+
+    CurvePoints enclosed;
+    switch (drawCurveByEnclosures(
+        { wave, count, *extraTerms, mapping, visibleXs, bound, tuning, progress }, enclosed)) {
+    case EnclosureOutcome::Drawn:
+        return enclosed;
+    case EnclosureOutcome::Cancelled:
+        return std::nullopt;
+    case EnclosureOutcome::Declined:
+        break;
+    }
 
     // A slot for every visible sample, left uninitialised: only the pages of the points kept
     // are ever touched, a few for a smooth curve.
     const auto slotsX = std::make_unique_for_overwrite<float[]>(visible.size());
     const auto slotsY = std::make_unique_for_overwrite<float[]>(visible.size());
-    CurveJob job { wave, count, extraTermCount(count), mapping, tuning,
-        samples.subspan(visible.first, visible.size()), { slotsX.get(), visible.size() },
-        { slotsY.get(), visible.size() } };
+    CurveJob job { wave, count, *extraTerms, bound, mapping, tuning, visibleXs,
+        { slotsX.get(), visible.size() }, { slotsY.get(), visible.size() } };
 
     // Whole groups to each worker, as evenly as they go.
     constexpr std::size_t group = RotationSummer::groupSize;

@@ -27,6 +27,12 @@ struct CurveTuning {
     double minimumBound = 0.0;
     /// Whether the AVX2 copy of the kernel may run where the processor has it.
     bool allowWideKernel = true;
+    /// Whether curves are drawn from enclosures where they can be; otherwise sample by sample.
+    bool allowEnclosures = true;
+    /// Whether every enclosure and anchor is checked against the plain loop at each sample it
+    /// covers, throwing std::logic_error at the first that misses. For tests: it costs the plain
+    /// loop's time.
+    bool checkEnclosures = false;
 };
 
 /// The samples [first, last) whose pixel column lies inside the area.
@@ -40,14 +46,17 @@ struct SampleRange {
 /// column moves monotonically with x (backwards for a reversed axis), so they are contiguous.
 SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mapping);
 
-/// The points (x, pointSign * y) of \a wave summed with \a count terms at every curve sample,
-/// or nothing when \a progress cancelled the work. Only points that land in the area are kept,
-/// less those on the pixel the point before them set, and each of them is the one the plain
-/// loop would set, so drawing them gives the very pixels of drawing every sample with
-/// referenceSum.
+/// Points whose drawing sets exactly the pixels that drawing (x, pointSign * y) for every curve
+/// sample would, y being \a wave summed with \a count terms by referenceSum; or nothing when
+/// \a progress cancelled the work.
 ///
-/// The work runs on all cores while the calling thread waits and calls \a progress about every
-/// 50 ms; when it returns false the workers stop and nothing is returned. A count so large that
+/// Curves are drawn from enclosures (see drawCurveByEnclosures), one point per pixel, where
+/// that applies; elsewhere every visible sample is summed by the rotation recurrence and
+/// certified, and only the points that land in the area are kept, less those on the pixel the
+/// point before them set.
+///
+/// Sums run on all cores while the calling thread waits and calls \a progress about every
+/// 50 ms; when it returns false the work stops and nothing is returned. A count so large that
 /// its sum never ends (infinity, for one) runs until cancelled, in no more memory than any other.
 std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
     const ProgressCallback& progress, const CurveTuning& tuning = {});

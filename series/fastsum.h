@@ -24,11 +24,9 @@ struct CertaintyBound {
     double at(double x) const { return base + perUnitX * std::abs(x); }
 };
 
-/// The bound for \a wave with \a extraTerms terms after the base one (none: endless). Takes one
-/// pass over the terms; gives nothing when \a stop was raised first, and for an endless count
-/// nothing but \a stop ends it.
-std::optional<CertaintyBound> certaintyBound(
-    const Wave& wave, std::optional<std::uint64_t> extraTerms, const std::atomic<bool>& stop);
+/// The bound for \a wave with \a extraTerms terms after the base one, in closed form: its cost
+/// does not grow with the count.
+CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms);
 
 /// Whether this processor can run the AVX2 copy of the kernel.
 bool wideKernelAvailable();

@@ -1,0 +1,646 @@
+#include "enclosedcurve.h"
+
+#include "enclosure.h"
+#include "parallel.h"
+#include "plotsurface.h"
+#include "sampling.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+#include <unordered_map>
+
+namespace fourier {
+
+namespace {
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+/// No sample lies further than this from the one before it: the step, give or take the
+/// rounding of the repeated addition that builds the samples.
+constexpr double largestSpacing = sampleStep * (1 + 1e-9);
+/// A column with fewer samples than this is left to the per-sample path: at such scales there
+/// are few samples to sum in all.
+constexpr std::size_t fewestSamplesPerColumn = 8;
+/// The certainty bound, in pixel rows, above which enclosures would rarely settle anything.
+constexpr double largestBoundInRows = 0.25;
+/// Up to this many terms a sum costs less than splitting a stretch a few times, so stretches
+/// are split at summed samples; above it they are split by enclosures alone down to single
+/// samples, and only those are summed.
+constexpr double cheapSumTerms = 4096;
+/// Up to this many terms anchors are summed by the plain loop itself.
+constexpr double plainSumTerms = 64;
+/// Below this much work (samples times terms) a batch of anchors is summed on the calling
+/// thread: starting threads would cost more.
+constexpr double inlineBatchWork = 2e5;
+/// How often progress is reported between batches.
+constexpr auto reportInterval = std::chrono::milliseconds(50);
+
+/// A sample whose plain-loop value is known: summed, certified, its pixel row found.
+struct Anchor {
+    std::size_t index;
+    std::size_t block;
+    KnownSum known;
+    /// The plain loop's row, or -1 above the area, or the height below it.
+    int row;
+};
+
+constexpr std::int32_t none = -1;
+
+/// A run of samples [first, last] of one column whose rows are not settled yet, with the
+/// nearest anchors on each side (not necessarily next to it, nor in its column).
+struct Stretch {
+    std::uint32_t first;
+    std::uint32_t last;
+    std::uint32_t block;
+    std::int32_t left = none;
+    std::int32_t right = none;
+};
+
+/// What a stretch waits for: sums at some of its samples, after which it continues.
+struct Waiting {
+    Stretch stretch;
+    enum class Kind { Single, Ends, Middle } kind;
+};
+
+class EnclosedCurve {
+public:
+    EnclosedCurve(const EnclosureRequest& request, SumEnclosures enclosures)
+        : m_request(request)
+        , m_wave(request.wave)
+        , m_mapping(request.mapping)
+        , m_samples(request.samples)
+        , m_enclosures(enclosures)
+        , m_terms(static_cast<double>(request.extraTerms) + 1)
+        , m_height(request.mapping.height())
+        , m_rowsPerUnit(static_cast<double>(request.mapping.height())
+              / std::abs(request.mapping.bottom() - request.mapping.top()))
+        , m_lastReport(std::chrono::steady_clock::now())
+    {
+    }
+
+    EnclosureOutcome run(CurvePoints& points);
+
+private:
+    // Setting up.
+    bool findColumns();
+    bool findRowPoints();
+    double boundAt(double x1, double x2) const;
+
+    // Rows and marks.
+    int rowOf(double sum) const;
+    bool marked(std::size_t block, int row) const;
+    void mark(std::size_t block, int row);
+    void markRows(std::size_t block, int from, int to);
+    bool allMarked(std::size_t block, int from, int to) const;
+
+    // Enclosures.
+    Interval enclose(const Stretch& stretch) const;
+    bool tryToSettle(const Stretch& stretch);
+    void split(const Stretch& stretch);
+    bool adjacentInColumn(const Stretch& stretch, std::int32_t anchor, bool left) const;
+
+    // Sums.
+    void request(std::size_t index);
+    bool sumRequested();
+    bool report();
+    void continueWaiting();
+    void checkSettled(const Stretch& stretch, const Interval& plain) const;
+
+    const EnclosureRequest& m_request;
+    const Wave& m_wave;
+    const UserMapping& m_mapping;
+    std::span<const double> m_samples;
+    SumEnclosures m_enclosures;
+    double m_terms;
+    int m_height;
+    double m_rowsPerUnit;
+
+    /// The samples' columns, in sample order: block b holds samples [m_blockFirst[b],
+    /// m_blockFirst[b + 1]) and is column m_blockColumn[b].
+    std::vector<std::uint32_t> m_blockFirst;
+    std::vector<int> m_blockColumn;
+    /// A float y in each row, to draw a settled row with.
+    std::vector<float> m_rowY;
+    /// One flag per block and row: set when some sample of the block is known to hit the row.
+    std::vector<unsigned char> m_marks;
+
+    std::vector<Anchor> m_anchors;
+    std::unordered_map<std::size_t, std::int32_t> m_anchorAt;
+    /// The anchor of each singular-free piece of the line, for integrating by parts.
+    long m_firstPiece = 0;
+    std::vector<std::int32_t> m_pieceAnchor;
+
+    std::vector<Stretch> m_work;
+    std::vector<Waiting> m_waiting;
+    std::vector<std::size_t> m_requested;
+
+    double m_workDone = 0.0;
+    double m_reported = 0.0;
+    std::chrono::steady_clock::time_point m_lastReport;
+};
+
+bool EnclosedCurve::findColumns()
+{
+    const auto columnOf
+        = [this](double x) { return static_cast<int>(m_mapping.pixelX(static_cast<float>(x))); };
+    std::size_t at = 0;
+    while (at < m_samples.size()) {
+        const int column = columnOf(m_samples[at]);
+        // Columns move monotonically with x, so the samples of this one are a run.
+        const auto end = std::partition_point(m_samples.begin() + static_cast<std::ptrdiff_t>(at),
+            m_samples.end(), [&](double x) { return columnOf(x) == column; });
+        m_blockFirst.push_back(static_cast<std::uint32_t>(at));
+        m_blockColumn.push_back(column);
+        at = static_cast<std::size_t>(end - m_samples.begin());
+    }
+    m_blockFirst.push_back(static_cast<std::uint32_t>(m_samples.size()));
+    return m_samples.size() >= fewestSamplesPerColumn * m_blockColumn.size();
+}
+
+bool EnclosedCurve::findRowPoints()
+{
+    m_rowY.resize(static_cast<std::size_t>(m_height));
+    const double unitsPerRow = (m_mapping.bottom() - m_mapping.top()) / m_height;
+    for (int row = 0; row < m_height; ++row) {
+        bool found = false;
+        for (const double within : { 0.5, 0.25, 0.75, 0.1, 0.9 }) {
+            const float y = toFloat(m_mapping.top() + (row + within) * unitsPerRow);
+            if (m_mapping.row(y) == row) {
+                m_rowY[static_cast<std::size_t>(row)] = y;
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+double EnclosedCurve::boundAt(double x1, double x2) const
+{
+    const double bound = m_request.bound.at(std::max(std::abs(x1), std::abs(x2)));
+    return std::max(bound, m_request.tuning.minimumBound);
+}
+
+int EnclosedCurve::rowOf(double sum) const
+{
+    const double p = m_mapping.pixelY(toFloat(m_wave.pointSign * sum));
+    if (!(p >= 0.0))
+        return -1;
+    if (p >= static_cast<double>(m_height))
+        return m_height;
+    return static_cast<int>(p);
+}
+
+bool EnclosedCurve::marked(std::size_t block, int row) const
+{
+    return m_marks[block * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(row)]
+        != 0;
+}
+
+void EnclosedCurve::mark(std::size_t block, int row)
+{
+    if (row >= 0 && row < m_height)
+        m_marks[block * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(row)] = 1;
+}
+
+void EnclosedCurve::markRows(std::size_t block, int from, int to)
+{
+    for (int row = std::max(from, 0); row <= std::min(to, m_height - 1); ++row)
+        mark(block, row);
+}
+
+bool EnclosedCurve::allMarked(std::size_t block, int from, int to) const
+{
+    for (int row = std::max(from, 0); row <= std::min(to, m_height - 1); ++row) {
+        if (!marked(block, row))
+            return false;
+    }
+    return true;
+}
+
+/// The rows an interval of sums can land in, [first, second].
+std::pair<int, int> ordered(int a, int b)
+{
+    return { std::min(a, b), std::max(a, b) };
+}
+
+Interval intersect(const Interval& a, const Interval& b)
+{
+    return { std::max(a.lo, b.lo), std::min(a.hi, b.hi) };
+}
+
+/// The sum over [x1, x2] from anchors at xa < x1 and x2 < xb and the largest slope between:
+/// the larger of the two cones from the anchors (below), the smaller (above). The lower edge is
+/// convex and the upper concave, so each is extreme where the two cones cross, or at an end.
+Interval betweenCones(const KnownSum& a, const KnownSum& b, double slope, double x1, double x2)
+{
+    const double middle = (a.x + b.x) / 2;
+    const auto lowerAt = [&](double x) {
+        return std::max(a.sum.lo - slope * (x - a.x), b.sum.lo - slope * (b.x - x));
+    };
+    const auto upperAt = [&](double x) {
+        return std::min(a.sum.hi + slope * (x - a.x), b.sum.hi + slope * (b.x - x));
+    };
+    const double lowCross = std::clamp(middle + (a.sum.lo - b.sum.lo) / (2 * slope), x1, x2);
+    const double highCross = std::clamp(middle + (b.sum.hi - a.sum.hi) / (2 * slope), x1, x2);
+    return { std::min({ lowerAt(x1), lowerAt(x2), lowerAt(lowCross) }),
+        std::max({ upperAt(x1), upperAt(x2), upperAt(highCross) }) };
+}
+
+/// The sum over [x1, x2] from the line through anchors at xa < x1 and x2 < xb and the largest
+/// curvature between: a function differs from its chord by at most M (x - xa)(xb - x) / 2.
+Interval alongChord(const KnownSum& a, const KnownSum& b, double curvature, double x1, double x2)
+{
+    const double width = b.x - a.x;
+    const auto on = [&](double from, double to, double x) {
+        return from + (to - from) * ((x - a.x) / width);
+    };
+    const double nearest = std::clamp((a.x + b.x) / 2, x1, x2);
+    const double sag = curvature * (nearest - a.x) * (b.x - nearest) / 2;
+    return { std::min(on(a.sum.lo, b.sum.lo, x1), on(a.sum.lo, b.sum.lo, x2)) - sag,
+        std::max(on(a.sum.hi, b.sum.hi, x1), on(a.sum.hi, b.sum.hi, x2)) + sag };
+}
+
+Interval EnclosedCurve::enclose(const Stretch& stretch) const
+{
+    const double x1 = m_samples[stretch.first];
+    const double x2 = m_samples[stretch.last];
+    Interval sum = m_enclosures.limit(x1, x2);
+    if (const auto piece = m_enclosures.singularFreePiece(x1, x2)) {
+        const auto slot = static_cast<std::size_t>(*piece - m_firstPiece);
+        if (slot < m_pieceAnchor.size() && m_pieceAnchor[slot] != none) {
+            const auto& anchor = m_anchors[static_cast<std::size_t>(m_pieceAnchor[slot])].known;
+            sum = intersect(sum, m_enclosures.fromAnchor(anchor, x1, x2));
+        }
+    }
+    const KnownSum* left = stretch.left == none
+        ? nullptr
+        : &m_anchors[static_cast<std::size_t>(stretch.left)].known;
+    const KnownSum* right = stretch.right == none
+        ? nullptr
+        : &m_anchors[static_cast<std::size_t>(stretch.right)].known;
+    const double from = left ? left->x : x1;
+    const double to = right ? right->x : x2;
+    if (left || right) {
+        const double slope = m_enclosures.slopeBound(from, to);
+        if (left && right) {
+            sum = intersect(sum, betweenCones(*left, *right, slope, x1, x2));
+            sum = intersect(
+                sum, alongChord(*left, *right, m_enclosures.curvatureBound(from, to), x1, x2));
+        } else if (left) {
+            const double reach = slope * (x2 - left->x);
+            sum = intersect(sum, { left->sum.lo - reach, left->sum.hi + reach });
+        } else {
+            const double reach = slope * (right->x - x1);
+            sum = intersect(sum, { right->sum.lo - reach, right->sum.hi + reach });
+        }
+    }
+    // Each of the cones, the chord and the rounding of their arithmetic.
+    const double bound = boundAt(x1, x2);
+    const double slack = 1e-12 + 0x1p-50 * (std::abs(sum.lo) + std::abs(sum.hi));
+    Interval plain { sum.lo - bound - slack, sum.hi + bound + slack };
+    if (!(plain.lo <= plain.hi)) {
+        if (m_request.tuning.checkEnclosures)
+            throw std::logic_error("enclosures of a stretch do not meet");
+        plain = { -infinity, infinity };
+    }
+    return plain;
+}
+
+bool EnclosedCurve::adjacentInColumn(const Stretch& stretch, std::int32_t anchor, bool left) const
+{
+    if (anchor == none)
+        return false;
+    const Anchor& a = m_anchors[static_cast<std::size_t>(anchor)];
+    const std::size_t next = left ? stretch.first - 1 : std::size_t { stretch.last } + 1;
+    return a.index == next && a.block == stretch.block;
+}
+
+bool EnclosedCurve::tryToSettle(const Stretch& stretch)
+{
+    const Interval plain = enclose(stretch);
+    const auto [low, high] = ordered(rowOf(plain.lo), rowOf(plain.hi));
+    if (low == high) {
+        mark(stretch.block, low);
+        checkSettled(stretch, plain);
+        return true;
+    }
+    if (allMarked(stretch.block, low, high)) {
+        checkSettled(stretch, plain);
+        return true;
+    }
+    if (adjacentInColumn(stretch, stretch.left, true)
+        && adjacentInColumn(stretch, stretch.right, false)) {
+        // Between two anchors of one column whose neighbouring samples differ by less than a
+        // row, no row between the anchors' rows can be skipped.
+        const Anchor& a = m_anchors[static_cast<std::size_t>(stretch.left)];
+        const Anchor& b = m_anchors[static_cast<std::size_t>(stretch.right)];
+        const double x1 = a.known.x;
+        const double x2 = b.known.x;
+        const double largest = std::max({ std::abs(plain.lo), std::abs(plain.hi),
+            std::abs(a.known.sum.lo), std::abs(a.known.sum.hi), std::abs(b.known.sum.lo),
+            std::abs(b.known.sum.hi) });
+        const double stepInRows = (m_enclosures.slopeBound(x1, x2) * largestSpacing
+                                      + 2 * boundAt(x1, x2) + 2 * 0x1p-24 * largest)
+            * m_rowsPerUnit;
+        if (stepInRows < 1 - 1e-6) {
+            const auto [from, to] = ordered(a.row, b.row);
+            markRows(stretch.block, from, to);
+            if (allMarked(stretch.block, low, high)) {
+                checkSettled(stretch, plain);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void EnclosedCurve::request(std::size_t index)
+{
+    if (m_anchorAt.emplace(index, none).second)
+        m_requested.push_back(index);
+}
+
+void EnclosedCurve::split(const Stretch& stretch)
+{
+    const std::uint32_t middle = stretch.first + (stretch.last - stretch.first) / 2;
+    if (stretch.first == stretch.last) {
+        request(stretch.first);
+        m_waiting.push_back({ stretch, Waiting::Kind::Single });
+    } else if (m_terms <= cheapSumTerms) {
+        const bool needLeft = !adjacentInColumn(stretch, stretch.left, true);
+        const bool needRight = !adjacentInColumn(stretch, stretch.right, false);
+        if (needLeft || needRight) {
+            if (needLeft)
+                request(stretch.first);
+            if (needRight)
+                request(stretch.last);
+            m_waiting.push_back({ stretch, Waiting::Kind::Ends });
+        } else {
+            request(middle);
+            m_waiting.push_back({ stretch, Waiting::Kind::Middle });
+        }
+    } else {
+        m_work.push_back({ stretch.first, middle, stretch.block, stretch.left, stretch.right });
+        m_work.push_back({ middle + 1, stretch.last, stretch.block, stretch.left, stretch.right });
+    }
+}
+
+void EnclosedCurve::continueWaiting()
+{
+    const auto anchorAt = [this](std::size_t index) { return m_anchorAt.at(index); };
+    for (const Waiting& waiting : m_waiting) {
+        Stretch s = waiting.stretch;
+        switch (waiting.kind) {
+        case Waiting::Kind::Single:
+            break;
+        case Waiting::Kind::Ends: {
+            const bool needLeft = !adjacentInColumn(s, s.left, true);
+            const bool needRight = !adjacentInColumn(s, s.right, false);
+            Stretch inner = s;
+            if (needLeft) {
+                inner.left = anchorAt(s.first);
+                ++inner.first;
+            }
+            if (needRight) {
+                inner.right = anchorAt(s.last);
+                --inner.last;
+            }
+            if (inner.first <= inner.last)
+                m_work.push_back(inner);
+            break;
+        }
+        case Waiting::Kind::Middle: {
+            const std::uint32_t middle = s.first + (s.last - s.first) / 2;
+            const std::int32_t anchor = anchorAt(middle);
+            if (middle > s.first)
+                m_work.push_back({ s.first, middle - 1, s.block, s.left, anchor });
+            if (middle < s.last)
+                m_work.push_back({ middle + 1, s.last, s.block, anchor, s.right });
+            break;
+        }
+        }
+    }
+    m_waiting.clear();
+}
+
+bool EnclosedCurve::report()
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_lastReport < reportInterval)
+        return true;
+    m_lastReport = now;
+    return m_request.progress(m_reported);
+}
+
+/// Sums every requested sample: by the plain loop for few terms, otherwise by the rotation
+/// recurrence in groups on every core, each sum certified and recomputed by the plain loop where
+/// its row is not certain.
+bool EnclosedCurve::sumRequested()
+{
+    std::sort(m_requested.begin(), m_requested.end());
+    const std::size_t count = m_requested.size();
+    std::vector<double> xs(count);
+    for (std::size_t i = 0; i < count; ++i)
+        xs[i] = m_samples[m_requested[i]];
+    std::vector<double> sums(count);
+    std::vector<Interval> known(count);
+    std::vector<int> rows(count);
+
+    std::atomic<bool> stop { false };
+    const auto keepGoing = [&stop] { return !stop.load(std::memory_order_relaxed); };
+    const bool plainOnly = m_terms <= plainSumTerms;
+    const double batchWork = static_cast<double>(count) * m_terms;
+    std::atomic<std::uint64_t> done { 0 };
+
+    constexpr std::size_t groupSize = RotationSummer::groupSize;
+    const std::size_t groups = (count + groupSize - 1) / groupSize;
+    const bool onHere = plainOnly || batchWork < inlineBatchWork;
+    const std::size_t threads = onHere
+        ? 1
+        : std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
+              std::max<std::size_t>(groups, 2));
+    // With few anchors and many terms, smaller groups keep every core busy.
+    const std::size_t group = std::max<std::size_t>(1, std::min(groupSize, (count + threads - 1) / threads));
+
+    const auto sumShare = [&](std::size_t share) {
+        RotationSummer summer(m_wave, m_request.extraTerms, m_request.tuning.allowWideKernel);
+        for (std::size_t first = share * group; first < count; first += threads * group) {
+            const std::size_t size = std::min(group, count - first);
+            const auto groupXs = std::span<const double>(xs).subspan(first, size);
+            const auto groupSums = std::span<double>(sums).subspan(first, size);
+            if (plainOnly) {
+                for (std::size_t i = 0; i < size; ++i)
+                    groupSums[i] = referenceSum(m_wave, m_request.count, groupXs[i]);
+            } else if (!summer.sum(groupXs, groupSums, stop, done)) {
+                return;
+            }
+            for (std::size_t i = first; i < first + size; ++i) {
+                const double bound = boundAt(xs[i], xs[i]);
+                const double y = sums[i];
+                if (plainOnly) {
+                    known[i] = { y - bound, y + bound };
+                    rows[i] = rowOf(y);
+                    continue;
+                }
+                const double spread = bound + 0x1p-52 * std::abs(y);
+                const int low = rowOf(y - spread);
+                if (low == rowOf(y + spread)) {
+                    known[i] = { y - bound, y + bound };
+                    rows[i] = low;
+                    continue;
+                }
+                const auto exact = referenceSumWhile(m_wave, m_request.count, xs[i], keepGoing);
+                if (!exact)
+                    return;
+                known[i] = { *exact - bound, *exact + bound };
+                rows[i] = rowOf(*exact);
+            }
+        }
+    };
+
+    bool finished = true;
+    if (threads == 1) {
+        sumShare(0);
+    } else {
+        const double before = m_workDone;
+        finished = runTasks(threads, sumShare, stop, [&] {
+            const double fraction = (before + static_cast<double>(done.load())) / (before + 2 * batchWork);
+            m_reported = std::max(m_reported, std::min(fraction, 1.0));
+            return m_request.progress(m_reported);
+        });
+    }
+    if (!finished)
+        return false;
+    m_workDone += batchWork;
+
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t index = m_requested[i];
+        const auto block = static_cast<std::size_t>(
+            std::upper_bound(m_blockFirst.begin(), m_blockFirst.end(), index) - m_blockFirst.begin()
+            - 1);
+        const auto id = static_cast<std::int32_t>(m_anchors.size());
+        m_anchors.push_back({ index, block, { xs[i], known[i] }, rows[i] });
+        m_anchorAt[index] = id;
+        mark(block, rows[i]);
+        if (m_request.tuning.checkEnclosures) {
+            const double plain = referenceSum(m_wave, m_request.count, xs[i]);
+            if (!(plain >= known[i].lo && plain <= known[i].hi) || rowOf(plain) != rows[i])
+                throw std::logic_error("an anchor's sum or row is not the plain loop's");
+        }
+    }
+    m_requested.clear();
+    return true;
+}
+
+void EnclosedCurve::checkSettled(const Stretch& stretch, const Interval& plain) const
+{
+    if (!m_request.tuning.checkEnclosures)
+        return;
+    for (std::size_t i = stretch.first; i <= stretch.last; ++i) {
+        const double x = m_samples[i];
+        const double y = referenceSum(m_wave, m_request.count, x);
+        const int row = rowOf(y);
+        if (!(y >= plain.lo && y <= plain.hi)
+            || (row >= 0 && row < m_height && !marked(stretch.block, row))) {
+            std::ostringstream what;
+            what.precision(17);
+            what << m_wave.name << " n " << m_terms << ": the plain sum " << y << " at x " << x
+                 << " (row " << row << ") escapes its stretch's enclosure [" << plain.lo << ", "
+                 << plain.hi << "]";
+            throw std::logic_error(what.str());
+        }
+    }
+}
+
+EnclosureOutcome EnclosedCurve::run(CurvePoints& points)
+{
+    if (m_samples.empty())
+        return EnclosureOutcome::Drawn;
+    if (!findColumns() || !findRowPoints())
+        return EnclosureOutcome::Declined;
+    if (boundAt(m_samples.front(), m_samples.back()) * m_rowsPerUnit > largestBoundInRows)
+        return EnclosureOutcome::Declined;
+    const std::size_t blocks = m_blockColumn.size();
+    m_marks.assign(blocks * static_cast<std::size_t>(m_height), 0);
+
+    // An anchor in the middle of every singular-free piece of the line, for the integration by
+    // parts that serves all of the piece.
+    const double xFirst = m_samples.front();
+    const double xLast = m_samples.back();
+    std::vector<std::pair<long, std::size_t>> pieceSamples;
+    const auto firstPiece = m_enclosures.pieceContaining(xFirst);
+    const auto lastPiece = m_enclosures.pieceContaining(xLast);
+    for (long piece = firstPiece.value_or(0); firstPiece && lastPiece && piece <= *lastPiece;
+         ++piece) {
+        const double middle = std::clamp(m_enclosures.pieceMiddle(piece), xFirst, xLast);
+        const auto at = std::lower_bound(m_samples.begin(), m_samples.end(), middle);
+        const std::size_t index
+            = std::min(static_cast<std::size_t>(at - m_samples.begin()), m_samples.size() - 1);
+        const double x = m_samples[index];
+        if (m_enclosures.singularFreePiece(x, x) == piece)
+            pieceSamples.emplace_back(piece, index);
+    }
+    if (!pieceSamples.empty()) {
+        m_firstPiece = pieceSamples.front().first;
+        m_pieceAnchor.assign(
+            static_cast<std::size_t>(pieceSamples.back().first - m_firstPiece + 1), none);
+        for (const auto& [piece, index] : pieceSamples)
+            request(index);
+        if (!sumRequested())
+            return EnclosureOutcome::Cancelled;
+        for (const auto& [piece, index] : pieceSamples)
+            m_pieceAnchor[static_cast<std::size_t>(piece - m_firstPiece)] = m_anchorAt.at(index);
+    }
+
+    for (std::size_t block = 0; block < blocks; ++block) {
+        m_work.push_back({ m_blockFirst[block], m_blockFirst[block + 1] - 1,
+            static_cast<std::uint32_t>(block) });
+    }
+    while (!m_work.empty()) {
+        while (!m_work.empty()) {
+            const Stretch stretch = m_work.back();
+            m_work.pop_back();
+            if (!tryToSettle(stretch))
+                split(stretch);
+        }
+        if (!report())
+            return EnclosureOutcome::Cancelled;
+        if (!m_requested.empty() && !sumRequested())
+            return EnclosureOutcome::Cancelled;
+        continueWaiting();
+    }
+
+    for (std::size_t block = 0; block < blocks; ++block) {
+        const float x = static_cast<float>(m_samples[m_blockFirst[block]]);
+        for (int row = 0; row < m_height; ++row) {
+            if (marked(block, row)) {
+                points.xs.push_back(x);
+                points.ys.push_back(m_rowY[static_cast<std::size_t>(row)]);
+            }
+        }
+    }
+    return EnclosureOutcome::Drawn;
+}
+
+} // namespace
+
+EnclosureOutcome drawCurveByEnclosures(const EnclosureRequest& request, CurvePoints& points)
+{
+    if (!request.tuning.allowEnclosures)
+        return EnclosureOutcome::Declined;
+    const auto enclosures
+        = SumEnclosures::forWave(request.wave, static_cast<double>(request.extraTerms) + 1);
+    if (!enclosures)
+        return EnclosureOutcome::Declined;
+    EnclosedCurve curve(request, *enclosures);
+    return curve.run(points);
+}
+
+} // namespace fourier

@@ -1,0 +1,155 @@
+// Compares the pixels the program draws for a curve with those of a slower, trusted way of
+// drawing it, over a grid of waves, counts and scales: the plain loop (every sample through
+// referenceSum) for counts it finishes in seconds, and the per-sample certified path beyond.
+// Prints one line per case and the total of differing pixels, which must be 0. Takes minutes.
+//
+// Usage: curve_sweep [--quick]   (--quick: the first counts only, for a smoke run)
+
+#include "curve.h"
+#include "fastsum.h"
+#include "plotsurface.h"
+#include "sampling.h"
+#include "wave.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace fourier {
+namespace {
+
+/// The drawing area of the window, in pixels.
+constexpr int areaWidth = 373;
+constexpr int areaHeight = 325;
+
+using Pixels = std::set<std::pair<int, int>>;
+
+UserMapping mappingFor(double scale)
+{
+    return *UserMapping::fromEdges(
+        areaWidth, areaHeight, toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
+}
+
+void add(Pixels& pixels, const UserMapping& mapping, float x, float y)
+{
+    const auto column = mapping.column(x);
+    const auto row = mapping.row(y);
+    if (column && row)
+        pixels.emplace(*column, *row);
+}
+
+/// Every visible sample through referenceSum, on every core.
+Pixels plainPixels(const Wave& wave, double count, const UserMapping& mapping)
+{
+    const auto samples = curveSamples();
+    const SampleRange visible = visibleSamples(samples, mapping);
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<Pixels> shares(threads);
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < threads; ++t) {
+        workers.emplace_back([&, t] {
+            for (std::size_t i = visible.first + t; i < visible.last; i += threads) {
+                const double x = samples[i];
+                add(shares[t], mapping, static_cast<float>(x),
+                    static_cast<float>(wave.pointSign * referenceSum(wave, count, x)));
+            }
+        });
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+    Pixels pixels;
+    for (const Pixels& share : shares)
+        pixels.insert(share.begin(), share.end());
+    return pixels;
+}
+
+Pixels curvePixels(
+    const Wave& wave, double count, const UserMapping& mapping, const CurveTuning& tuning)
+{
+    const auto points = computeCurve(wave, count, mapping, [](double) { return true; }, tuning);
+    Pixels pixels;
+    for (std::size_t i = 0; i < points->xs.size(); ++i)
+        add(pixels, mapping, points->xs[i], points->ys[i]);
+    return pixels;
+}
+
+std::size_t differing(const Pixels& a, const Pixels& b)
+{
+    std::size_t n = 0;
+    for (const auto& p : a)
+        n += b.count(p) ? 0 : 1;
+    for (const auto& p : b)
+        n += a.count(p) ? 0 : 1;
+    return n;
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+} // namespace fourier
+
+int main(int argc, char* argv[])
+{
+    using namespace fourier;
+    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    const std::array waves { &squareWave, &triangleWave, &sawtoothWave };
+    std::vector<double> plainCounts { 0.5, 1, 2, 2.5, 3, 4, 7, 10, 100, 1000 };
+    const std::vector<double> scales { 1, 2.5, 0.37, 10, 13.7, 20, -10, -20 };
+    if (quick)
+        plainCounts.resize(8);
+
+    struct Case {
+        const Wave* wave;
+        double count;
+        double scale;
+        bool againstPlain;
+    };
+    std::vector<Case> cases;
+    for (const Wave* wave : waves) {
+        for (const double count : plainCounts) {
+            for (const double scale : scales)
+                cases.push_back({ wave, count, scale, true });
+        }
+        if (!quick) {
+            for (const double scale : { 1.0, 2.5 })
+                cases.push_back({ wave, 1e4, scale, true });
+            for (const double count : { 1e4, 12345.6, 1e5 }) {
+                for (const double scale : { 2.5, 10.0, 20.0, -10.0 })
+                    cases.push_back({ wave, count, scale, false });
+            }
+            cases.push_back({ wave, 1e6, 10, false });
+        }
+    }
+
+    std::size_t total = 0;
+    std::printf("%-9s %9s %6s  %-11s %7s %9s %9s %9s\n", "wave", "n", "scale", "against",
+        "pixels", "differ", "drawn ms", "check s");
+    for (const Case& c : cases) {
+        const UserMapping mapping = mappingFor(c.scale);
+        const auto start = std::chrono::steady_clock::now();
+        const Pixels drawn = curvePixels(*c.wave, c.count, mapping, {});
+        const double drawnSeconds = secondsSince(start);
+        const auto checkStart = std::chrono::steady_clock::now();
+        const Pixels expected = c.againstPlain
+            ? plainPixels(*c.wave, c.count, mapping)
+            : curvePixels(*c.wave, c.count, mapping, { .allowEnclosures = false });
+        const std::size_t wrong = differing(drawn, expected);
+        total += wrong;
+        std::printf("%-9s %9g %6g  %-11s %7zu %9zu %9.2f %9.1f\n",
+            std::string(c.wave->name).c_str(), c.count, c.scale,
+            c.againstPlain ? "plain" : "per-sample", expected.size(), wrong, drawnSeconds * 1e3,
+            secondsSince(checkStart));
+        std::fflush(stdout);
+    }
+    std::printf("%zu cases, %zu differing pixels in all\n", cases.size(), total);
+    return total == 0 ? 0 : 1;
+}
