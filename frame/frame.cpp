@@ -1,8 +1,6 @@
 #include "frame.h"
 
-#include "sampling.h"
 #include "val.h"
-#include "vectorstate.h"
 
 #include <cmath>
 #include <sstream>
@@ -21,9 +19,6 @@ constexpr double xNumberY = -0.3;
 /// Where a y-axis number starts, relative to its mark.
 constexpr double yNumberX = 0.3;
 
-/// The height of the sine and cosine curves.
-constexpr double amplitude = 4.0;
-
 void line(PlotSurface& pic, double x1, double y1, double x2, double y2)
 {
     pic.Line(toFloat(x1), toFloat(y1), toFloat(x2), toFloat(y2));
@@ -34,23 +29,6 @@ void printAt(PlotSurface& pic, double x, double y, int value)
     pic.CurrentX(toFloat(x));
     pic.CurrentY(toFloat(y));
     pic.Print(value);
-}
-
-template <class Function>
-void plotTrigonometric(
-    FormContext& form, Function function, Colour colour, std::string_view description)
-{
-    if (!setscale(form))
-        return;
-    PlotSurface& pic = form.Pic();
-    drawaxes(pic);
-    // Printing the numbers may have left the vector unit in its slow state.
-    clearUpperVectorState();
-    forEachSample([&](double x) {
-        const double y = function(x) * amplitude;
-        pic.PSet(static_cast<float>(x), static_cast<float>(y), colour);
-    });
-    pic.describeCurve(curveDescription(description, pic));
 }
 
 } // namespace
@@ -93,18 +71,6 @@ std::string curveDescription(std::string_view what, const PlotSurface& pic)
 void Command1_Click(FormContext& form)
 {
     form.Pic().Cls();
-}
-
-void Command2_Click(FormContext& form)
-{
-    plotTrigonometric(
-        form, [](double x) { return std::sin(x); }, colours::activeCaption, "y = 4 sin x");
-}
-
-void Command3_Click(FormContext& form)
-{
-    plotTrigonometric(
-        form, [](double x) { return std::cos(x); }, colours::buttonText, "y = 4 cos x");
 }
 
 } // namespace fourier

@@ -30,9 +30,5 @@ std::string curveDescription(std::string_view what, const PlotSurface& pic);
 
 /// Clear: erases the plot area, keeping its coordinate system and the texts.
 void Command1_Click(FormContext& form);
-/// Sin x: the frame and y = 4 sin x.
-void Command2_Click(FormContext& form);
-/// Cos x: the frame and y = 4 cos x.
-void Command3_Click(FormContext& form);
 
 } // namespace fourier

@@ -57,7 +57,9 @@ std::optional<std::uint64_t> extraTermCount(double count)
 // so the bound costs the same for a billion terms as for four (J terms after the base one,
 // d the step):
 //
-// - 1 + e_j = (1 + e_0)(1 + rho)^j, so every e_j is at most E = e_J.
+// - 1 + e_j = (1 + e_0)(1 + rho)^j, so every e_j is at most E = e_J; being convex in j, e_j is
+//   also at most e_0 + (j / J)(E - e_0), and sum_j c_j e_j at most e_0 C + (E - e_0) W / J with
+//   W >= sum_j c_j j: (1 + u)^2 4 J / d, or (1 + u)^2 (4 / d) ln(1 + J d) / d.
 // - Each c_j is within (1 + u)^2 of 4 / k_j or 4 / k_j^2, and the sum over j >= 1 of 1 / k_j is
 //   at most ln(1 + J d) / d, of 1 / k_j^2 at most 1 / d: this gives C >= sum_j c_j.
 // - sum_{j>=1} c_j k_j is at most (1 + u)^2 times 4 J, or 4 ln(1 + J d) / d.
@@ -95,7 +97,11 @@ CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
         = seriesAmplitude * coefficientRounding * (overK ? terms : harmonic);
     const double partial = std::exp((2 * terms + 2) * std::log1p(u) * (1 + 1e-12))
         * (1 + termError) * coefficients;
-    const double base = coefficients * (termError + library)
+    const double weighted
+        = seriesAmplitude * coefficientRounding / step * (overK ? terms : harmonic);
+    const double termErrors = startError * coefficients
+        + (extraTerms == 0 ? 0.0 : (termError - startError) * weighted / terms);
+    const double base = termErrors * (1 + u) + coefficients * library
         + u * (coefficients - seriesAmplitude) * (2 + termError + library)
         + 2 * u * terms * partial;
     constexpr double rounding = 1 + 1e-10;

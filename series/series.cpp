@@ -11,21 +11,37 @@ namespace fourier {
 
 namespace {
 
-/// Draws \a wave with the count T1 holds now. A cancelled curve draws nothing at all.
-void plotWave(FormContext& form, const Wave& wave)
+/// Draws \a wave with \a count terms and notes it as \a description. A cancelled curve draws
+/// nothing at all.
+void plotCurve(FormContext& form, const Wave& wave, double count, std::string_view description)
 {
-    const double count = Val(form.T1Text());
     PlotSurface& pic = form.Pic();
     const auto points = computeCurve(wave, count, pic.mapping(),
         [&form](double fraction) { return form.reportProgress(fraction); });
     if (!points)
         return;
     pic.PSetMany(points->xs, points->ys, wave.colour);
+    pic.describeCurve(curveDescription(description, pic));
+}
+
+/// Draws \a wave with the count T1 holds now.
+void plotWave(FormContext& form, const Wave& wave)
+{
+    const double count = Val(form.T1Text());
     const double terms = termCount(count);
     std::ostringstream what;
     what << wave.name << " series, " << std::fixed << std::setprecision(0) << terms
          << (terms == 1.0 ? " term" : " terms");
-    pic.describeCurve(curveDescription(what.str(), pic));
+    plotCurve(form, wave, count, what.str());
+}
+
+/// Sin x and Cos x: the frame and the curve, whatever the count says.
+void plotTrigonometric(FormContext& form, const Wave& curve)
+{
+    if (!setscale(form))
+        return;
+    drawaxes(form.Pic());
+    plotCurve(form, curve, 1.0, curve.name);
 }
 
 void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
@@ -55,6 +71,15 @@ void triangule(FormContext& form)
 void sawtooth(FormContext& form)
 {
     plotWave(form, sawtoothWave);
+}
+
+void Command2_Click(FormContext& form)
+{
+    plotTrigonometric(form, sineCurve);
+}
+void Command3_Click(FormContext& form)
+{
+    plotTrigonometric(form, cosineCurve);
 }
 
 void Ejecutar_Click(FormContext& form)

@@ -17,6 +17,11 @@ void triangule(FormContext& form);
 /// Draws the sawtooth partial sum with the number of terms in T1, upside down, in green.
 void sawtooth(FormContext& form);
 
+/// Sin x: the frame and y = 4 sin x.
+void Command2_Click(FormContext& form);
+/// Cos x: the frame and y = 4 cos x.
+void Command3_Click(FormContext& form);
+
 /// "Calculate  Square Series": the frame, the coefficient check, then the square wave.
 void Ejecutar_Click(FormContext& form);
 /// "Calculate Triangular Series": the frame, the coefficient check, then the triangle wave.

@@ -37,6 +37,15 @@ inline constexpr Wave triangleWave { "Triangle", Basis::Cosine, 2, Falloff::Over
 inline constexpr Wave sawtoothWave { "Sawtooth", Basis::Sine, 1, Falloff::OverK, -1.0,
     colours::green };
 
+// 4 sin x and 4 cos x are the first terms of the square and triangle waves, and the plain loop
+// computes those terms exactly as they are computed alone: the library's sin or cos of x, times
+// 4. So with one term these two waves draw the very pixels of the two curves, and the curves go
+// the same way as the series.
+inline constexpr Wave sineCurve { "y = 4 sin x", Basis::Sine, 2, Falloff::OverK, 1.0,
+    colours::activeCaption };
+inline constexpr Wave cosineCurve { "y = 4 cos x", Basis::Cosine, 2, Falloff::OverKSquared, 1.0,
+    colours::buttonText };
+
 /// The coefficient of harmonic \a k, associated as 4 * (1 / k) or 4 * (1 / (k * k)).
 inline double coefficient(Falloff falloff, double k)
 {

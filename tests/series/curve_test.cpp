@@ -79,22 +79,30 @@ std::string caseName(const ::testing::TestParamInfo<CurveCase>& info)
 {
     const auto [wave, count, scale] = info.param;
     std::string name = std::string(wave->name) + "_n" + std::to_string(static_cast<int>(count))
-        + "_scale" + std::to_string(static_cast<int>(scale * 10));
+        + "_scale" + std::to_string(static_cast<int>(scale * 100));
     for (char& c : name)
         c = c == '-' ? 'm' : c;
     return name;
 }
 
-// The fast path on either kernel against the plain loop, pixel for pixel.
+// Every way of drawing a curve against the plain loop, pixel for pixel: from enclosures, each
+// of them checked against the plain loop at every sample it covers, and sample by sample on
+// either kernel. At scale 0.01 a column is narrower than the samples, so the enclosures leave
+// the curve to the per-sample path.
 class PixelIdentity : public ::testing::TestWithParam<CurveCase> { };
 
-TEST_P(PixelIdentity, BothKernelsDrawThePlainLoopsPixels)
+TEST_P(PixelIdentity, EveryPathDrawsThePlainLoopsPixels)
 {
     const auto [wave, count, scale] = GetParam();
     const QImage expected = referenceImage(*wave, count, scale);
-    for (const bool wide : { true, false }) {
-        const QImage actual = fastImage(*wave, count, scale, { .allowWideKernel = wide });
-        EXPECT_EQ(differingPixels(actual, expected), 0) << (wide ? "best kernel" : "baseline");
+    const std::array<std::pair<const char*, CurveTuning>, 3> paths { {
+        { "enclosures", { .checkEnclosures = true } },
+        { "per sample, best kernel", { .allowEnclosures = false } },
+        { "per sample, baseline kernel", { .allowWideKernel = false, .allowEnclosures = false } },
+    } };
+    for (const auto& [path, tuning] : paths) {
+        const QImage actual = fastImage(*wave, count, scale, tuning);
+        EXPECT_EQ(differingPixels(actual, expected), 0) << path;
     }
 }
 
@@ -102,7 +110,7 @@ TEST_P(PixelIdentity, BothKernelsDrawThePlainLoopsPixels)
 // over the whole range. Scale -10 mirrors scale 10, and 20 reaches the largest |x|.
 INSTANTIATE_TEST_SUITE_P(SmallCounts, PixelIdentity,
     ::testing::Combine(::testing::ValuesIn(waves), ::testing::Values(1, 2, 3, 4, 7, 20),
-        ::testing::Values(20, 10, 3, 0.5, -10)),
+        ::testing::Values(20, 10, 3, 0.5, -10, 0.01)),
     caseName);
 INSTANTIATE_TEST_SUITE_P(HundredTerms, PixelIdentity,
     ::testing::Combine(
@@ -174,7 +182,8 @@ TEST_P(VisibleRange, MatchesEveryColumnLookup)
 INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5, -10));
 
 // Cancelling at the first or second report leaves the frame and no trace of the curve, whether
-// the count is merely long or endless.
+// the count is merely long (a billion or a trillion terms still need sums at a few anchors) or
+// endless.
 struct SeriesCommand {
     void (*click)(FormContext&);
     const Wave* wave;
@@ -206,7 +215,7 @@ TEST_P(Cancel, LeavesTheFrameAndNoCurve)
 
 INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
     ::testing::Combine(::testing::ValuesIn(commands),
-        ::testing::Values("10000", "1e9", "1e300", "1e400"), ::testing::Values(1, 2)));
+        ::testing::Values("1e9", "1e12", "1e300", "1e400"), ::testing::Values(1, 2)));
 
 } // namespace
 } // namespace fourier
