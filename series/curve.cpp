@@ -131,7 +131,8 @@ bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallbac
         = static_cast<double>(job.samples.size()) * (static_cast<double>(job.extraTerms) + 1.0);
     return runTasks(
         chunks.size(), [&job, &chunks](std::size_t chunk) { runChunk(job, chunks[chunk]); },
-        job.stop, [&job, &progress, total] {
+        job.stop,
+        [&job, &progress, total] {
             const double done = static_cast<double>(job.done.load(std::memory_order_relaxed));
             return progress(total > 0.0 ? std::min(1.0, done / total) : 0.0);
         });

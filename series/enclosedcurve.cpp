@@ -132,7 +132,7 @@ private:
     std::unordered_map<std::size_t, std::int32_t> m_anchorAt;
     /// The anchor of each singular-free piece of the line, for integrating by parts.
     long m_firstPiece = 0;
-    std::vector<std::int32_t> m_pieceAnchor;
+    std::vector<std::optional<PreparedAnchor>> m_pieceAnchor;
 
     std::vector<Stretch> m_work;
     std::vector<Waiting> m_waiting;
@@ -199,8 +199,7 @@ int EnclosedCurve::rowOf(double sum) const
 
 bool EnclosedCurve::marked(std::size_t block, int row) const
 {
-    return m_marks[block * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(row)]
-        != 0;
+    return m_marks[block * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(row)] != 0;
 }
 
 void EnclosedCurve::mark(std::size_t block, int row)
@@ -271,28 +270,25 @@ Interval EnclosedCurve::enclose(const Stretch& stretch) const
 {
     const double x1 = m_samples[stretch.first];
     const double x2 = m_samples[stretch.last];
-    Interval sum = m_enclosures.limit(x1, x2);
+    const Stretch1D line = m_enclosures.stretch(x1, x2);
+    Interval sum = m_enclosures.limit(line);
     if (const auto piece = m_enclosures.singularFreePiece(x1, x2)) {
         const auto slot = static_cast<std::size_t>(*piece - m_firstPiece);
-        if (slot < m_pieceAnchor.size() && m_pieceAnchor[slot] != none) {
-            const auto& anchor = m_anchors[static_cast<std::size_t>(m_pieceAnchor[slot])].known;
-            sum = intersect(sum, m_enclosures.fromAnchor(anchor, x1, x2));
-        }
+        if (slot < m_pieceAnchor.size() && m_pieceAnchor[slot])
+            sum = intersect(sum, m_enclosures.fromAnchor(*m_pieceAnchor[slot], line));
     }
-    const KnownSum* left = stretch.left == none
-        ? nullptr
-        : &m_anchors[static_cast<std::size_t>(stretch.left)].known;
+    const KnownSum* left
+        = stretch.left == none ? nullptr : &m_anchors[static_cast<std::size_t>(stretch.left)].known;
     const KnownSum* right = stretch.right == none
         ? nullptr
         : &m_anchors[static_cast<std::size_t>(stretch.right)].known;
-    const double from = left ? left->x : x1;
-    const double to = right ? right->x : x2;
     if (left || right) {
-        const double slope = m_enclosures.slopeBound(from, to);
+        const Stretch1D hull = m_enclosures.stretch(left ? left->x : x1, right ? right->x : x2);
+        const double slope = m_enclosures.slopeBound(hull);
         if (left && right) {
             sum = intersect(sum, betweenCones(*left, *right, slope, x1, x2));
             sum = intersect(
-                sum, alongChord(*left, *right, m_enclosures.curvatureBound(from, to), x1, x2));
+                sum, alongChord(*left, *right, m_enclosures.curvatureBound(hull), x1, x2));
         } else if (left) {
             const double reach = slope * (x2 - left->x);
             sum = intersect(sum, { left->sum.lo - reach, left->sum.hi + reach });
@@ -343,11 +339,12 @@ bool EnclosedCurve::tryToSettle(const Stretch& stretch)
         const Anchor& b = m_anchors[static_cast<std::size_t>(stretch.right)];
         const double x1 = a.known.x;
         const double x2 = b.known.x;
-        const double largest = std::max({ std::abs(plain.lo), std::abs(plain.hi),
-            std::abs(a.known.sum.lo), std::abs(a.known.sum.hi), std::abs(b.known.sum.lo),
-            std::abs(b.known.sum.hi) });
-        const double stepInRows = (m_enclosures.slopeBound(x1, x2) * largestSpacing
-                                      + 2 * boundAt(x1, x2) + 2 * 0x1p-24 * largest)
+        const double largest
+            = std::max({ std::abs(plain.lo), std::abs(plain.hi), std::abs(a.known.sum.lo),
+                std::abs(a.known.sum.hi), std::abs(b.known.sum.lo), std::abs(b.known.sum.hi) });
+        const double stepInRows
+            = (m_enclosures.slopeBound(m_enclosures.stretch(x1, x2)) * largestSpacing
+                  + 2 * boundAt(x1, x2) + 2 * 0x1p-24 * largest)
             * m_rowsPerUnit;
         if (stepInRows < 1 - 1e-6) {
             const auto [from, to] = ordered(a.row, b.row);
@@ -356,6 +353,23 @@ bool EnclosedCurve::tryToSettle(const Stretch& stretch)
                 checkSettled(stretch, plain);
                 return true;
             }
+        }
+    }
+    if (m_terms > cheapSumTerms && stretch.first < stretch.last) {
+        // Where sums are dear, the enclosures of the two end samples alone often tell their
+        // rows; when the stretch only crosses from one to the other, it is settled.
+        for (const std::uint32_t end : { stretch.first, stretch.last }) {
+            const Stretch single { end, end, stretch.block, stretch.left, stretch.right };
+            const Interval at = enclose(single);
+            const int row = rowOf(at.lo);
+            if (row == rowOf(at.hi)) {
+                mark(stretch.block, row);
+                checkSettled(single, at);
+            }
+        }
+        if (allMarked(stretch.block, low, high)) {
+            checkSettled(stretch, plain);
+            return true;
         }
     }
     return false;
@@ -464,10 +478,11 @@ bool EnclosedCurve::sumRequested()
     const bool onHere = plainOnly || batchWork < inlineBatchWork;
     const std::size_t threads = onHere
         ? 1
-        : std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
-              std::max<std::size_t>(groups, 2));
+        : std::min<std::size_t>(
+            std::max(1u, std::thread::hardware_concurrency()), std::max<std::size_t>(groups, 2));
     // With few anchors and many terms, smaller groups keep every core busy.
-    const std::size_t group = std::max<std::size_t>(1, std::min(groupSize, (count + threads - 1) / threads));
+    const std::size_t group
+        = std::max<std::size_t>(1, std::min(groupSize, (count + threads - 1) / threads));
 
     const auto sumShare = [&](std::size_t share) {
         RotationSummer summer(m_wave, m_request.extraTerms, m_request.tuning.allowWideKernel);
@@ -511,7 +526,8 @@ bool EnclosedCurve::sumRequested()
     } else {
         const double before = m_workDone;
         finished = runTasks(threads, sumShare, stop, [&] {
-            const double fraction = (before + static_cast<double>(done.load())) / (before + 2 * batchWork);
+            const double fraction
+                = (before + static_cast<double>(done.load())) / (before + 2 * batchWork);
             m_reported = std::max(m_reported, std::min(fraction, 1.0));
             return m_request.progress(m_reported);
         });
@@ -586,17 +602,29 @@ EnclosureOutcome EnclosedCurve::run(CurvePoints& points)
         const double x = m_samples[index];
         if (m_enclosures.singularFreePiece(x, x) == piece)
             pieceSamples.emplace_back(piece, index);
+        // The samples either side of the singular point that starts the piece: near it the
+        // enclosures are loose, and they are summed in the same batch.
+        const double start = m_enclosures.pieceStart(piece);
+        const auto after = std::lower_bound(m_samples.begin(), m_samples.end(), start);
+        if (start > xFirst && after != m_samples.end()) {
+            const auto next = static_cast<std::size_t>(after - m_samples.begin());
+            request(next);
+            request(next - 1);
+        }
     }
     if (!pieceSamples.empty()) {
         m_firstPiece = pieceSamples.front().first;
         m_pieceAnchor.assign(
-            static_cast<std::size_t>(pieceSamples.back().first - m_firstPiece + 1), none);
+            static_cast<std::size_t>(pieceSamples.back().first - m_firstPiece + 1), std::nullopt);
         for (const auto& [piece, index] : pieceSamples)
             request(index);
         if (!sumRequested())
             return EnclosureOutcome::Cancelled;
-        for (const auto& [piece, index] : pieceSamples)
-            m_pieceAnchor[static_cast<std::size_t>(piece - m_firstPiece)] = m_anchorAt.at(index);
+        for (const auto& [piece, index] : pieceSamples) {
+            const Anchor& anchor = m_anchors[static_cast<std::size_t>(m_anchorAt.at(index))];
+            m_pieceAnchor[static_cast<std::size_t>(piece - m_firstPiece)]
+                = m_enclosures.prepare(anchor.known);
+        }
     }
 
     for (std::size_t block = 0; block < blocks; ++block) {

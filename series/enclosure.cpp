@@ -91,6 +91,11 @@ std::optional<long> SumEnclosures::pieceContaining(double x) const
     return static_cast<long>(std::floor(x / m_period));
 }
 
+double SumEnclosures::pieceStart(long piece) const
+{
+    return static_cast<double>(piece) * m_period;
+}
+
 double SumEnclosures::pieceMiddle(long piece) const
 {
     return (static_cast<double>(piece) + 0.5) * m_period;
@@ -101,9 +106,14 @@ double SumEnclosures::leastDenominator(double x1, double x2) const
     // |sin| is concave between two of its zeros, so its least value there is at an end.
     if (std::floor(x1 / m_period - nearSingular) != std::floor(x2 / m_period + nearSingular))
         return 0.0;
-    const double least = std::min(std::abs(std::sin(x1 * m_angleFactor)),
-        std::abs(std::sin(x2 * m_angleFactor)));
+    const double least
+        = std::min(std::abs(std::sin(x1 * m_angleFactor)), std::abs(std::sin(x2 * m_angleFactor)));
     return least * (1 - relativeSlack);
+}
+
+Stretch1D SumEnclosures::stretch(double x1, double x2) const
+{
+    return { x1, x2, leastDenominator(x1, x2) };
 }
 
 // The limits: the square wave is pi sgn(sin x), the sawtooth 2 (pi - x) on (0, 2 pi), the
@@ -112,10 +122,12 @@ double SumEnclosures::leastDenominator(double x1, double x2) const
 // within 1 / |sin x| (1 / |sin(x / 2)| for the last), and the coefficients fall to 0, so a
 // tail is at most its first coefficient over that. The triangle's tail is also at most the sum
 // of its coefficients, 4 / (2n + 1)^2 + 2 / (2n + 1), which holds across its corners.
-Interval SumEnclosures::limit(double x1, double x2) const
+Interval SumEnclosures::limit(const Stretch1D& s) const
 {
     const double n = m_terms;
-    const double least = leastDenominator(x1, x2);
+    const double x1 = s.x1;
+    const double x2 = s.x2;
+    const double least = s.least;
     switch (m_shape) {
     case Shape::Square: {
         const auto piece = singularFreePiece(x1, x2);
@@ -156,6 +168,28 @@ Interval SumEnclosures::limit(double x1, double x2) const
     return { -infinity, infinity };
 }
 
+double SumEnclosures::remainderFactor() const
+{
+    const double n = m_terms;
+    return m_shape == Shape::Square ? 1 / (n * n) : 2 / ((n + 0.5) * (n + 0.5));
+}
+
+double SumEnclosures::frequency() const
+{
+    return m_shape == Shape::Square ? 2 * m_terms : m_terms + 0.5;
+}
+
+double SumEnclosures::divisor() const
+{
+    return m_shape == Shape::Square ? m_terms : (m_terms + 0.5) / 2;
+}
+
+double SumEnclosures::remainderAt(double t) const
+{
+    const double s = std::sin(t * m_angleFactor);
+    return roundedUp(std::abs(std::cos(t * m_angleFactor)) / (s * s));
+}
+
 // From S' in closed form, integrated by parts from the anchor a to x. For the square,
 // S' = 2 sin(2n t) / sin t gives
 //   S(x) = S(a) - cos(2n x) / (n sin x) + cos(2n a) / (n sin a) - (1/n) int cos(2n t) g(t) dt
@@ -163,54 +197,49 @@ Interval SumEnclosures::limit(double x1, double x2) const
 // term by (|g(a)| + |g(x)|) / n^2. For the sawtooth, S' = 2 sin(w t) / sin(t / 2) - 2 with
 // w = n + 1/2 gives the same with 2 cos(w t) / (w sin(t / 2)), the line -2 (x - a), and a
 // remainder of 2 (|g2(a)| + |g2(x)|) / w^2, g2 = cos(t / 2) / sin^2(t / 2).
-Interval SumEnclosures::fromAnchor(const KnownSum& anchor, double x1, double x2) const
+std::optional<PreparedAnchor> SumEnclosures::prepare(const KnownSum& anchor) const
 {
-    if (m_shape == Shape::Triangle
-        || !singularFreePiece(std::min(anchor.x, x1), std::max(anchor.x, x2)))
-        return { -infinity, infinity };
-    const bool square = m_shape == Shape::Square;
-    const double n = m_terms;
-    const double frequency = square ? 2 * n : n + 0.5;
-    const double divisor = square ? n : (n + 0.5) / 2;
-    const double remainderFactor = square ? 1 / (n * n) : 2 / ((n + 0.5) * (n + 0.5));
-    const auto g = [this](double t) {
-        const double s = std::sin(t * m_angleFactor);
-        return roundedUp(std::abs(std::cos(t * m_angleFactor)) / (s * s));
-    };
-
-    const Oscillation atAnchor = oscillation(anchor.x, frequency, divisor, m_angleFactor);
-    double oscillationLo;
-    double oscillationHi;
-    double radius = atAnchor.error;
-    double gx;
-    if (x1 == x2) {
-        const Oscillation atX = oscillation(x1, frequency, divisor, m_angleFactor);
-        oscillationLo = oscillationHi = -atX.value;
-        radius += atX.error;
-        gx = g(x1);
-    } else {
-        const double least = leastDenominator(x1, x2);
-        const double reach = 1 / (divisor * least);
-        oscillationLo = -reach;
-        oscillationHi = reach;
-        gx = roundedUp(1 / (least * least));
-    }
-    radius += remainderFactor * (gx + g(anchor.x));
-    double lineLo = 0.0;
-    double lineHi = 0.0;
-    if (!square) {
-        lineLo = -2 * (x2 - anchor.x);
-        lineHi = -2 * (x1 - anchor.x);
-        radius += 4 * u * (std::abs(lineLo) + std::abs(lineHi));
-    }
-    return widened(anchor.sum.lo + atAnchor.value + oscillationLo + lineLo,
-        anchor.sum.hi + atAnchor.value + oscillationHi + lineHi, radius);
+    if (m_shape == Shape::Triangle)
+        return std::nullopt;
+    const Oscillation at = oscillation(anchor.x, frequency(), divisor(), m_angleFactor);
+    return PreparedAnchor { anchor,
+        { anchor.sum.lo + at.value - at.error, anchor.sum.hi + at.value + at.error },
+        remainderFactor() * remainderAt(anchor.x) };
 }
 
-double SumEnclosures::slopeBound(double x1, double x2) const
+Interval SumEnclosures::fromAnchor(const PreparedAnchor& anchor, const Stretch1D& s) const
+{
+    const double ax = anchor.known.x;
+    if (m_shape == Shape::Triangle || !singularFreePiece(std::min(ax, s.x1), std::max(ax, s.x2)))
+        return { -infinity, infinity };
+    double oscillationLo;
+    double oscillationHi;
+    double radius = anchor.remainder;
+    if (s.x1 == s.x2) {
+        const Oscillation atX = oscillation(s.x1, frequency(), divisor(), m_angleFactor);
+        oscillationLo = oscillationHi = -atX.value;
+        radius += atX.error + remainderFactor() * remainderAt(s.x1);
+    } else {
+        const double reach = 1 / (divisor() * s.least);
+        oscillationLo = -reach;
+        oscillationHi = reach;
+        radius += remainderFactor() * roundedUp(1 / (s.least * s.least));
+    }
+    double lineLo = 0.0;
+    double lineHi = 0.0;
+    if (m_shape == Shape::Sawtooth) {
+        lineLo = -2 * (s.x2 - ax);
+        lineHi = -2 * (s.x1 - ax);
+        radius += 4 * u * (std::abs(lineLo) + std::abs(lineHi));
+    }
+    return widened(
+        anchor.start.lo + oscillationLo + lineLo, anchor.start.hi + oscillationHi + lineHi, radius);
+}
+
+double SumEnclosures::slopeBound(const Stretch1D& s) const
 {
     const double n = m_terms;
-    const double least = leastDenominator(x1, x2);
+    const double least = s.least;
     switch (m_shape) {
     case Shape::Square:
         return roundedUp(std::min(4 * n, 2 / least));
@@ -219,22 +248,21 @@ double SumEnclosures::slopeBound(double x1, double x2) const
     case Shape::Triangle:
         // |S'| is the square wave's partial sum: at most 4 times the sum of 1 / (2j + 1), or its
         // limit pi and its tail.
-        return roundedUp(std::min(
-            4 * (1 + 0.5 * std::log(2 * n - 1)), pi + 4 / ((2 * n + 1) * least)));
+        return roundedUp(
+            std::min(4 * (1 + 0.5 * std::log(2 * n - 1)), pi + 4 / ((2 * n + 1) * least)));
     }
     return infinity;
 }
 
-double SumEnclosures::curvatureBound(double x1, double x2) const
+double SumEnclosures::curvatureBound(const Stretch1D& s) const
 {
     const double n = m_terms;
-    const double least = leastDenominator(x1, x2);
+    const double least = s.least;
     switch (m_shape) {
     case Shape::Square:
         return roundedUp(std::min(4 * n * n, 4 * n / least + 2 / (least * least)));
     case Shape::Sawtooth:
-        return roundedUp(
-            std::min(2 * n * (n + 1), 2 * (n + 0.5) / least + 1 / (least * least)));
+        return roundedUp(std::min(2 * n * (n + 1), 2 * (n + 0.5) / least + 1 / (least * least)));
     case Shape::Triangle:
         return roundedUp(std::min(4 * n, 2 / least));
     }

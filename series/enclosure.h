@@ -18,6 +18,22 @@ struct KnownSum {
     Interval sum;
 };
 
+/// A stretch [x1, x2] of the line with the least |sin| of the derivative's denominator on it (0
+/// when it vanishes there), which most bounds need.
+struct Stretch1D {
+    double x1;
+    double x2;
+    double least;
+};
+
+/// An anchor prepared for integrating by parts from it: its sum plus its own oscillating term,
+/// and the size of its remainder term.
+struct PreparedAnchor {
+    KnownSum known;
+    Interval start;
+    double remainder;
+};
+
 /// Proven bounds on the exact partial sum S(x) of one wave with n terms, from its closed forms:
 /// the limit of the series with the size of its tail, the closed-form derivatives, and the
 /// derivative integrated by parts. None of them sums a term, so their cost does not grow with n.
@@ -31,16 +47,21 @@ public:
     /// not known here.
     static std::optional<SumEnclosures> forWave(const Wave& wave, double terms);
 
-    /// S over [x1, x2] from the limit of the series and the size of its tail.
-    Interval limit(double x1, double x2) const;
-    /// S over [x1, x2] from \a anchor by one integration by parts of the closed-form derivative;
+    /// The stretch [x1, x2], x1 <= x2, with what the bounds need of it.
+    Stretch1D stretch(double x1, double x2) const;
+
+    /// S over \a s from the limit of the series and the size of its tail.
+    Interval limit(const Stretch1D& s) const;
+    /// \a anchor made ready for fromAnchor, or nothing for a wave that cannot use it.
+    std::optional<PreparedAnchor> prepare(const KnownSum& anchor) const;
+    /// S over \a s from \a anchor by one integration by parts of the closed-form derivative;
     /// (-inf, inf) unless both lie between the same two singular points of the derivative. Tight
     /// for a single sample when n is large.
-    Interval fromAnchor(const KnownSum& anchor, double x1, double x2) const;
-    /// The largest |S'| on [x1, x2].
-    double slopeBound(double x1, double x2) const;
-    /// The largest |S''| on [x1, x2].
-    double curvatureBound(double x1, double x2) const;
+    Interval fromAnchor(const PreparedAnchor& anchor, const Stretch1D& s) const;
+    /// The largest |S'| on \a s.
+    double slopeBound(const Stretch1D& s) const;
+    /// The largest |S''| on \a s.
+    double curvatureBound(const Stretch1D& s) const;
 
     /// Where the integration by parts is taken from: one anchor between each two neighbouring
     /// singular points serves every stretch between them. The index of the piece of the line
@@ -50,6 +71,8 @@ public:
     /// The index of the singular-free piece that holds \a x (or would, were x not on a
     /// singular point), or nothing for a wave whose derivative has no singular points.
     std::optional<long> pieceContaining(double x) const;
+    /// Where singular-free piece \a piece begins: a singular point.
+    double pieceStart(long piece) const;
     /// The middle of singular-free piece \a piece, the best place for its anchor.
     double pieceMiddle(long piece) const;
 
@@ -59,6 +82,12 @@ private:
 
     /// The least |sin| of the derivative's denominator on [x1, x2] (0 when it vanishes there).
     double leastDenominator(double x1, double x2) const;
+    /// The integration by parts: S has the term cos(frequency x) / (divisor sin(angle x)), and
+    /// a remainder of remainderFactor times remainderAt at both ends.
+    double frequency() const;
+    double divisor() const;
+    double remainderFactor() const;
+    double remainderAt(double t) const;
 
     Shape m_shape;
     double m_terms;

@@ -93,10 +93,9 @@ CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
     const bool overK = wave.falloff == Falloff::OverK;
     const double coefficients
         = seriesAmplitude + seriesAmplitude * coefficientRounding * (overK ? harmonic : 1 / step);
-    const double perUnitX
-        = seriesAmplitude * coefficientRounding * (overK ? terms : harmonic);
-    const double partial = std::exp((2 * terms + 2) * std::log1p(u) * (1 + 1e-12))
-        * (1 + termError) * coefficients;
+    const double perUnitX = seriesAmplitude * coefficientRounding * (overK ? terms : harmonic);
+    const double partial
+        = std::exp((2 * terms + 2) * std::log1p(u) * (1 + 1e-12)) * (1 + termError) * coefficients;
     const double weighted
         = seriesAmplitude * coefficientRounding / step * (overK ? terms : harmonic);
     const double termErrors = startError * coefficients

@@ -72,7 +72,8 @@ Pixels plainPixels(const Wave& wave, double count, const UserMapping& mapping)
 Pixels curvePixels(
     const Wave& wave, double count, const UserMapping& mapping, const CurveTuning& tuning)
 {
-    const auto points = computeCurve(wave, count, mapping, [](double) { return true; }, tuning);
+    const auto points = computeCurve(
+        wave, count, mapping, [](double) { return true; }, tuning);
     Pixels pixels;
     for (std::size_t i = 0; i < points->xs.size(); ++i)
         add(pixels, mapping, points->xs[i], points->ys[i]);
@@ -131,8 +132,8 @@ int main(int argc, char* argv[])
     }
 
     std::size_t total = 0;
-    std::printf("%-9s %9s %6s  %-11s %7s %9s %9s %9s\n", "wave", "n", "scale", "against",
-        "pixels", "differ", "drawn ms", "check s");
+    std::printf("%-9s %9s %6s  %-11s %7s %9s %9s %9s\n", "wave", "n", "scale", "against", "pixels",
+        "differ", "drawn ms", "check s");
     for (const Case& c : cases) {
         const UserMapping mapping = mappingFor(c.scale);
         const auto start = std::chrono::steady_clock::now();

@@ -122,8 +122,8 @@ TEST_P(TrigCommand, ScalesDrawsTheFrameThenSetsThePixelsOfEverySample)
             = pixelOf(static_cast<float>(x), static_cast<float>(trig.function(x) * 4)))
             expected.insert(*pixel);
     }
-    EXPECT_TRUE(drawn == expected) << drawn.size() << " pixels drawn, " << expected.size()
-                                   << " expected";
+    EXPECT_TRUE(drawn == expected)
+        << drawn.size() << " pixels drawn, " << expected.size() << " expected";
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, TrigCommand,

@@ -207,8 +207,15 @@ TEST_P(Cancel, LeavesTheFrameAndNoCurve)
         return form.progressReports < cancelAt;
     };
     command.click(form);
-    EXPECT_EQ(form.progressReports, cancelAt);
     EXPECT_TRUE(form.messages.empty());
+    if (form.progressReports < cancelAt) {
+        // The triangle's enclosures need no sum at all for these counts: drawn before the
+        // report that would cancel it, the curve is whole.
+        EXPECT_EQ(command.wave, &triangleWave);
+        EXPECT_GT(pixelsOf(surface.image(), command.wave->colour), 1000);
+        return;
+    }
+    EXPECT_EQ(form.progressReports, cancelAt);
     EXPECT_EQ(pixelsOf(surface.image(), command.wave->colour), 0);
     EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0);
 }
