@@ -36,6 +36,9 @@ constexpr double plainSumTerms = 64;
 /// Below this much work (samples times terms) a batch of anchors is summed on the calling
 /// thread: starting threads would cost more.
 constexpr double inlineBatchWork = 2e5;
+/// The work still to come, as a share of a batch being summed: the first batch, at the anchors
+/// of the singular points, is most of what a long curve sums.
+constexpr double remainingShare = 1.25;
 /// How often progress is reported between batches.
 constexpr auto reportInterval = std::chrono::milliseconds(50);
 
@@ -526,8 +529,8 @@ bool EnclosedCurve::sumRequested()
     } else {
         const double before = m_workDone;
         finished = runTasks(threads, sumShare, stop, [&] {
-            const double fraction
-                = (before + static_cast<double>(done.load())) / (before + 2 * batchWork);
+            const double fraction = (before + static_cast<double>(done.load()))
+                / (before + remainingShare * batchWork);
             m_reported = std::max(m_reported, std::min(fraction, 1.0));
             return m_request.progress(m_reported);
         });
