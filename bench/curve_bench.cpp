@@ -104,6 +104,19 @@ void wholeCommand(benchmark::State& state, void (*command)(FormContext&))
         command(form);
 }
 
+/// Sin x pressed right after Clear, at the window's initial texts; only Sin x is timed.
+void sinAfterClear(benchmark::State& state)
+{
+    BenchForm form("4", "10");
+    for (auto _ : state) {
+        Command1_Click(form);
+        const auto start = std::chrono::steady_clock::now();
+        Command2_Click(form);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+    }
+}
+
 std::string caseName(const char* kind, const Wave* wave, double count, double scale)
 {
     return std::string(kind) + "/" + std::string(wave->name) + "/n:"
@@ -196,6 +209,9 @@ int main(int argc, char* argv[])
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("command/Sin x after Clear/scale:10", sinAfterClear)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
