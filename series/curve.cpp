@@ -2,7 +2,6 @@
 
 #include "fastsum.h"
 #include "sampling.h"
-#include "vectorstate.h"
 
 #include <algorithm>
 #include <atomic>
@@ -78,7 +77,6 @@ void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const d
 
 void runChunk(CurveJob& job, Chunk& chunk)
 {
-    clearUpperVectorState();
     const auto bound = certaintyBound(job.wave, job.extraTerms, job.stop);
     if (!bound)
         return;

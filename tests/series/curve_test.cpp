@@ -5,7 +5,6 @@
 #include "recordingsurface.h"
 #include "sampling.h"
 #include "series.h"
-#include "vectorstate.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -32,7 +31,6 @@ ImageSurface scaledSurface(double scale)
 QImage referenceImage(const Wave& wave, double count, double scale)
 {
     ImageSurface surface = scaledSurface(scale);
-    clearUpperVectorState();
     for (const double x : curveSamples()) {
         if (surface.mapping().column(static_cast<float>(x))) {
             surface.PSet(static_cast<float>(x),
