@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "plotarea.h"
 
 #include <array>
 #include <optional>
@@ -42,9 +43,6 @@ inline constexpr int formWidthTwips = 9360;
 inline constexpr int formHeightTwips = 7305;
 /// The window's own background.
 inline constexpr Colour formBackground = colours::appWorkspace;
-
-/// Twips per pixel at 96 dots per inch.
-inline constexpr int twipsPerPixel = 15;
 
 namespace detail {
 inline constexpr auto yellow = std::optional<Colour> { colours::yellow };

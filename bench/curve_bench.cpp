@@ -3,6 +3,7 @@
 #include "formcontext.h"
 #include "frame.h"
 #include "imagesurface.h"
+#include "plotarea.h"
 #include "sampling.h"
 #include "series.h"
 
@@ -21,10 +22,6 @@
 namespace fourier {
 namespace {
 
-/// The plot area of the window, in pixels.
-constexpr int areaWidth = 373;
-constexpr int areaHeight = 325;
-
 /// At this count and above the plain loop runs on every tenth sample only, and its time is
 /// multiplied by ten: the whole of it takes about a minute.
 constexpr double sparseFrom = 10000;
@@ -36,7 +33,7 @@ constexpr std::array scales { 10.0, 20.0 };
 
 ImageSurface scaledSurface(double scale)
 {
-    ImageSurface surface(areaWidth, areaHeight);
+    ImageSurface surface(plotAreaWidth, plotAreaHeight);
     surface.Scale(toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
     return surface;
 }
@@ -77,7 +74,7 @@ public:
     BenchForm(std::string count, std::string scale)
         : m_count(std::move(count))
         , m_scale(std::move(scale))
-        , m_surface(areaWidth, areaHeight)
+        , m_surface(plotAreaWidth, plotAreaHeight)
     {
     }
     std::string T1Text() const override { return m_count; }

@@ -1,6 +1,7 @@
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
+#include "plotarea.h"
 #include "recordingsurface.h"
 
 #include <bit>
@@ -19,8 +20,8 @@ using testing::FakeForm;
 using testing::RecordingSurface;
 using Op = Call::Op;
 
-constexpr int width = 373;
-constexpr int height = 325;
+constexpr int width = plotAreaWidth;
+constexpr int height = plotAreaHeight;
 constexpr double pi = std::numbers::pi;
 const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);

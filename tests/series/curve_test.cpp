@@ -2,6 +2,8 @@
 #include "fakeform.h"
 #include "fastsum.h"
 #include "imagesurface.h"
+#include "pixels.h"
+#include "plotarea.h"
 #include "recordingsurface.h"
 #include "sampling.h"
 #include "series.h"
@@ -14,6 +16,7 @@
 namespace fourier {
 namespace {
 
+using testing::differingPixels;
 using testing::FakeForm;
 using testing::RecordingSurface;
 
@@ -22,7 +25,7 @@ constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
 /// A surface of the window's size in the system setscale makes for \a scale.
 ImageSurface scaledSurface(double scale)
 {
-    ImageSurface surface(RecordingSurface::defaultWidth, RecordingSurface::defaultHeight);
+    ImageSurface surface(plotAreaWidth, plotAreaHeight);
     surface.Scale(toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
     return surface;
 }
@@ -51,24 +54,9 @@ QImage fastImage(const Wave& wave, double count, double scale, const CurveTuning
     return surface.image();
 }
 
-int pixelsOf(const QImage& image, Colour colour)
+std::size_t pixelsOf(const QImage& image, Colour colour)
 {
-    int n = 0;
-    for (int row = 0; row < image.height(); ++row) {
-        for (int column = 0; column < image.width(); ++column)
-            n += image.pixel(column, row) == toQRgb(colour) ? 1 : 0;
-    }
-    return n;
-}
-
-int differingPixels(const QImage& a, const QImage& b)
-{
-    int n = 0;
-    for (int row = 0; row < a.height(); ++row) {
-        for (int column = 0; column < a.width(); ++column)
-            n += a.pixel(column, row) != b.pixel(column, row) ? 1 : 0;
-    }
-    return n;
+    return testing::countColour(image, toQRgb(colour));
 }
 
 using CurveCase = std::tuple<const Wave*, double, double>;
@@ -92,7 +80,7 @@ TEST_P(PixelIdentity, BothKernelsDrawThePlainLoopsPixels)
     const QImage expected = referenceImage(*wave, count, scale);
     for (const bool wide : { true, false }) {
         const QImage actual = fastImage(*wave, count, scale, { .allowWideKernel = wide });
-        EXPECT_EQ(differingPixels(actual, expected), 0) << (wide ? "best kernel" : "baseline");
+        EXPECT_EQ(differingPixels(actual, expected), 0u) << (wide ? "best kernel" : "baseline");
     }
 }
 
@@ -119,10 +107,10 @@ TEST_P(Fallback, UncertainSamplesTakeThePlainLoop)
 {
     const auto [wave, count, scale] = GetParam();
     const QImage expected = referenceImage(*wave, count, scale);
-    const double pixelHeight = 2 * std::abs(scale) / RecordingSurface::defaultHeight;
+    const double pixelHeight = 2 * std::abs(scale) / plotAreaHeight;
     for (const double bound : { 1e300, 0.3 * pixelHeight }) {
         const QImage actual = fastImage(*wave, count, scale, { .minimumBound = bound });
-        EXPECT_EQ(differingPixels(actual, expected), 0) << "bound " << bound;
+        EXPECT_EQ(differingPixels(actual, expected), 0u) << "bound " << bound;
     }
 }
 
@@ -140,7 +128,7 @@ TEST(FractionalCount, DrawsTheWholePartsCurve)
         for (const auto& [fractional, whole] : counts) {
             EXPECT_EQ(
                 differingPixels(fastImage(*wave, fractional, 10), referenceImage(*wave, whole, 10)),
-                0)
+                0u)
                 << wave->name << " " << fractional;
         }
     }
@@ -188,7 +176,7 @@ class Cancel : public ::testing::TestWithParam<CancelCase> { };
 TEST_P(Cancel, LeavesTheFrameAndNoCurve)
 {
     const auto [command, count, cancelAt] = GetParam();
-    ImageSurface surface(RecordingSurface::defaultWidth, RecordingSurface::defaultHeight);
+    ImageSurface surface(plotAreaWidth, plotAreaHeight);
     FakeForm form(surface, count, "20");
     form.onProgress = [&form, cancelAt = cancelAt](double fraction) {
         EXPECT_GE(fraction, 0.0);
@@ -198,8 +186,8 @@ TEST_P(Cancel, LeavesTheFrameAndNoCurve)
     command.click(form);
     EXPECT_EQ(form.progressReports, cancelAt);
     EXPECT_TRUE(form.messages.empty());
-    EXPECT_EQ(pixelsOf(surface.image(), command.wave->colour), 0);
-    EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0);
+    EXPECT_EQ(pixelsOf(surface.image(), command.wave->colour), 0u);
+    EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, Cancel,

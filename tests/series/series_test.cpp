@@ -1,6 +1,7 @@
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
+#include "plotarea.h"
 #include "recordingsurface.h"
 #include "sampling.h"
 #include "series.h"
@@ -19,8 +20,8 @@ using testing::Call;
 using testing::FakeForm;
 using testing::RecordingSurface;
 
-constexpr int width = 373;
-constexpr int height = 325;
+constexpr int width = plotAreaWidth;
+constexpr int height = plotAreaHeight;
 constexpr double pi = std::numbers::pi;
 const std::string noSignal = "No Signal Available";
 
