@@ -1,3 +1,4 @@
+#include "casenames.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
@@ -164,7 +165,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, SetScale,
         ScaleCase { "1e999", ScaleCase::TooLarge }, ScaleCase { "&HFF", ScaleCase::TooLarge },
         ScaleCase { "0", ScaleCase::Ignored }, ScaleCase { "", ScaleCase::Ignored },
         ScaleCase { "abc", ScaleCase::Ignored }, ScaleCase { "1e-50", ScaleCase::Ignored },
-        ScaleCase { "-1e39", ScaleCase::Ignored }, ScaleCase { "-1e999", ScaleCase::Ignored }));
+        ScaleCase { "-1e39", ScaleCase::Ignored }, ScaleCase { "-1e999", ScaleCase::Ignored }),
+    [](const ::testing::TestParamInfo<ScaleCase>& param) {
+        return "T2_" + testing::textName(param.param.t2);
+    });
 
 /// A plot area of the window's size, and a form to run commands on it.
 struct Plot {

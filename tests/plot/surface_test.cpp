@@ -1,3 +1,4 @@
+#include "casenames.h"
 #include "imagesurface.h"
 #include "picturebox.h"
 #include "pixels.h"
@@ -71,7 +72,12 @@ TEST_P(EveryPixelCentre, LandsInItsOwnPixel)
 INSTANTIATE_TEST_SUITE_P(Scales, EveryPixelCentre,
     ::testing::Values(Edges { -10, 10, 10, -10 }, Edges { 10, -10, -10, 10 },
         Edges { -20, 20, 20, -20 }, Edges { 0, 0, 1, 1 }, Edges { -3, 7, 50, -0.5f },
-        Edges { -1e30f, 1e30f, 1e30f, -1e30f }, Edges { 0.25f, 1e-6f, 0.5f, 2e-6f }));
+        Edges { -1e30f, 1e30f, 1e30f, -1e30f }, Edges { 0.25f, 1e-6f, 0.5f, 2e-6f }),
+    [](const ::testing::TestParamInfo<Edges>& param) {
+        const Edges& e = param.param;
+        return "x_" + testing::numberName(e.x1) + "_to_" + testing::numberName(e.x2) + "_y_"
+            + testing::numberName(e.y1) + "_to_" + testing::numberName(e.y2);
+    });
 
 TEST(UserMapping, EdgesADenormalApartStillMakeASystem)
 {

@@ -1,3 +1,4 @@
+#include "casenames.h"
 #include "curve.h"
 #include "fakeform.h"
 #include "fastsum.h"
@@ -61,14 +62,11 @@ std::size_t pixelsOf(const QImage& image, Colour colour)
 
 using CurveCase = std::tuple<const Wave*, double, double>;
 
-std::string caseName(const ::testing::TestParamInfo<CurveCase>& info)
+std::string caseName(const ::testing::TestParamInfo<CurveCase>& param)
 {
-    const auto [wave, count, scale] = info.param;
-    std::string name = std::string(wave->name) + "_n" + std::to_string(static_cast<int>(count))
-        + "_scale" + std::to_string(static_cast<int>(scale * 10));
-    for (char& c : name)
-        c = c == '-' ? 'm' : c;
-    return name;
+    const auto [wave, count, scale] = param.param;
+    return std::string(wave->name) + "_n" + testing::numberName(count) + "_scale"
+        + testing::numberName(scale);
 }
 
 // The fast path on either kernel against the plain loop, pixel for pixel.
@@ -157,7 +155,10 @@ TEST_P(VisibleRange, MatchesEveryColumnLookup)
     EXPECT_EQ(range.last, last);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5, -10));
+INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5, -10),
+    [](const ::testing::TestParamInfo<double>& param) {
+        return "scale" + testing::numberName(param.param);
+    });
 
 // Cancelling at the first or second report leaves the frame and no trace of the curve, whether
 // the count is merely long or endless.
@@ -190,9 +191,16 @@ TEST_P(Cancel, LeavesTheFrameAndNoCurve)
     EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0u);
 }
 
+std::string cancelName(const ::testing::TestParamInfo<CancelCase>& param)
+{
+    const auto [command, count, cancelAt] = param.param;
+    return std::string(command.wave->name) + "_n" + count + "_cancelAt" + std::to_string(cancelAt);
+}
+
 INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
     ::testing::Combine(::testing::ValuesIn(commands),
-        ::testing::Values("10000", "1e9", "1e300", "1e400"), ::testing::Values(1, 2)));
+        ::testing::Values("10000", "1e9", "1e300", "1e400"), ::testing::Values(1, 2)),
+    cancelName);
 
 } // namespace
 } // namespace fourier
