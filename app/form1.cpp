@@ -156,9 +156,9 @@ QWidget* Form1::makeControl(const ControlLayout& control)
         return m_pic;
     }
     case ControlKind::Label:
-        break;
+        return makeLabel(control, this);
     }
-    return makeLabel(control, this);
+    Q_UNREACHABLE();
 }
 
 void Form1::nameForScreenReaders()
