@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <vector>
 
@@ -29,11 +30,17 @@ QColor toQColor(Colour colour)
     return QColor::fromRgb(toQRgb(colour));
 }
 
-QRect toPixels(const TwipRect& rect)
+constexpr QRect toPixels(const TwipRect& rect)
 {
     return { rect.left / twipsPerPixel, rect.top / twipsPerPixel, rect.width / twipsPerPixel,
         rect.height / twipsPerPixel };
 }
+
+// The picture box's rectangle, less its border, is the plot area the commands are built for.
+static_assert(
+    toPixels(controlNamed("Pic").rect).width() - 2 * PictureBox::borderWidth == plotAreaWidth);
+static_assert(
+    toPixels(controlNamed("Pic").rect).height() - 2 * PictureBox::borderWidth == plotAreaHeight);
 
 QLabel* makeLabel(const ControlLayout& control, QWidget* parent)
 {
@@ -43,25 +50,82 @@ QLabel* makeLabel(const ControlLayout& control, QWidget* parent)
     return label;
 }
 
+/// Gives \a widget its control's name, place and colours, and a button or label its caption as
+/// the name screen readers announce.
+void applyLayout(QWidget& widget, const ControlLayout& control)
+{
+    widget.setObjectName(fromUtf8(control.name));
+    if (control.kind == ControlKind::PushButton || control.kind == ControlKind::Label)
+        widget.setAccessibleName(fromUtf8(control.text));
+    widget.setGeometry(toPixels(control.rect));
+    if (control.foreground || control.background) {
+        QPalette colours = widget.palette();
+        if (control.foreground)
+            colours.setColor(QPalette::WindowText, toQColor(*control.foreground));
+        if (control.background)
+            colours.setColor(QPalette::Window, toQColor(*control.background));
+        widget.setPalette(colours);
+        widget.setAutoFillBackground(true);
+    }
+}
+
 /// The platform's default font, made just small enough for the one-line heading to fit.
 QFont fittedFont()
 {
     constexpr double smallestPoint = 6.0;
     constexpr double pointStep = 0.5;
-    const auto heading = std::find_if(form1Controls.begin(), form1Controls.end(),
-        [](const ControlLayout& control) { return control.name == singleLineLabel; });
-    const int room = toPixels(heading->rect).width();
+    constexpr const ControlLayout& heading = controlNamed(singleLineLabel);
+    const int room = toPixels(heading.rect).width();
     QFont font = QApplication::font();
     while (font.pointSizeF() > smallestPoint
-        && QFontMetrics(font).horizontalAdvance(fromUtf8(heading->text)) > room)
+        && QFontMetrics(font).horizontalAdvance(fromUtf8(heading.text)) > room)
         font.setPointSizeF(font.pointSizeF() - pointStep);
     return font;
+}
+
+using ControlWidgets = std::array<QWidget*, form1Controls.size()>;
+
+/// Puts the labels beneath the controls they reach under.
+void stackLabelsBeneath(const ControlWidgets& widgets)
+{
+    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+        if (form1Controls[i].kind == ControlKind::Label)
+            widgets[i]->lower();
+    }
+}
+
+/// Chains every control but the labels in the order of their tab indexes, and focuses the first.
+void orderTabs(QWidget& window, const ControlWidgets& widgets)
+{
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+        if (form1Controls[i].kind != ControlKind::Label)
+            tabOrder.emplace_back(form1Controls[i].tabIndex, widgets[i]);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+        [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        window.setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    tabOrder.front().second->setFocus();
 }
 
 } // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
+{
+    setUpWindow();
+    ControlWidgets widgets {};
+    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+        widgets[i] = makeControl(form1Controls[i]);
+        applyLayout(*widgets[i], form1Controls[i]);
+    }
+    nameForScreenReaders();
+    stackLabelsBeneath(widgets);
+    orderTabs(*this, widgets);
+}
+
+void Form1::setUpWindow()
 {
     setWindowTitle(fromUtf8(applicationTitle));
     setFixedSize(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
@@ -70,67 +134,35 @@ Form1::Form1(QWidget* parent)
     setPalette(formPalette);
     setAutoFillBackground(true);
     setFont(fittedFont());
+}
 
-    using Handler = void (Form1::*)();
-    const auto handlerFor = [](std::string_view name) -> Handler {
-        if (name == "Command1")
-            return &Form1::Command1_Click;
-        if (name == "Command2")
-            return &Form1::Command2_Click;
-        if (name == "Command3")
-            return &Form1::Command3_Click;
-        if (name == "Ejecutar")
-            return &Form1::Ejecutar_Click;
-        if (name == "Command4")
-            return &Form1::Command4_Click;
-        return &Form1::Command5_Click;
-    };
-
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    std::vector<QWidget*> labels;
-    for (const ControlLayout& control : form1Controls) {
-        const QRect rect = toPixels(control.rect);
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-        case ControlKind::PushButton: {
-            auto* button = new WrappingButton(fromUtf8(control.text), this);
-            connect(button, &QPushButton::clicked, this, handlerFor(control.name));
-            widget = button;
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(fromUtf8(control.text), this);
-            (control.name == "T1" ? m_t1 : m_t2) = edit;
-            widget = edit;
-            break;
-        }
-        case ControlKind::PictureBox:
-            m_pic = new PictureBox(rect.width(), rect.height(), this);
-            m_pic->surface().setFont(font());
-            widget = m_pic;
-            break;
-        case ControlKind::Label:
-            widget = makeLabel(control, this);
-            labels.push_back(widget);
-            break;
-        }
-        widget->setObjectName(fromUtf8(control.name));
-        if (control.kind == ControlKind::PushButton || control.kind == ControlKind::Label)
-            widget->setAccessibleName(fromUtf8(control.text));
-        widget->setGeometry(rect);
-        if (control.foreground || control.background) {
-            QPalette colours = widget->palette();
-            if (control.foreground)
-                colours.setColor(QPalette::WindowText, toQColor(*control.foreground));
-            if (control.background)
-                colours.setColor(QPalette::Window, toQColor(*control.background));
-            widget->setPalette(colours);
-            widget->setAutoFillBackground(true);
-        }
-        if (control.kind != ControlKind::Label)
-            tabOrder.emplace_back(control.tabIndex, widget);
+QWidget* Form1::makeControl(const ControlLayout& control)
+{
+    switch (control.kind) {
+    case ControlKind::PushButton: {
+        auto* button = new WrappingButton(fromUtf8(control.text), this);
+        connect(button, &QPushButton::clicked, this, control.onClick);
+        return button;
     }
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(fromUtf8(control.text), this);
+        (control.role == TextRole::Terms ? m_t1 : m_t2) = edit;
+        return edit;
+    }
+    case ControlKind::PictureBox: {
+        const QRect rect = toPixels(control.rect);
+        m_pic = new PictureBox(rect.width(), rect.height(), this);
+        m_pic->surface().setFont(font());
+        return m_pic;
+    }
+    case ControlKind::Label:
+        return makeLabel(control, this);
+    }
+    Q_UNREACHABLE();
+}
 
+void Form1::nameForScreenReaders()
+{
     m_pic->setAccessibleName(fromUtf8(plotAreaName));
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
@@ -138,15 +170,6 @@ Form1::Form1(QWidget* parent)
         label->setBuddy(box);
         box->setAccessibleName(label->text());
     }
-
-    // Labels lie beneath the controls they reach under.
-    for (QWidget* label : labels)
-        label->lower();
-    std::sort(tabOrder.begin(), tabOrder.end(),
-        [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    tabOrder.front().second->setFocus();
 }
 
 Form1::~Form1() = default;

@@ -13,6 +13,7 @@ class QProgressDialog;
 namespace fourier {
 
 class PictureBox;
+struct ControlLayout;
 
 /// The program's one window: the plot area, the two text boxes, six buttons and their labels,
 /// laid out from the control table. Each button runs its command with the window as the
@@ -44,6 +45,13 @@ public Q_SLOTS:
     void Command5_Click();
 
 private:
+    /// Title, fixed size, colours and font of the window itself.
+    void setUpWindow();
+    /// The widget of \a control, wired as its kind wants: a button to its slot, a text box to
+    /// its role. Place, name and colours are applyLayout's.
+    QWidget* makeControl(const ControlLayout& control);
+    /// Names the plot area, and each text box after the label beside it.
+    void nameForScreenReaders();
     void run(void (*command)(FormContext&));
 
     PictureBox* m_pic = nullptr;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "colour.h"
+#include "form1.h"
+#include "plotarea.h"
 
 #include <array>
 #include <optional>
@@ -11,6 +13,9 @@ namespace fourier {
 
 /// The kinds of control the window is made of.
 enum class ControlKind { PushButton, TextBox, PictureBox, Label };
+
+/// What a text box holds for the commands: T1, the number of terms, or T2, the scale.
+enum class TextRole { None, Terms, Scale };
 
 /// A rectangle in twips (1/1440 inch), from the top-left corner of the window's client area.
 struct TwipRect {
@@ -32,6 +37,10 @@ struct ControlLayout {
     std::optional<Colour> foreground;
     /// Background colour, when not the platform's default.
     std::optional<Colour> background;
+    /// The window's slot a push button's click runs; none for any other control.
+    void (Form1::*onClick)() = nullptr;
+    /// What a text box holds; None for any other control.
+    TextRole role = TextRole::None;
 };
 
 /// The application's title: the window's caption and the caption of its message boxes.
@@ -43,9 +52,6 @@ inline constexpr int formHeightTwips = 7305;
 /// The window's own background.
 inline constexpr Colour formBackground = colours::appWorkspace;
 
-/// Twips per pixel at 96 dots per inch.
-inline constexpr int twipsPerPixel = 15;
-
 namespace detail {
 inline constexpr auto yellow = std::optional<Colour> { colours::yellow };
 inline constexpr auto workspace = std::optional<Colour> { colours::appWorkspace };
@@ -55,21 +61,23 @@ inline constexpr auto none = std::optional<Colour> {};
 /// Every control of the window, in the order the window creates them.
 inline constexpr std::array<ControlLayout, 16> form1Controls { {
     { "Command5", ControlKind::PushButton, "Calculate Sawtooh Series", { 7680, 6240, 1335, 615 },
-        15, detail::none, detail::none },
+        15, detail::none, detail::none, &Form1::Command5_Click },
     { "Command4", ControlKind::PushButton, "Calculate Triangular Series", { 6000, 6240, 1335, 615 },
-        8, detail::none, detail::none },
-    { "T2", ControlKind::TextBox, "10", { 7200, 4440, 1455, 495 }, 6, detail::none, detail::none },
-    { "T1", ControlKind::TextBox, "4", { 2400, 6240, 1335, 495 }, 5, detail::none, detail::none },
+        8, detail::none, detail::none, &Form1::Command4_Click },
+    { "T2", ControlKind::TextBox, "10", { 7200, 4440, 1455, 495 }, 6, detail::none, detail::none,
+        nullptr, TextRole::Scale },
+    { "T1", ControlKind::TextBox, "4", { 2400, 6240, 1335, 495 }, 5, detail::none, detail::none,
+        nullptr, TextRole::Terms },
     { "Command3", ControlKind::PushButton, "Cos x", { 7320, 2160, 1335, 615 }, 4, detail::none,
-        detail::none },
+        detail::none, &Form1::Command3_Click },
     { "Command2", ControlKind::PushButton, "Sin x", { 7320, 1080, 1335, 615 }, 3, detail::none,
-        detail::none },
+        detail::none, &Form1::Command2_Click },
     { "Ejecutar", ControlKind::PushButton, "Calculate  Square Series", { 4200, 6240, 1335, 615 }, 2,
-        detail::none, detail::none },
+        detail::none, detail::none, &Form1::Ejecutar_Click },
     { "Pic", ControlKind::PictureBox, "", { 480, 840, 5655, 4935 }, 1, detail::none,
         std::optional<Colour> { colours::buttonHighlight } },
     { "Command1", ControlKind::PushButton, "Clear", { 7320, 3240, 1335, 615 }, 0, detail::none,
-        detail::none },
+        detail::none, &Form1::Command1_Click },
     { "Label7", ControlKind::Label,
         "This Program Shown the Fourier Series Behavior for Diferent Signals",
         { 480, 240, 4800, 195 }, 14, detail::yellow, detail::workspace },
@@ -98,5 +106,56 @@ inline constexpr std::string_view plotAreaName = "Plot area";
 
 /// The one label shown on a single line; the others wrap inside their rectangles.
 inline constexpr std::string_view singleLineLabel = "Label7";
+
+/// The row of the control called \a name. A name not in the table does not compile.
+consteval const ControlLayout& controlNamed(std::string_view name)
+{
+    for (const ControlLayout& control : form1Controls) {
+        if (control.name == name)
+            return control;
+    }
+    throw "no control of that name in form1Controls";
+}
+
+namespace detail {
+/// Whether each control is wired as its kind wants: every button to a slot, every text box to a
+/// role of its own, one of each role, one picture box, and nothing else wired at all.
+consteval bool wiredByKind()
+{
+    int pictureBoxes = 0;
+    int terms = 0;
+    int scales = 0;
+    for (const ControlLayout& control : form1Controls) {
+        if ((control.kind == ControlKind::PushButton) != (control.onClick != nullptr))
+            return false;
+        if ((control.kind == ControlKind::TextBox) != (control.role != TextRole::None))
+            return false;
+        pictureBoxes += control.kind == ControlKind::PictureBox ? 1 : 0;
+        terms += control.role == TextRole::Terms ? 1 : 0;
+        scales += control.role == TextRole::Scale ? 1 : 0;
+    }
+    return pictureBoxes == 1 && terms == 1 && scales == 1;
+}
+
+/// Whether every control has a name of its own, and every name the window looks up names a
+/// control of the right kind.
+consteval bool namesResolve()
+{
+    for (const ControlLayout& control : form1Controls) {
+        if (&controlNamed(control.name) != &control)
+            return false;
+    }
+    for (const auto& [box, label] : textBoxLabels) {
+        if (controlNamed(box).kind != ControlKind::TextBox
+            || controlNamed(label).kind != ControlKind::Label)
+            return false;
+    }
+    return controlNamed(singleLineLabel).kind == ControlKind::Label;
+}
+} // namespace detail
+
+static_assert(detail::wiredByKind(), "a control of form1Controls is wired unlike its kind");
+static_assert(
+    detail::namesResolve(), "two controls share a name, or a name looked up is of the wrong kind");
 
 } // namespace fourier

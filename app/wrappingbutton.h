@@ -4,8 +4,8 @@
 
 namespace fourier {
 
-/// A push button whose caption wraps onto further lines when it is wider than the button, the
-/// way captions on classic dialog buttons do. Its text stays the caption as given.
+/// A push button that breaks its caption between words onto as many lines as it needs to fit
+/// inside the button, centred, with a small margin all round. Its text stays the caption as given.
 class WrappingButton final : public QPushButton {
     Q_OBJECT
 public:

@@ -3,9 +3,9 @@
 #include "formcontext.h"
 #include "frame.h"
 #include "imagesurface.h"
+#include "plotarea.h"
 #include "sampling.h"
 #include "series.h"
-#include "vectorstate.h"
 
 #include <QGuiApplication>
 #include <array>
@@ -23,10 +23,6 @@
 namespace fourier {
 namespace {
 
-/// The plot area of the window, in pixels.
-constexpr int areaWidth = 373;
-constexpr int areaHeight = 325;
-
 /// At this count and above the plain loop runs on every tenth sample only, and its time is
 /// multiplied by ten: the whole of it takes about a minute.
 constexpr double sparseFrom = 10000;
@@ -40,7 +36,7 @@ constexpr std::array scales { 10.0, 20.0 };
 
 ImageSurface scaledSurface(double scale)
 {
-    ImageSurface surface(areaWidth, areaHeight);
+    ImageSurface surface(plotAreaWidth, plotAreaHeight);
     surface.Scale(toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
     return surface;
 }
@@ -52,9 +48,6 @@ void plainLoop(benchmark::State& state, const Wave* wave, double count, double s
     const std::size_t stride = count >= sparseFrom ? sparseStride : 1;
     const auto samples = curveSamples();
     for (auto _ : state) {
-        // Qt's image fill leaves the upper vector state in use, which would slow this thread's
-        // scalar arithmetic many times over and flatter the ratios.
-        clearUpperVectorState();
         const auto start = std::chrono::steady_clock::now();
         for (std::size_t i = 0; i < samples.size(); i += stride) {
             const double x = samples[i];
@@ -90,7 +83,7 @@ public:
     BenchForm(std::string count, std::string scale)
         : m_count(std::move(count))
         , m_scale(std::move(scale))
-        , m_surface(areaWidth, areaHeight)
+        , m_surface(plotAreaWidth, plotAreaHeight)
     {
     }
     std::string T1Text() const override { return m_count; }
@@ -111,6 +104,19 @@ void wholeCommand(benchmark::State& state, void (*command)(FormContext&))
     BenchForm form("4", "10");
     for (auto _ : state)
         command(form);
+}
+
+/// Sin x pressed right after Clear, at the window's initial texts; only Sin x is timed.
+void sinAfterClear(benchmark::State& state)
+{
+    BenchForm form("4", "10");
+    for (auto _ : state) {
+        Command1_Click(form);
+        const auto start = std::chrono::steady_clock::now();
+        Command2_Click(form);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+    }
 }
 
 std::string caseName(const char* kind, const Wave* wave, double count, double scale)
@@ -243,6 +249,9 @@ int main(int argc, char* argv[])
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("command/Sin x after Clear/scale:10", sinAfterClear)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

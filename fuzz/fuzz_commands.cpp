@@ -5,6 +5,8 @@
 
 #include "frame.h"
 #include "imagesurface.h"
+#include "pixels.h"
+#include "plotarea.h"
 #include "series.h"
 #include "val.h"
 
@@ -24,14 +26,12 @@ namespace {
 
 using namespace std::string_view_literals;
 using Clock = std::chrono::steady_clock;
+using fourier::testing::countColour;
+using fourier::testing::gainedColour;
 
 /// How long a plot may go on reporting progress before the form cancels it, as a user would.
 /// A plot that does not stop soon after, at any number of terms, runs into the fuzzer's timeout.
 constexpr auto plotBudget = std::chrono::milliseconds(100);
-
-/// The size of the window's drawing area.
-constexpr int areaWidth = 373;
-constexpr int areaHeight = 325;
 
 /// Texts a user might well type, and texts at the edges of what the commands accept.
 /// NUL is written \000 so that a digit after it stays a digit of its own.
@@ -155,39 +155,13 @@ std::string pickText(FuzzedDataProvider& fdp)
     }
 }
 
-/// The pixels of \a colour in \a image.
-std::size_t countColour(const QImage& image, QRgb colour)
-{
-    std::size_t count = 0;
-    for (int row = 0; row < image.height(); ++row) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
-        for (int column = 0; column < image.width(); ++column)
-            count += line[column] == colour ? 1 : 0;
-    }
-    return count;
-}
-
-/// Whether \a after holds a pixel of \a colour where \a before did not.
-bool gainedColour(const QImage& before, const QImage& after, QRgb colour)
-{
-    for (int row = 0; row < after.height(); ++row) {
-        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(row));
-        const auto* now = reinterpret_cast<const QRgb*>(after.constScanLine(row));
-        for (int column = 0; column < after.width(); ++column) {
-            if (now[column] == colour && was[column] != colour)
-                return true;
-        }
-    }
-    return false;
-}
-
 /// Checks what holds after \a button was pressed; \a before is the picture before the press.
 /// Returns what went wrong, or nothing.
 std::optional<std::string> check(const Button& button, const FuzzForm& form,
     const fourier::ImageSurface& surface, const QImage& before)
 {
     const QImage& image = surface.image();
-    if (image.width() != areaWidth || image.height() != areaHeight)
+    if (image.width() != fourier::plotAreaWidth || image.height() != fourier::plotAreaHeight)
         return "the picture changed size";
     if (form.badFraction)
         return "progress reported outside 0 to 1: " + std::to_string(*form.badFraction);
@@ -247,7 +221,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider fdp(data, size);
-    fourier::ImageSurface surface(areaWidth, areaHeight);
+    fourier::ImageSurface surface(fourier::plotAreaWidth, fourier::plotAreaHeight);
     FuzzForm form(surface);
     std::string history;
     for (int presses = fdp.ConsumeIntegralInRange(1, 3); presses > 0; --presses) {

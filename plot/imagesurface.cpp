@@ -1,5 +1,7 @@
 #include "imagesurface.h"
 
+#include "vectorstate.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -67,18 +69,6 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, Span xs, Span y
     return true;
 }
 
-/// Fills \a image with \a rgb. Not QImage::fill: Qt's vector fill returns with the upper halves
-/// of the AVX registers in use, and every SSE instruction after it (all of this program's
-/// arithmetic) then runs many times slower until something clears them: Sin x after Clear took
-/// 110 ms instead of 7.
-void fill(QImage& image, QRgb rgb)
-{
-    for (int row = 0; row < image.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        std::fill(line, line + image.width(), rgb);
-    }
-}
-
 } // namespace
 
 QRgb toQRgb(Colour colour)
@@ -91,7 +81,8 @@ ImageSurface::ImageSurface(int width, int height)
     : m_image(width, height, QImage::Format_RGB32)
     , m_mapping(UserMapping::initial(width, height))
 {
-    fill(m_image, toQRgb(background));
+    m_image.fill(toQRgb(background));
+    clearUpperVectorState();
 }
 
 bool ImageSurface::Scale(float x1, float y1, float x2, float y2)
@@ -105,7 +96,8 @@ bool ImageSurface::Scale(float x1, float y1, float x2, float y2)
 
 void ImageSurface::Cls()
 {
-    fill(m_image, toQRgb(background));
+    m_image.fill(toQRgb(background));
+    clearUpperVectorState();
     m_currentX = 0.0;
     m_currentY = 0.0;
     m_descriptions.clear();
@@ -229,6 +221,7 @@ void ImageSurface::Print(int value)
     // Like a line of printed text, the next one would start at the left edge, one line lower.
     m_currentX = m_mapping.left();
     m_currentY += lineHeight * (m_mapping.bottom() - m_mapping.top()) / m_image.height();
+    clearUpperVectorState();
 }
 
 } // namespace fourier

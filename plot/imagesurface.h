@@ -10,6 +10,10 @@
 namespace fourier {
 
 /// A plot surface that draws into an image of its drawing area, one image pixel per pixel.
+///
+/// Filling the image and drawing text run Qt's vector routines, which leave this thread's
+/// arithmetic slowed down (see clearUpperVectorState); the operations that run them clear that
+/// state before they return, so the commands never have to think of it.
 class ImageSurface final : public PlotSurface {
 public:
     /// A surface of \a width by \a height pixels, filled with its background colour and in

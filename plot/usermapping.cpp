@@ -1,5 +1,7 @@
 #include "usermapping.h"
 
+#include "plotarea.h"
+
 #include <cmath>
 #include <limits>
 

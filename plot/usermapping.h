@@ -13,9 +13,6 @@ namespace fourier {
 /// certify a pixel row from an error interval.
 class UserMapping {
 public:
-    /// Twips per pixel at 96 dots per inch: the unit of a surface's initial coordinate system.
-    static constexpr int twipsPerPixel = 15;
-
     /// The system a fresh surface starts in: origin top-left, one unit per twip, y downward.
     static UserMapping initial(int width, int height);
 

@@ -23,20 +23,20 @@ for _ in $(seq 50); do
 done
 [ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
 sleep 0.5
-declare -A at=(
-  ["Clear"]="512 236" ["Sin x"]="512 92" ["Cos x"]="512 164"
-  ["Square"]="324 436" ["Triangular"]="436 436" ["Sawtooth"]="556 436"
+source "$(dirname "$0")/positions.sh"
+declare -A button=(
+  ["Clear"]=Command1 ["Sin x"]=Command2 ["Cos x"]=Command3
+  ["Square"]=Ejecutar ["Triangular"]=Command4 ["Sawtooth"]=Command5
 )
-declare -A box=(["T1"]="200 432" ["T2"]="528 312")
 for step in "$@"; do
   case "$step" in
     T1=* | T2=*)
-      read -r bx by <<<"${box[${step%%=*}]}"
+      read -r bx by <<<"${click_at[${step%%=*}]}"
       xdotool mousemove --window "$window" "$bx" "$by" click 1 key ctrl+a type "${step#*=}"
       ;;
     sleep=*) sleep "${step#*=}" ;;
     *)
-      read -r bx by <<<"${at[$step]}"
+      read -r bx by <<<"${click_at[${button[$step]}]}"
       xdotool mousemove --window "$window" "$bx" "$by" click 1
       sleep 0.7
       ;;

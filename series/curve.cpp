@@ -4,7 +4,6 @@
 #include "fastsum.h"
 #include "parallel.h"
 #include "sampling.h"
-#include "vectorstate.h"
 
 #include <algorithm>
 #include <atomic>
@@ -76,7 +75,6 @@ void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const d
 
 void runChunk(CurveJob& job, Chunk& chunk)
 {
-    clearUpperVectorState();
     RotationSummer summer(job.wave, job.extraTerms, job.tuning.allowWideKernel);
     std::array<double, RotationSummer::groupSize> sums {};
     std::array<unsigned char, RotationSummer::groupSize> certain {};
@@ -175,8 +173,6 @@ std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const Us
         waitForCancel(progress);
         return std::nullopt;
     }
-    // Drawing the frame's numbers may have left the vector unit in its slow state.
-    clearUpperVectorState();
     const CertaintyBound bound = certaintyBound(wave, *extraTerms);
     const auto visibleXs = samples.subspan(visible.first, visible.size());
 

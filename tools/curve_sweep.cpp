@@ -7,6 +7,7 @@
 
 #include "curve.h"
 #include "fastsum.h"
+#include "plotarea.h"
 #include "plotsurface.h"
 #include "sampling.h"
 #include "wave.h"
@@ -24,16 +25,12 @@
 namespace fourier {
 namespace {
 
-/// The drawing area of the window, in pixels.
-constexpr int areaWidth = 373;
-constexpr int areaHeight = 325;
-
 using Pixels = std::set<std::pair<int, int>>;
 
 UserMapping mappingFor(double scale)
 {
-    return *UserMapping::fromEdges(
-        areaWidth, areaHeight, toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
+    return *UserMapping::fromEdges(plotAreaWidth, plotAreaHeight, toFloat(-scale), toFloat(scale),
+        toFloat(scale), toFloat(-scale));
 }
 
 void add(Pixels& pixels, const UserMapping& mapping, float x, float y)

@@ -1,5 +1,8 @@
 #include "form1.h"
+#include "layout.h"
 #include "picturebox.h"
+#include "pixels.h"
+#include "plotarea.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -7,8 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <numbers>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -43,6 +49,21 @@ const Control controls[] = {
     { "Label1", "QLabel", "X,Y Scale", { 6240, 4440, 1695, 615 } },
 };
 
+/// The points scripts/positions.sh gives the scripts to click, by control name.
+std::map<std::string, QPoint> scriptClickPoints()
+{
+    std::ifstream file(FOURIER_SOURCE_DIR "/scripts/positions.sh");
+    const std::regex entry(R"re(^\s*\[(\w+)\]="(\d+) (\d+)")re");
+    std::map<std::string, QPoint> points;
+    std::string line;
+    std::smatch match;
+    while (std::getline(file, line)) {
+        if (std::regex_search(line, match, entry))
+            points[match[1]] = QPoint(std::stoi(match[2]), std::stoi(match[3]));
+    }
+    return points;
+}
+
 template <class T = QWidget>
 T* child(Form1& form, const char* name)
 {
@@ -62,13 +83,7 @@ bool activate(QWidget& window)
 
 bool isWhite(const QImage& image)
 {
-    for (int row = 0; row < image.height(); ++row) {
-        for (int column = 0; column < image.width(); ++column) {
-            if (image.pixel(column, row) != qRgb(255, 255, 255))
-                return false;
-        }
-    }
-    return true;
+    return testing::isAll(image, testing::white);
 }
 
 TEST(Form1, EveryControlHasItsKindTextAndPlaceInAFixedWindow)
@@ -96,6 +111,19 @@ TEST(Form1, EveryControlHasItsKindTextAndPlaceInAFixedWindow)
             text = label->text();
         EXPECT_EQ(text.toStdString(), c.text);
     }
+
+    // Every button and text box has a point in the scripts' table of clicks, and it lies on it.
+    const auto clicks = scriptClickPoints();
+    for (const ControlLayout& control : form1Controls) {
+        if (control.kind != ControlKind::PushButton && control.kind != ControlKind::TextBox)
+            continue;
+        const std::string name(control.name);
+        SCOPED_TRACE(name);
+        ASSERT_EQ(clicks.count(name), 1u) << "no point for it in scripts/positions.sh";
+        QWidget* hit = form.childAt(clicks.at(name));
+        EXPECT_EQ(hit ? hit->objectName().toStdString() : "(none)", name);
+    }
+    EXPECT_EQ(clicks.size(), 8u);
 }
 
 TEST(Form1, TabGoesRoundTheControlsInOrderFromClear)
@@ -146,7 +174,7 @@ TEST(Form1, StartsWithAWhitePlotAreaThatClearAndTypingLeaveAlone)
     ASSERT_TRUE(activate(form));
     PictureBox& pic = form.pictureBox();
     const ImageSurface& surface = pic.surface();
-    EXPECT_EQ(surface.image().size(), QSize(373, 325));
+    EXPECT_EQ(surface.image().size(), QSize(plotAreaWidth, plotAreaHeight));
     EXPECT_TRUE(isWhite(surface.image()));
     EXPECT_TRUE(isWhite(pic.grab(pic.contentsRect()).toImage()));
     child<QPushButton>(form, "Command1")->click();
@@ -170,10 +198,13 @@ TEST(Form1, StartsWithAWhitePlotAreaThatClearAndTypingLeaveAlone)
     EXPECT_TRUE(surface.image() == drawn);
 }
 
+// A click runs the slot of the button's own name, and that slot draws its own curve: the picture
+// is the one the slot alone gives, with the curve's colour where only that curve passes.
 TEST(Form1, EachButtonRunsItsOwnCommand)
 {
     struct Press {
         const char* button;
+        void (Form1::*slot)();
         QRgb colour;
         double x;
         double y;
@@ -181,11 +212,11 @@ TEST(Form1, EachButtonRunsItsOwnCommand)
     constexpr double pi = std::numbers::pi;
     // A point of each curve at the window's first texts, clear of the numbers of the frame.
     const Press presses[] = {
-        { "Command2", qRgb(0, 0, 128), pi / 2, 4 },
-        { "Command3", qRgb(0, 0, 0), 2 * pi, 4 },
-        { "Ejecutar", qRgb(128, 0, 128), pi / 8, 3.72035 },
-        { "Command4", qRgb(255, 0, 0), 2 * pi, 4.68608 },
-        { "Command5", qRgb(0, 255, 0), pi / 5, -6.10911 },
+        { "Command2", &Form1::Command2_Click, qRgb(0, 0, 128), pi / 2, 4 },
+        { "Command3", &Form1::Command3_Click, qRgb(0, 0, 0), 2 * pi, 4 },
+        { "Ejecutar", &Form1::Ejecutar_Click, qRgb(128, 0, 128), pi / 8, 3.72035 },
+        { "Command4", &Form1::Command4_Click, qRgb(255, 0, 0), 2 * pi, 4.68608 },
+        { "Command5", &Form1::Command5_Click, qRgb(0, 255, 0), pi / 5, -6.10911 },
     };
     for (const Press& press : presses) {
         SCOPED_TRACE(press.button);
@@ -197,8 +228,15 @@ TEST(Form1, EachButtonRunsItsOwnCommand)
         const auto row = surface.mapping().row(static_cast<float>(press.y));
         ASSERT_TRUE(column && row);
         EXPECT_EQ(surface.image().pixel(*column, *row), press.colour);
+        Form1 bySlot;
+        (bySlot.*press.slot)();
+        EXPECT_TRUE(surface.image() == bySlot.pictureBox().surface().image());
+
+        // Clear, by its button and by its slot.
         child<QPushButton>(form, "Command1")->click();
         EXPECT_TRUE(isWhite(surface.image()));
+        bySlot.Command1_Click();
+        EXPECT_TRUE(isWhite(bySlot.pictureBox().surface().image()));
     }
 }
 

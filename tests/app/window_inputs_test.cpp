@@ -2,6 +2,7 @@
 #include "frame.h"
 #include "modaldismisser.h"
 #include "picturebox.h"
+#include "pixels.h"
 #include "series.h"
 
 #include <QLineEdit>
@@ -102,14 +103,7 @@ const QImage& picture(Form1& form)
 
 bool isBlank(const QImage& image)
 {
-    const QRgb white = qRgb(255, 255, 255);
-    for (int row = 0; row < image.height(); ++row) {
-        for (int column = 0; column < image.width(); ++column) {
-            if (image.pixel(column, row) != white)
-                return false;
-        }
-    }
-    return true;
+    return testing::isAll(image, testing::white);
 }
 
 /// Whether the sine's crest at x = pi/2 shows in its colour, after Clear and Sin x at scale 10.

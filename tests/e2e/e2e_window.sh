@@ -86,10 +86,10 @@ wait_for_windows 100 1 || fail "the window did not appear"
 main=$(windows | head -n 1)
 sleep 0.3
 
-# Button centres and the scale's text box, in pixels of the window.
-sin_x=(512 92)
-square_series=(324 436)
-scale_box=(528 312)
+source "$(dirname "$0")/../../scripts/positions.sh"
+read -r -a sin_x <<<"${click_at[Command2]}"
+read -r -a square_series <<<"${click_at[Ejecutar]}"
+read -r -a scale_box <<<"${click_at[T2]}"
 
 click "${sin_x[@]}"
 sleep 0.3

@@ -5,6 +5,8 @@
 // Usage: windowcheck CAPTURE.png CURVE=present|absent ...   (CURVE is sine or square)
 // Prints what it found; exits 0 when every check passes, 1 when one fails, 2 on bad usage.
 
+#include "plotarea.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -23,7 +25,7 @@ namespace {
 constexpr int windowWidth = 624;
 constexpr int windowHeight = 487;
 /// The plot area inside its sunken two-pixel frame.
-const QRect drawingArea(34, 58, 373, 325);
+const QRect drawingArea(34, 58, fourier::plotAreaWidth, fourier::plotAreaHeight);
 /// The label beside the scale's text box, yellow on grey.
 const QRect scaleLabel(416, 296, 113, 41);
 /// The scale the window starts with: x and y both run from -10 to 10.

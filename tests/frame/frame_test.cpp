@@ -1,6 +1,8 @@
+#include "casenames.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
+#include "plotarea.h"
 #include "recordingsurface.h"
 #include "series.h"
 
@@ -21,8 +23,8 @@ using testing::FakeForm;
 using testing::RecordingSurface;
 using Op = Call::Op;
 
-constexpr int width = 373;
-constexpr int height = 325;
+constexpr int width = plotAreaWidth;
+constexpr int height = plotAreaHeight;
 constexpr double pi = std::numbers::pi;
 const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
@@ -181,7 +183,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, SetScale,
         ScaleCase { "1e999", ScaleCase::TooLarge }, ScaleCase { "&HFF", ScaleCase::TooLarge },
         ScaleCase { "0", ScaleCase::Ignored }, ScaleCase { "", ScaleCase::Ignored },
         ScaleCase { "abc", ScaleCase::Ignored }, ScaleCase { "1e-50", ScaleCase::Ignored },
-        ScaleCase { "-1e39", ScaleCase::Ignored }, ScaleCase { "-1e999", ScaleCase::Ignored }));
+        ScaleCase { "-1e39", ScaleCase::Ignored }, ScaleCase { "-1e999", ScaleCase::Ignored }),
+    [](const ::testing::TestParamInfo<ScaleCase>& param) {
+        return "T2_" + testing::textName(param.param.t2);
+    });
 
 /// A plot area of the window's size, and a form to run commands on it.
 struct Plot {

@@ -1,5 +1,8 @@
+#include "casenames.h"
 #include "imagesurface.h"
 #include "picturebox.h"
+#include "pixels.h"
+#include "plotarea.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -9,28 +12,18 @@
 namespace fourier {
 namespace {
 
-constexpr int width = 373;
-constexpr int height = 325;
+constexpr int width = plotAreaWidth;
+constexpr int height = plotAreaHeight;
 constexpr float inf = std::numeric_limits<float>::infinity();
 constexpr float nan = std::numeric_limits<float>::quiet_NaN();
 
-/// The pixels that are not background, as (column, row).
-std::vector<QPoint> ink(const QImage& image)
-{
-    std::vector<QPoint> points;
-    for (int row = 0; row < image.height(); ++row) {
-        for (int column = 0; column < image.width(); ++column) {
-            if (image.pixel(column, row) != qRgb(255, 255, 255))
-                points.emplace_back(column, row);
-        }
-    }
-    return points;
-}
+using testing::ink;
 
 TEST(PictureBox, DrawsInsideATwoPixelBorder)
 {
-    PictureBox box(377, 329);
-    EXPECT_EQ(box.contentsRect(), QRect(2, 2, width, height));
+    constexpr int border = PictureBox::borderWidth;
+    PictureBox box(width + 2 * border, height + 2 * border);
+    EXPECT_EQ(box.contentsRect(), QRect(border, border, width, height));
     EXPECT_EQ(box.surface().image().size(), QSize(width, height));
     EXPECT_TRUE(ink(box.surface().image()).empty());
     // The initial system: one unit a twip, 15 twips a pixel, from the top-left corner down.
@@ -51,7 +44,7 @@ void PrintTo(const Edges& e, std::ostream* os)
     *os << e.x1 << ", " << e.y1 << " to " << e.x2 << ", " << e.y2;
 }
 
-class EveryPixelCentre : public testing::TestWithParam<Edges> { };
+class EveryPixelCentre : public ::testing::TestWithParam<Edges> { };
 
 // A point (x - x1) / (x2 - x1) of the way across lies in column floor(that * width), whichever
 // way the axes run; x1 and y1 are inside the area, x2 and y2 just outside.
@@ -77,9 +70,14 @@ TEST_P(EveryPixelCentre, LandsInItsOwnPixel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, EveryPixelCentre,
-    testing::Values(Edges { -10, 10, 10, -10 }, Edges { 10, -10, -10, 10 },
+    ::testing::Values(Edges { -10, 10, 10, -10 }, Edges { 10, -10, -10, 10 },
         Edges { -20, 20, 20, -20 }, Edges { 0, 0, 1, 1 }, Edges { -3, 7, 50, -0.5f },
-        Edges { -1e30f, 1e30f, 1e30f, -1e30f }, Edges { 0.25f, 1e-6f, 0.5f, 2e-6f }));
+        Edges { -1e30f, 1e30f, 1e30f, -1e30f }, Edges { 0.25f, 1e-6f, 0.5f, 2e-6f }),
+    [](const ::testing::TestParamInfo<Edges>& param) {
+        const Edges& e = param.param;
+        return "x_" + testing::numberName(e.x1) + "_to_" + testing::numberName(e.x2) + "_y_"
+            + testing::numberName(e.y1) + "_to_" + testing::numberName(e.y2);
+    });
 
 TEST(UserMapping, EdgesADenormalApartStillMakeASystem)
 {

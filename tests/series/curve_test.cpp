@@ -1,11 +1,13 @@
+#include "casenames.h"
 #include "curve.h"
 #include "fakeform.h"
 #include "fastsum.h"
 #include "imagesurface.h"
+#include "pixels.h"
+#include "plotarea.h"
 #include "recordingsurface.h"
 #include "sampling.h"
 #include "series.h"
-#include "vectorstate.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 namespace fourier {
 namespace {
 
+using testing::differingPixels;
 using testing::FakeForm;
 using testing::RecordingSurface;
 
@@ -23,7 +26,7 @@ constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
 /// A surface of the window's size in the system setscale makes for \a scale.
 ImageSurface scaledSurface(double scale)
 {
-    ImageSurface surface(RecordingSurface::defaultWidth, RecordingSurface::defaultHeight);
+    ImageSurface surface(plotAreaWidth, plotAreaHeight);
     surface.Scale(toFloat(-scale), toFloat(scale), toFloat(scale), toFloat(-scale));
     return surface;
 }
@@ -32,7 +35,6 @@ ImageSurface scaledSurface(double scale)
 QImage referenceImage(const Wave& wave, double count, double scale)
 {
     ImageSurface surface = scaledSurface(scale);
-    clearUpperVectorState();
     for (const double x : curveSamples()) {
         if (surface.mapping().column(static_cast<float>(x))) {
             surface.PSet(static_cast<float>(x),
@@ -53,36 +55,18 @@ QImage fastImage(const Wave& wave, double count, double scale, const CurveTuning
     return surface.image();
 }
 
-int pixelsOf(const QImage& image, Colour colour)
+std::size_t pixelsOf(const QImage& image, Colour colour)
 {
-    int n = 0;
-    for (int row = 0; row < image.height(); ++row) {
-        for (int column = 0; column < image.width(); ++column)
-            n += image.pixel(column, row) == toQRgb(colour) ? 1 : 0;
-    }
-    return n;
-}
-
-int differingPixels(const QImage& a, const QImage& b)
-{
-    int n = 0;
-    for (int row = 0; row < a.height(); ++row) {
-        for (int column = 0; column < a.width(); ++column)
-            n += a.pixel(column, row) != b.pixel(column, row) ? 1 : 0;
-    }
-    return n;
+    return testing::countColour(image, toQRgb(colour));
 }
 
 using CurveCase = std::tuple<const Wave*, double, double>;
 
-std::string caseName(const ::testing::TestParamInfo<CurveCase>& info)
+std::string caseName(const ::testing::TestParamInfo<CurveCase>& param)
 {
-    const auto [wave, count, scale] = info.param;
-    std::string name = std::string(wave->name) + "_n" + std::to_string(static_cast<int>(count))
-        + "_scale" + std::to_string(static_cast<int>(scale * 100));
-    for (char& c : name)
-        c = c == '-' ? 'm' : c;
-    return name;
+    const auto [wave, count, scale] = param.param;
+    return std::string(wave->name) + "_n" + testing::numberName(count) + "_scale"
+        + testing::numberName(scale);
 }
 
 // Every way of drawing a curve against the plain loop, pixel for pixel: from enclosures, each
@@ -102,7 +86,7 @@ TEST_P(PixelIdentity, EveryPathDrawsThePlainLoopsPixels)
     } };
     for (const auto& [path, tuning] : paths) {
         const QImage actual = fastImage(*wave, count, scale, tuning);
-        EXPECT_EQ(differingPixels(actual, expected), 0) << path;
+        EXPECT_EQ(differingPixels(actual, expected), 0u) << path;
     }
 }
 
@@ -129,10 +113,10 @@ TEST_P(Fallback, UncertainSamplesTakeThePlainLoop)
 {
     const auto [wave, count, scale] = GetParam();
     const QImage expected = referenceImage(*wave, count, scale);
-    const double pixelHeight = 2 * std::abs(scale) / RecordingSurface::defaultHeight;
+    const double pixelHeight = 2 * std::abs(scale) / plotAreaHeight;
     for (const double bound : { 1e300, 0.3 * pixelHeight }) {
         const QImage actual = fastImage(*wave, count, scale, { .minimumBound = bound });
-        EXPECT_EQ(differingPixels(actual, expected), 0) << "bound " << bound;
+        EXPECT_EQ(differingPixels(actual, expected), 0u) << "bound " << bound;
     }
 }
 
@@ -150,7 +134,7 @@ TEST(FractionalCount, DrawsTheWholePartsCurve)
         for (const auto& [fractional, whole] : counts) {
             EXPECT_EQ(
                 differingPixels(fastImage(*wave, fractional, 10), referenceImage(*wave, whole, 10)),
-                0)
+                0u)
                 << wave->name << " " << fractional;
         }
     }
@@ -179,7 +163,10 @@ TEST_P(VisibleRange, MatchesEveryColumnLookup)
     EXPECT_EQ(range.last, last);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5, -10));
+INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5, -10),
+    [](const ::testing::TestParamInfo<double>& param) {
+        return "scale" + testing::numberName(param.param);
+    });
 
 // Cancelling at the first or second report leaves the frame and no trace of the curve, whether
 // the count is merely long (a billion or a trillion terms still need sums at a few anchors) or
@@ -199,7 +186,7 @@ class Cancel : public ::testing::TestWithParam<CancelCase> { };
 TEST_P(Cancel, LeavesTheFrameAndNoCurve)
 {
     const auto [command, count, cancelAt] = GetParam();
-    ImageSurface surface(RecordingSurface::defaultWidth, RecordingSurface::defaultHeight);
+    ImageSurface surface(plotAreaWidth, plotAreaHeight);
     FakeForm form(surface, count, "20");
     form.onProgress = [&form, cancelAt = cancelAt](double fraction) {
         EXPECT_GE(fraction, 0.0);
@@ -212,17 +199,24 @@ TEST_P(Cancel, LeavesTheFrameAndNoCurve)
         // The triangle's enclosures need no sum at all for these counts: drawn before the
         // report that would cancel it, the curve is whole.
         EXPECT_EQ(command.wave, &triangleWave);
-        EXPECT_GT(pixelsOf(surface.image(), command.wave->colour), 1000);
+        EXPECT_GT(pixelsOf(surface.image(), command.wave->colour), 1000u);
         return;
     }
     EXPECT_EQ(form.progressReports, cancelAt);
-    EXPECT_EQ(pixelsOf(surface.image(), command.wave->colour), 0);
-    EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0);
+    EXPECT_EQ(pixelsOf(surface.image(), command.wave->colour), 0u);
+    EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0u);
+}
+
+std::string cancelName(const ::testing::TestParamInfo<CancelCase>& param)
+{
+    const auto [command, count, cancelAt] = param.param;
+    return std::string(command.wave->name) + "_n" + count + "_cancelAt" + std::to_string(cancelAt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
     ::testing::Combine(::testing::ValuesIn(commands),
-        ::testing::Values("1e9", "1e12", "1e300", "1e400"), ::testing::Values(1, 2)));
+        ::testing::Values("1e9", "1e12", "1e300", "1e400"), ::testing::Values(1, 2)),
+    cancelName);
 
 } // namespace
 } // namespace fourier

@@ -1,9 +1,11 @@
+#include "casenames.h"
 #include "fastsum.h"
 #include "sampling.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -81,9 +83,16 @@ TEST_P(Bound, CoversTheRecurrencesError)
     }
 }
 
+std::string boundName(const ::testing::TestParamInfo<Bound::ParamType>& param)
+{
+    const auto [wave, count] = param.param;
+    return std::string(wave->name) + "_n" + testing::numberName(count);
+}
+
 INSTANTIATE_TEST_SUITE_P(Waves, Bound,
     ::testing::Combine(::testing::Values(&squareWave, &triangleWave, &sawtoothWave),
-        ::testing::Values(1, 2, 3, 100, 1000, 10000)));
+        ::testing::Values(1, 2, 3, 100, 1000, 10000)),
+    boundName);
 
 // A stop raised from outside ends even an endless sum.
 TEST(Stop, EndsEndlessWork)

@@ -1,6 +1,8 @@
+#include "casenames.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
+#include "plotarea.h"
 #include "recordingsurface.h"
 #include "sampling.h"
 #include "series.h"
@@ -19,8 +21,8 @@ using testing::Call;
 using testing::FakeForm;
 using testing::RecordingSurface;
 
-constexpr int width = 373;
-constexpr int height = 325;
+constexpr int width = plotAreaWidth;
+constexpr int height = plotAreaHeight;
 constexpr double pi = std::numbers::pi;
 const std::string noSignal = "No Signal Available";
 
@@ -150,7 +152,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, CoefficientCheck,
         CountCase { "2.5", "0.5", 0.5, 2 }, CountCase { "3", "10", 10, 3 },
         CountCase { "&H5", "10", 10, 5 }, CountCase { "4", "10", 10, 4 },
         CountCase { "7.5", "-3", -3, 7 }, CountCase { "20", "10", 10, 20 }),
-    [](const ::testing::TestParamInfo<CountCase>& param) { return std::to_string(param.index); });
+    [](const ::testing::TestParamInfo<CountCase>& param) {
+        return "T1_" + testing::textName(param.param.t1) + "_T2_"
+            + testing::textName(param.param.t2);
+    });
 
 TEST(Sawtooth, IsDrawnUpsideDown)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plotarea.h"
 #include "plotsurface.h"
 
 #include <cstdint>
@@ -23,11 +24,7 @@ struct Call {
 /// as a real surface of the same size would.
 class RecordingSurface final : public PlotSurface {
 public:
-    /// The drawing area of the window's plot area, in pixels.
-    static constexpr int defaultWidth = 373;
-    static constexpr int defaultHeight = 325;
-
-    RecordingSurface(int width = defaultWidth, int height = defaultHeight)
+    RecordingSurface(int width = plotAreaWidth, int height = plotAreaHeight)
         : m_mapping(UserMapping::initial(width, height))
         , m_width(width)
         , m_height(height)

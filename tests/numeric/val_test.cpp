@@ -1,3 +1,4 @@
+#include "casenames.h"
 #include "val.h"
 
 #include <chrono>
@@ -20,7 +21,7 @@ void PrintTo(const ValCase& c, std::ostream* os)
     *os << '"' << c.text.substr(0, 40) << '"';
 }
 
-class ValReads : public testing::TestWithParam<ValCase> { };
+class ValReads : public ::testing::TestWithParam<ValCase> { };
 
 TEST_P(ValReads, TheLeadingNumber)
 {
@@ -36,7 +37,7 @@ TEST_P(ValReads, TheLeadingNumber)
 constexpr double inf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(Texts, ValReads,
-    testing::Values(
+    ::testing::Values(
         // Plain numbers and the window's own texts.
         ValCase { "4", 4 }, ValCase { "10", 10 }, ValCase { "2.5", 2.5 }, ValCase { "-3", -3 },
         ValCase { "+7", 7 }, ValCase { ".5", 0.5 }, ValCase { "-.25", -0.25 }, ValCase { "5.", 5 },
@@ -75,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, ValReads,
                               "9",
                       3),
             7 },
-        ValCase { "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D 5", 0 }));
+        ValCase { "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D 5", 0 }),
+    [](const ::testing::TestParamInfo<ValCase>& param) {
+        return fourier::testing::textName(param.param.text);
+    });
 
 TEST(Val, AMillionCharactersIsLinear)
 {

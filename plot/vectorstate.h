@@ -7,7 +7,7 @@ namespace fourier {
 /// Library code that returns with them in use (Qt's text and image routines do) leaves every
 /// later scalar floating-point instruction many times slower, on this thread and on threads
 /// started from it, until this is done: a curve's plain loop then takes 100 ms instead of 7.
-/// Every curve does it before it starts.
+/// ImageSurface does it after each of those routines it runs, so whoever draws next need not.
 void clearUpperVectorState();
 
 } // namespace fourier
