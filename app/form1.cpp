@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibleroles.h"
 #include "frame.h"
 #include "layout.h"
 #include "picturebox.h"
@@ -63,6 +64,7 @@ QFont fittedFont()
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
+    installAccessibleRoles();
     setWindowTitle(fromUtf8(applicationTitle));
     setFixedSize(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
     QPalette formPalette = palette();
