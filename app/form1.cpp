@@ -3,6 +3,7 @@
 #include "accessibleroles.h"
 #include "frame.h"
 #include "layout.h"
+#include "pictureactions.h"
 #include "picturebox.h"
 #include "series.h"
 #include "wrappingbutton.h"
@@ -134,6 +135,7 @@ Form1::Form1(QWidget* parent)
     }
 
     m_pic->setAccessibleName(fromUtf8(plotAreaName));
+    new PictureActions(*m_pic); // owned by the picture box
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
         auto* label = findChild<QLabel*>(fromUtf8(labelName));
