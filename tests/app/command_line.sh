@@ -10,8 +10,13 @@ version=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# A display number nobody serves: the program must say so, not abort with a core dump.
-dead_display=":$((600 + RANDOM % 300))"
+# A display number nobody serves (above those the window test's virtual servers take): the
+# program must say so, not abort with a core dump.
+display_number=$((1000 + RANDOM % 1000))
+while [ -e "/tmp/.X$display_number-lock" ] || [ -e "/tmp/.X11-unix/X$display_number" ]; do
+  display_number=$((display_number + 1))
+done
+dead_display=":$display_number"
 # Off screen, on one 1280 x 1024 screen: a projector's.
 cat >"$scratch/screen.json" <<'SCREEN'
 { "screens": [ { "name": "projector", "x": 0, "y": 0, "width": 1280, "height": 1024,
