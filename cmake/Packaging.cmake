@@ -57,6 +57,12 @@ foreach(source ${fourier_generated}/changelog ${fourier_packaging}/fourier-analy
 endforeach()
 add_custom_target(fourier_package_files ALL DEPENDS ${fourier_compressed})
 
+# A stripped program for the package keeps no compiler notes either, as Debian's own tools
+# leave it. This runs after the program's own install rule, which strips it.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/fourier-analysis\")
+endif()")
 install(FILES ${fourier_packaging}/fourier-analysis.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${fourier_packaging}/fourier-analysis.svg
