@@ -1,7 +1,9 @@
 #include "form1.h"
 
+#include "accessibleroles.h"
 #include "frame.h"
 #include "layout.h"
+#include "pictureactions.h"
 #include "picturebox.h"
 #include "series.h"
 #include "wrappingbutton.h"
@@ -114,6 +116,7 @@ void orderTabs(QWidget& window, const ControlWidgets& widgets)
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
+    installAccessibleRoles();
     setUpWindow();
     ControlWidgets widgets {};
     for (std::size_t i = 0; i < form1Controls.size(); ++i) {
@@ -164,6 +167,7 @@ QWidget* Form1::makeControl(const ControlLayout& control)
 void Form1::nameForScreenReaders()
 {
     m_pic->setAccessibleName(fromUtf8(plotAreaName));
+    new PictureActions(*m_pic); // owned by the picture box
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
         auto* label = findChild<QLabel*>(fromUtf8(labelName));

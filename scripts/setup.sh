@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the program need, when it is missing.
-# Quick when everything is there: it only asks dpkg.
+# Installs what building and running the program need, when it is missing; by default also
+# what the tests need. Quick when everything is there: it only asks dpkg.
+# Usage: scripts/setup.sh [--run | --fuzz]
+#   --run   only building and running the program (what scripts/run.sh needs)
+#   --fuzz  also clang and its sanitizer runtime (the fuzzers and CI's sanitizer pass)
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
-  libgtest-dev libbenchmark-dev
-  clang-format
-  xvfb xauth xdotool x11-apps imagemagick
-  dpkg-dev desktop-file-utils
 )
+if [ "${1:-}" != "--run" ]; then
+  packages+=(
+    libgtest-dev libbenchmark-dev
+    clang-format
+    xvfb xauth xdotool x11-apps imagemagick
+    dpkg-dev desktop-file-utils appstream lintian man-db
+  )
+fi
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
 fi

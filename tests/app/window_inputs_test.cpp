@@ -14,6 +14,15 @@
 #include <string>
 #include <vector>
 
+// g++ says AddressSanitizer is on with a macro, clang++ with __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define FOURIER_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FOURIER_ADDRESS_SANITIZER
+#endif
+#endif
+
 namespace fourier {
 namespace {
 
@@ -247,7 +256,7 @@ TEST(ClickStorm, AThousandCommandsKeepMemoryFlatAndEndOnTheRightPicture)
             memoryAt100 = residentBytes();
     }
     // Under AddressSanitizer freed memory waits in quarantine, so only a plain build can tell.
-#if !defined(__SANITIZE_ADDRESS__)
+#if !defined(FOURIER_ADDRESS_SANITIZER)
     const long growth = residentBytes() - memoryAt100;
     EXPECT_LT(growth, 2L * 1024 * 1024) << "resident memory grew by " << growth << " bytes";
 #else

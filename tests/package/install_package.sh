@@ -2,7 +2,9 @@
 # Builds the Debian package from a build tree with cpack, unpacks it into a scratch root with
 # dpkg-deb -x (no installing, so no root needed), and checks what a user would get: the
 # package's control fields and dependencies, the program, its desktop entry and icon, and that
-# the unpacked program starts and keeps running.
+# the unpacked program starts and keeps running. It also checks what a distribution wants:
+# lintian finds no error or warning, and the manual page, the AppStream metadata, the
+# copyright and the changelog are there and valid (each check whose tool is installed).
 # Usage: install_package.sh BUILD-DIR SCRATCH-DIR   (SCRATCH-DIR is emptied first)
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -36,7 +38,7 @@ field() {
 [ -n "$(field Maintainer)" ] || fail "the package names no maintainer"
 [ -n "$(field Section)" ] || fail "the package names no section"
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
   grep -qxF "$library" <<<"$depends" ||
     fail "the package does not depend on $library: Depends: $(field Depends)"
 done
@@ -64,14 +66,47 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
 fi
 for line in "Name=Fourier Análisis" "Exec=fourier-analysis" "Icon=fourier-analysis" \
-  "Categories=Education;Math;"; do
+  "Categories=Education;Math;" "Name=Large window (for a projector)" \
+  "Exec=fourier-analysis --zoom 2"; do
   grep -qxF "$line" "$desktop" || fail "the desktop entry lacks the line $line"
 done
+
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 || {
+    cat "$scratch/lintian.log" >&2
+    fail "lintian finds errors or warnings in the package"
+  }
+fi
+
+doc=$root/usr/share/doc/fourier-analysis
+grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+  "$doc/copyright" || fail "no machine-readable copyright file"
+gzip -t "$doc/changelog.gz" || fail "no compressed changelog"
+manual=$root/usr/share/man/man1/fourier-analysis.1.gz
+gzip -t "$manual" || fail "no compressed manual page"
+zgrep -qF -- '\-\-zoom' "$manual" || fail "the manual page does not explain --zoom"
+if command -v man >/dev/null; then
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$manual" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "the manual page does not format cleanly: $warnings"
+fi
+metainfo=$root/usr/share/metainfo/io.github.fourier_analysis.FourierAnalysis.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream metadata at /usr/share/metainfo"
+grep -qF "<launchable type=\"desktop-id\">fourier-analysis.desktop</launchable>" "$metainfo" ||
+  fail "the AppStream metadata does not launch the desktop entry"
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$metainfo" >"$scratch/appstream.log" 2>&1 || {
+    cat "$scratch/appstream.log" >&2
+    fail "the AppStream metadata is not valid"
+  }
+fi
 
 if ldd "$program" | grep -q "not found"; then
   ldd "$program" >&2
   fail "the unpacked program misses libraries"
 fi
+expected="fourier-analysis $(field Version)"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)" = "$expected" ] ||
+  fail "the unpacked program's --version does not say $expected"
 # Still running when timeout ends it (status 124) means it started without crashing.
 set +e
 QT_QPA_PLATFORM=offscreen timeout 2 "$program" >"$scratch/program.log" 2>&1

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace fourier {
+
+/// What the program was asked to do on its command line.
+struct CommandLine {
+    enum class Action { ShowWindow, PrintHelp, PrintVersion, Refuse };
+    Action action = Action::ShowWindow;
+    /// The help or version text for standard output, or the error and usage for standard error.
+    QString message;
+    /// How many times larger the window should be, at least 1 (--zoom).
+    std::optional<double> zoom;
+    /// The platform plugin Qt was told to use (-platform), or empty.
+    QString platform;
+};
+
+/// Reads the program's arguments, the program's name first. Qt's own options (-platform,
+/// -style, ...) are accepted here and left for QApplication to act on.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+/// The zoom the window gets: \a wanted when a window of \a window pixels fits in \a room (both
+/// measured at zoom 1), otherwise the largest quarter step that fits, but never below 1.
+double fittingZoom(double wanted, QSize window, QSizeF room);
+
+} // namespace fourier

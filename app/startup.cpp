@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include "startup.h"
+
+#include "commandline.h"
+#include "layout.h"
+
+#include <QByteArrayView>
+#include <QScreen>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fourier {
+
+namespace {
+
+constexpr const char* scaleVariable = "QT_SCALE_FACTOR";
+/// No screen is 16 windows wide; anything larger is only tried at this size, then lowered.
+constexpr double largestZoomTried = 16.0;
+/// Room left for the window manager's title bar and borders, in the screen's own pixels.
+constexpr QSize decorations { 16, 48 };
+
+void printLine(const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
+}
+
+/// Where the display was looked for, for the one line that says it could not be opened.
+QString displayNames()
+{
+    QStringList names;
+    for (const char* variable : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" }) {
+        if (!qEnvironmentVariableIsEmpty(variable)) {
+            names.append(QString::fromLatin1(variable) + QStringLiteral("=")
+                + qEnvironmentVariable(variable));
+        }
+    }
+    return names.isEmpty() ? QStringLiteral("no DISPLAY set") : names.join(QStringLiteral(", "));
+}
+
+/// Message handler while QApplication starts. When its platform plugin cannot open the display,
+/// Qt reports a fatal error with advice about reinstalling and then aborts, dumping core. The
+/// program ends here instead with one line that names the display. The plugin's own warnings
+/// that lead up to it say the same in Qt's terms, so they are held back.
+void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        printLine(QCoreApplication::applicationName()
+            + QStringLiteral(": cannot open the display to show the window on (") + displayNames()
+            + QStringLiteral(")"));
+        std::_Exit(EXIT_FAILURE);
+    }
+    if (context.category && QByteArrayView(context.category).startsWith("qt.qpa."))
+        return;
+    printLine(qFormatLogMessage(type, context, message));
+}
+
+std::unique_ptr<QApplication> openApplication(ApplicationArguments& arguments)
+{
+    arguments.refill();
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
+    auto application = std::make_unique<QApplication>(arguments.count(), arguments.values());
+    qInstallMessageHandler(previous);
+    return application;
+}
+
+/// The factor the user set in QT_SCALE_FACTOR, 1 if none: the zoom multiplies it.
+double userScaleFactor()
+{
+    bool isNumber = false;
+    const double factor = qEnvironmentVariable(scaleVariable).toDouble(&isNumber);
+    return isNumber && factor > 0.0 && factor <= largestZoomTried ? factor : 1.0;
+}
+
+void setScaleFactor(double factor)
+{
+    qputenv(scaleVariable, QByteArray::number(factor, 'g', 6));
+}
+
+} // namespace
+
+ApplicationArguments::ApplicationArguments(int argc, char** argv)
+    : m_strings(argv, argv + argc)
+{
+}
+
+void ApplicationArguments::refill()
+{
+    m_pointers.clear();
+    for (std::string& argument : m_strings)
+        m_pointers.push_back(argument.data());
+    m_pointers.push_back(nullptr);
+    m_count = static_cast<int>(m_strings.size());
+}
+
+QString missingDisplay(const QString& platform)
+{
+    // A platform chosen on purpose (offscreen, vnc, eglfs, ...) needs no display server, and
+    // a DISPLAY that names a server which does not answer is caught as Qt starts. What is left
+    // to see beforehand is the usual case: a terminal or a job with no display at all.
+    if (!platform.isEmpty() || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return {};
+    return QCoreApplication::applicationName()
+        + QStringLiteral(": no display to show the window on: neither DISPLAY nor "
+                         "WAYLAND_DISPLAY is set");
+}
+
+std::unique_ptr<QApplication> startApplication(
+    ApplicationArguments& arguments, std::optional<double> zoom)
+{
+    if (!zoom)
+        return openApplication(arguments);
+
+    const double userFactor = userScaleFactor();
+    const double tried = std::min(*zoom, largestZoomTried);
+    setScaleFactor(userFactor * tried);
+    auto application = openApplication(arguments);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return application;
+
+    // Logical pixels at this zoom, times the zoom, are the window's own pixels at zoom 1.
+    const QSizeF room = (QSizeF(screen->availableGeometry().size())
+                            - QSizeF(decorations) / screen->devicePixelRatio())
+        * tried;
+    const QSize window(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
+    const double fitting = fittingZoom(tried, window, room);
+    if (fitting < *zoom) {
+        printLine(QCoreApplication::applicationName()
+            + QStringLiteral(": a zoom of %1 does not fit the screen; using %2")
+                  .arg(*zoom)
+                  .arg(fitting));
+    }
+    if (fitting == tried)
+        return application;
+    // Qt reads the scale factor only as it starts.
+    application.reset();
+    setScaleFactor(userFactor * fitting);
+    return openApplication(arguments);
+}
+
+} // namespace fourier

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fourier {
+
+/// A copy of main's arguments that QApplication may be given more than once: each start gets
+/// a fresh array, which QApplication keeps referring to and thins out.
+class ApplicationArguments {
+public:
+    ApplicationArguments(int argc, char** argv);
+    /// Makes the count and the array whole again, for the next QApplication.
+    void refill();
+    int& count() { return m_count; }
+    char** values() { return m_pointers.data(); }
+
+private:
+    std::vector<std::string> m_strings;
+    std::vector<char*> m_pointers;
+    int m_count = 0;
+};
+
+/// Why no window can be shown, as one line for standard error, or empty when a display is
+/// there to try. \a platform is the one named on the command line, if any.
+QString missingDisplay(const QString& platform);
+
+/// The application, with the window enlarged \a zoom times if asked (as QT_SCALE_FACTOR
+/// does), lowered to what fits the screen, with a line on standard error when it had to be.
+/// A display that cannot be opened ends the program with a line on standard error and status 1.
+std::unique_ptr<QApplication> startApplication(
+    ApplicationArguments& arguments, std::optional<double> zoom);
+
+} // namespace fourier

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The program's command line, one row a case: what it is run with, the status it must end
+# with, and what its standard output and error must say. "runs" means it was still showing
+# its window when timeout stopped it (status 124).
+# Usage: command_line.sh PROGRAM VERSION
+set -euo pipefail
+program=$1
+version=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# A display number nobody serves (above those the window test's virtual servers take): the
+# program must say so, not abort with a core dump.
+display_number=$((1000 + RANDOM % 1000))
+while [ -e "/tmp/.X$display_number-lock" ] || [ -e "/tmp/.X11-unix/X$display_number" ]; do
+  display_number=$((display_number + 1))
+done
+dead_display=":$display_number"
+# Off screen, on one 1280 x 1024 screen: a projector's.
+cat >"$scratch/screen.json" <<'SCREEN'
+{ "screens": [ { "name": "projector", "x": 0, "y": 0, "width": 1280, "height": 1024,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] }
+SCREEN
+offscreen=(env QT_QPA_PLATFORM="offscreen:configfile=$scratch/screen.json")
+mkdir -m 700 "$scratch/runtime"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+
+# name | command prefix | arguments | status | stdout pattern | stderr pattern | stderr lines
+cases=(
+  "help|no_display|--help|0|^Usage: fourier-analysis \[options\]|^$|0"
+  "help, short|no_display|-h|0|--zoom <FACTOR>|^$|0"
+  "version|no_display|--version|0|^fourier-analysis $version$|^$|0"
+  "unknown option|offscreen|--colour red|2|^$|^fourier-analysis: Unknown option 'colour'\.$|"
+  "stray argument|offscreen|picture.png|2|^$|^fourier-analysis: Unexpected argument 'picture.png'\.$|"
+  "zoom without factor|offscreen|--zoom|2|^$|^fourier-analysis: Missing value after '--zoom'\.$|"
+  "zoom 0|offscreen|--zoom 0|2|^$|^fourier-analysis: --zoom wants a factor of 1 or more.*not '0'\.$|"
+  "zoom negative|offscreen|--zoom=-2|2|^$|not '-2'\.$|"
+  "zoom NaN|offscreen|--zoom nan|2|^$|not 'nan'\.$|"
+  "zoom infinite|offscreen|--zoom inf|2|^$|not 'inf'\.$|"
+  "zoom text|offscreen|--zoom big|2|^$|not 'big'\.$|"
+  "zoom with a comma|offscreen|--zoom 1,5|2|^$|not '1,5'\.$|"
+  "zoom 2 fits|offscreen|--zoom 2|runs|^$|^$|0"
+  "zoom 3 is too large|offscreen|--zoom 3|runs|^$|^fourier-analysis: a zoom of 3 does not fit the screen; using 2$|1"
+  "zoom 100 is too large|offscreen|--zoom 100|runs|^$|^fourier-analysis: a zoom of 100 does not fit the screen; using 2$|1"
+  "Qt's own options|no_display|-platform offscreen -style Fusion -reverse|runs|^$|^$|0"
+  "no display|no_display||1|^$|^fourier-analysis: no display to show the window on|1"
+  "unreachable display|dead_display||1|^$|^fourier-analysis: cannot open the display .*DISPLAY=$dead_display|1"
+)
+
+# Whether FILE matches the extended regular expression, where ^$ means "is empty".
+matches() {
+  if [ "$2" = '^$' ]; then
+    [ ! -s "$1" ]
+  else
+    grep -qE -- "$2" "$1"
+  fi
+}
+
+failures=0
+for row in "${cases[@]}"; do
+  IFS='|' read -r name prefix arguments status out_pattern err_pattern err_lines <<<"$row"
+  case "$prefix" in
+    offscreen) run=("${offscreen[@]}") ;;
+    no_display) run=("${no_display[@]}") ;;
+    dead_display) run=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$dead_display") ;;
+  esac
+  # shellcheck disable=SC2206 # the arguments are split on blanks on purpose
+  words=($arguments)
+  got=0
+  (cd "$scratch" && ulimit -c 0 && timeout 3 "${run[@]}" "$program" "${words[@]}" \
+    >"$scratch/out" 2>"$scratch/err") || got=$?
+  [ "$status" = runs ] && status=124
+  problem=""
+  [ "$got" -eq "$status" ] || problem+=" ended with status $got, not $status;"
+  matches "$scratch/out" "$out_pattern" || problem+=" standard output does not match $out_pattern;"
+  head -n 1 "$scratch/err" >"$scratch/err1"
+  matches "$scratch/err1" "$err_pattern" ||
+    problem+=" standard error does not start with $err_pattern;"
+  if [ "$status" -eq 2 ] && ! grep -q "^Usage: fourier-analysis" "$scratch/err"; then
+    problem+=" no usage on standard error;"
+  fi
+  if [ -n "$err_lines" ] && [ "$(wc -l <"$scratch/err")" -ne "$err_lines" ]; then
+    problem+=" standard error has $(wc -l <"$scratch/err") lines, not $err_lines;"
+  fi
+  if compgen -G "$scratch/core*" >/dev/null; then problem+=" it dumped core;"; fi
+  if [ -n "$problem" ]; then
+    echo "command_line: $name: $problem" >&2
+    sed 's/^/  out: /' "$scratch/out" >&2
+    sed 's/^/  err: /' "$scratch/err" >&2
+    failures=$((failures + 1))
+  fi
+done
+[ "$failures" -eq 0 ] || exit 1
+echo "command_line: all ${#cases[@]} cases as expected"
