@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "commandline.h"
 #include "form1.h"
 #include "startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wrappingbutton.h"
 
 #include <QStyleOptionButton>

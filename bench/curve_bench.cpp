@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "curve.h"
 #include "fastsum.h"
 #include "formcontext.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fuzzing build: -DFOURIER_FUZZ=ON with clang (CC=clang CXX=clang++) in a build directory of its
 # own. Every library is then instrumented for libFuzzer and built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the fuzz targets are built instead of the tests and benchmark.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the desktop entry, the icons, the manual page, the AppStream metadata and the
 # Debian copyright and changelog beside the program, and describes the Debian package
 # `cpack -G DEB` makes from the installed files.

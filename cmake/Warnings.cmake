@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The warnings every target of ours is built with. They fail the build only when asked
 # (-DFOURIER_WERROR=ON, as CI does): a packager's newer compiler may warn about something new,
 # and that should not stop a release from building.

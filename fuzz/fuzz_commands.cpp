@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Presses the window's six buttons in an order, and with texts in T1 and T2, that the input
 // chooses, drawing on a real image surface, and checks after every press what a user can rely
 // on: the right messages, nothing drawn before a scale was accepted, Clear leaves a blank area,

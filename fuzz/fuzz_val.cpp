@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text to Val and checks what its reading rules promise for every input:
 // never NaN, blanks ignored wherever they stand, reading stops at a character that cannot
 // continue a number, a leading sign only flips the result, and decimal, hexadecimal and octal

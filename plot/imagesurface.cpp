@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imagesurface.h"
 
 #include "vectorstate.h"

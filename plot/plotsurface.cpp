@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plotsurface.h"
 
 namespace fourier {

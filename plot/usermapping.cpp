@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "usermapping.h"
 
 #include "plotarea.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "vectorstate.h"
 
 namespace fourier {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures (once) and builds the program and its tests in build/. A build folder that
 # scripts/run.sh configured without the tests gets them now.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzzers with clang in build-fuzz/ and runs each for a bounded time, starting from
 # the seeds in fuzz/corpus/ and what earlier runs found. Fails when a fuzzer finds a crash, a
 # broken check or a hang; the input that did it is left in build-fuzz/fuzz/<name>/.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Where the scripts click in the program's window, in pixels from its top-left corner: a point on
 # each button and text box, by the control's name in app/layout.h. Sourced by
 # scripts/screenshot.sh and tests/e2e/e2e_window.sh; tests/app/form1_test.cpp checks that every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up, builds and starts the program; its arguments go to the program (for example
 # --zoom 2). Installs and builds only what the program needs: the tests are left to
 # scripts/test.sh.

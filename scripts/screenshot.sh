@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts the program in a virtual X server, optionally presses buttons, and saves the window as a PNG.
 # Usage: scripts/screenshot.sh BINARY OUTPUT.png [button-name ...]
 # Each step, in order before the capture: a button (Clear, "Sin x", "Cos x", Square, Triangular,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what building and running the program need, when it is missing; by default also
 # what the tests need. Quick when everything is there: it only asks dpkg.
 # Usage: scripts/setup.sh [--run | --fuzz]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enclosedcurve.h"
 
 #include "enclosure.h"

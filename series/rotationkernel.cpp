@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rotationkernel.h"
 
 // This file is compiled twice, with FOURIER_KERNEL_NAMESPACE naming the copy: -O3 for every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Compares the pixels the program draws for a curve with those of a slower, trusted way of
 // drawing it, over a grid of waves, counts and scales: the plain loop (every sample through
 // referenceSum) for counts it finishes in seconds, and the per-sample certified path beyond.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program as a user meets it: started in a virtual X server, clicked and typed at with
 # xdotool, its window captured with xwd and checked pixel by pixel with windowcheck.
 #   1. Sin x, then "Calculate  Square Series", at the initial texts: both curves where their

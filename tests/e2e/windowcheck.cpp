@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks a capture of the program's window at the initial scale of 10: the window's size, the
 // plot area mostly blank, the yellow of the scale's label, and each curve named on the command
 // line either drawn where its formula puts it or absent.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails when a folder of the program includes a header of a folder above it, or when a file of
 # the plain C++ core includes Qt. The levels, lowest first; a folder may include its own headers
 # and those of lower levels only:

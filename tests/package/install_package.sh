@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from a build tree with cpack, unpacks it into a scratch root with
 # dpkg-deb -x (no installing, so no root needed), and checks what a user would get: the
 # package's control fields and dependencies, the program, its desktop entry and icon, and that

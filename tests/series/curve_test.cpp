@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "casenames.h"
 #include "curve.h"
 #include "fakeform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "casenames.h"
 #include "fastsum.h"
 #include "sampling.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "casenames.h"
 #include "fakeform.h"
 #include "frame.h"
