@@ -23,8 +23,8 @@ using ProgressCallback = std::function<bool(double fraction)>;
 
 /// Settings of computeCurve that only tests and the benchmark change.
 struct CurveTuning {
-    /// The certainty bound is raised to at least this much; a large value sends samples through
-    /// the plain loop instead.
+    /// The certainty bound is raised to at least this much; a large value makes the enclosures
+    /// decline and sends samples through the plain loop instead.
     double minimumBound = 0.0;
     /// Whether the AVX2 copy of the kernel may run where the processor has it.
     bool allowWideKernel = true;

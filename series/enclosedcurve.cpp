@@ -274,7 +274,7 @@ Interval EnclosedCurve::enclose(const Stretch& stretch) const
 {
     const double x1 = m_samples[stretch.first];
     const double x2 = m_samples[stretch.last];
-    const Stretch1D line = m_enclosures.stretch(x1, x2);
+    const LineSpan line = m_enclosures.stretch(x1, x2);
     Interval sum = m_enclosures.limit(line);
     if (const auto piece = m_enclosures.singularFreePiece(x1, x2)) {
         const auto slot = static_cast<std::size_t>(*piece - m_firstPiece);
@@ -287,7 +287,7 @@ Interval EnclosedCurve::enclose(const Stretch& stretch) const
         ? nullptr
         : &m_anchors[static_cast<std::size_t>(stretch.right)].known;
     if (left || right) {
-        const Stretch1D hull = m_enclosures.stretch(left ? left->x : x1, right ? right->x : x2);
+        const LineSpan hull = m_enclosures.stretch(left ? left->x : x1, right ? right->x : x2);
         const double slope = m_enclosures.slopeBound(hull);
         if (left && right) {
             sum = intersect(sum, betweenCones(*left, *right, slope, x1, x2));

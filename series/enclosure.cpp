@@ -112,7 +112,7 @@ double SumEnclosures::leastDenominator(double x1, double x2) const
     return least * (1 - relativeSlack);
 }
 
-Stretch1D SumEnclosures::stretch(double x1, double x2) const
+LineSpan SumEnclosures::stretch(double x1, double x2) const
 {
     return { x1, x2, leastDenominator(x1, x2) };
 }
@@ -123,7 +123,7 @@ Stretch1D SumEnclosures::stretch(double x1, double x2) const
 // within 1 / |sin x| (1 / |sin(x / 2)| for the last), and the coefficients fall to 0, so a
 // tail is at most its first coefficient over that. The triangle's tail is also at most the sum
 // of its coefficients, 4 / (2n + 1)^2 + 2 / (2n + 1), which holds across its corners.
-Interval SumEnclosures::limit(const Stretch1D& s) const
+Interval SumEnclosures::limit(const LineSpan& s) const
 {
     const double n = m_terms;
     const double x1 = s.x1;
@@ -208,7 +208,7 @@ std::optional<PreparedAnchor> SumEnclosures::prepare(const KnownSum& anchor) con
         remainderFactor() * remainderAt(anchor.x) };
 }
 
-Interval SumEnclosures::fromAnchor(const PreparedAnchor& anchor, const Stretch1D& s) const
+Interval SumEnclosures::fromAnchor(const PreparedAnchor& anchor, const LineSpan& s) const
 {
     const double ax = anchor.known.x;
     if (m_shape == Shape::Triangle || !singularFreePiece(std::min(ax, s.x1), std::max(ax, s.x2)))
@@ -237,7 +237,7 @@ Interval SumEnclosures::fromAnchor(const PreparedAnchor& anchor, const Stretch1D
         anchor.start.lo + oscillationLo + lineLo, anchor.start.hi + oscillationHi + lineHi, radius);
 }
 
-double SumEnclosures::slopeBound(const Stretch1D& s) const
+double SumEnclosures::slopeBound(const LineSpan& s) const
 {
     const double n = m_terms;
     const double least = s.least;
@@ -255,7 +255,7 @@ double SumEnclosures::slopeBound(const Stretch1D& s) const
     return infinity;
 }
 
-double SumEnclosures::curvatureBound(const Stretch1D& s) const
+double SumEnclosures::curvatureBound(const LineSpan& s) const
 {
     const double n = m_terms;
     const double least = s.least;

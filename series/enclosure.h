@@ -21,7 +21,7 @@ struct KnownSum {
 
 /// A stretch [x1, x2] of the line with the least |sin| of the derivative's denominator on it (0
 /// when it vanishes there), which most bounds need.
-struct Stretch1D {
+struct LineSpan {
     double x1;
     double x2;
     double least;
@@ -49,20 +49,20 @@ public:
     static std::optional<SumEnclosures> forWave(const Wave& wave, double terms);
 
     /// The stretch [x1, x2], x1 <= x2, with what the bounds need of it.
-    Stretch1D stretch(double x1, double x2) const;
+    LineSpan stretch(double x1, double x2) const;
 
     /// S over \a s from the limit of the series and the size of its tail.
-    Interval limit(const Stretch1D& s) const;
+    Interval limit(const LineSpan& s) const;
     /// \a anchor made ready for fromAnchor, or nothing for a wave that cannot use it.
     std::optional<PreparedAnchor> prepare(const KnownSum& anchor) const;
     /// S over \a s from \a anchor by one integration by parts of the closed-form derivative;
     /// (-inf, inf) unless both lie between the same two singular points of the derivative. Tight
     /// for a single sample when n is large.
-    Interval fromAnchor(const PreparedAnchor& anchor, const Stretch1D& s) const;
+    Interval fromAnchor(const PreparedAnchor& anchor, const LineSpan& s) const;
     /// The largest |S'| on \a s.
-    double slopeBound(const Stretch1D& s) const;
+    double slopeBound(const LineSpan& s) const;
     /// The largest |S''| on \a s.
-    double curvatureBound(const Stretch1D& s) const;
+    double curvatureBound(const LineSpan& s) const;
 
     /// Where the integration by parts is taken from: one anchor between each two neighbouring
     /// singular points serves every stretch between them. The index of the piece of the line
