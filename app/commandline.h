@@ -21,8 +21,14 @@ struct CommandLine {
 };
 
 /// Reads the program's arguments, the program's name first. Qt's own options (-platform,
-/// -style, ...) are accepted here and left for QApplication to act on.
-CommandLine parseCommandLine(const QStringList& arguments);
+/// -style, ...) are accepted here and left for QApplication to act on; \a listQtOptions puts
+/// them in the help, as --help-all asks.
+CommandLine parseCommandLine(const QStringList& arguments, bool listQtOptions = false);
+
+/// Writes the help or version \a text to standard output and returns the program's exit
+/// status: 0, or 1 with one line on standard error when it cannot all be written (standard
+/// output on a full disk, or a pipe whose reader has gone), as the GNU tools do.
+int printToStandardOutput(const QString& text);
 
 /// The zoom the window gets: \a wanted when a window of \a window pixels fits in \a room (both
 /// measured at zoom 1), otherwise the largest quarter step that fits, but never below 1.

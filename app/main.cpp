@@ -21,8 +21,7 @@ int main(int argc, char* argv[])
     switch (line.action) {
     case CommandLine::Action::PrintHelp:
     case CommandLine::Action::PrintVersion:
-        std::fputs(qPrintable(line.message), stdout);
-        return 0;
+        return fourier::printToStandardOutput(line.message);
     case CommandLine::Action::Refuse:
         std::fputs(qPrintable(line.message), stderr);
         return 2;

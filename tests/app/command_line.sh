@@ -27,11 +27,16 @@ mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime"
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
+# A pasted page instead of a factor: echoed back cut short, on one readable line.
+long_text=$(printf 'x%.0s' {1..100000})
+
 # name | command prefix | arguments | status | stdout pattern | stderr pattern | stderr lines
 cases=(
   "help|no_display|--help|0|^Usage: fourier-analysis \[options\]|^$|0"
   "help, short|no_display|-h|0|--zoom <FACTOR>|^$|0"
   "version|no_display|--version|0|^fourier-analysis $version$|^$|0"
+  "help with Qt's options|no_display|--help-all|0|--style <name>|^$|0"
+  "help with Qt's options, on a display|offscreen|--help-all|0|--platform <name>|^$|0"
   "unknown option|offscreen|--colour red|2|^$|^fourier-analysis: Unknown option 'colour'\.$|"
   "stray argument|offscreen|picture.png|2|^$|^fourier-analysis: Unexpected argument 'picture.png'\.$|"
   "zoom without factor|offscreen|--zoom|2|^$|^fourier-analysis: Missing value after '--zoom'\.$|"
@@ -41,6 +46,7 @@ cases=(
   "zoom infinite|offscreen|--zoom inf|2|^$|not 'inf'\.$|"
   "zoom text|offscreen|--zoom big|2|^$|not 'big'\.$|"
   "zoom with a comma|offscreen|--zoom 1,5|2|^$|not '1,5'\.$|"
+  "zoom a page long|offscreen|--zoom $long_text|2|^$|not 'x{40}…'\.$|"
   "zoom 2 fits|offscreen|--zoom 2|runs|^$|^$|0"
   "zoom 3 is too large|offscreen|--zoom 3|runs|^$|^fourier-analysis: a zoom of 3 does not fit the screen; using 2$|1"
   "zoom 100 is too large|offscreen|--zoom 100|runs|^$|^fourier-analysis: a zoom of 100 does not fit the screen; using 2$|1"
@@ -92,5 +98,30 @@ for row in "${cases[@]}"; do
     failures=$((failures + 1))
   fi
 done
+# Help and version that cannot be written, to a full disk or to a reader that has gone, end
+# with status 1 and one line that says so.
+for option in --help --help-all --version; do
+  got=0
+  "${no_display[@]}" "$program" "$option" >/dev/full 2>"$scratch/err" || got=$?
+  if [ "$got" -ne 1 ] || [ "$(wc -l <"$scratch/err")" -ne 1 ] ||
+    ! grep -q "^fourier-analysis: write error: No space left on device$" "$scratch/err"; then
+    echo "command_line: $option to a full disk ended with $got:" >&2
+    sed 's/^/  err: /' "$scratch/err" >&2
+    failures=$((failures + 1))
+  fi
+  # The reader is gone before the program writes.
+  {
+    sleep 0.3
+    got=0
+    "${no_display[@]}" "$program" "$option" 2>"$scratch/err" || got=$?
+    echo "$got" >"$scratch/status"
+  } | true
+  if [ "$(cat "$scratch/status")" -ne 1 ] || ! grep -q "write error: Broken pipe$" "$scratch/err"; then
+    echo "command_line: $option to a closed pipe ended with $(cat "$scratch/status"):" >&2
+    sed 's/^/  err: /' "$scratch/err" >&2
+    failures=$((failures + 1))
+  fi
+done
+
 [ "$failures" -eq 0 ] || exit 1
 echo "command_line: all ${#cases[@]} cases as expected"
