@@ -30,6 +30,9 @@ public:
     void Print(int value) override;
     const UserMapping& mapping() const override { return m_mapping; }
     void describeCurve(std::string_view description) override;
+    /// The image is kept compressed without loss: a plot area is mostly background.
+    std::unique_ptr<const SurfaceState> saveState() const override;
+    void restoreState(const SurfaceState& state) override;
 
     /// One line per curve drawn since the last Cls, in the order they were drawn.
     const std::vector<std::string>& curveDescriptions() const { return m_descriptions; }
@@ -37,6 +40,8 @@ public:
 
     /// Sets the font numbers are printed in; the application's font until then.
     void setFont(const QFont& font) { m_font = font; }
+    /// The font numbers are printed in.
+    const QFont& font() const { return m_font; }
 
     /// The picture drawn so far.
     const QImage& image() const { return m_image; }

@@ -4,12 +4,23 @@
 #include "colour.h"
 #include "usermapping.h"
 
+#include <cstddef>
 #include <limits>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace fourier {
+
+/// Everything a surface holds at one moment (its picture, coordinate system, current position
+/// and notes), kept so that the surface can be put back to that moment without drawing again.
+class SurfaceState {
+public:
+    virtual ~SurfaceState() = default;
+    /// The memory the state takes, in bytes.
+    virtual std::size_t bytes() const = 0;
+};
 
 /// The drawing surface the commands draw on. Coordinates are user coordinates in single
 /// precision; the commands compute in double and round at this boundary.
@@ -37,6 +48,12 @@ public:
 
     /// The coordinate system in force.
     virtual const UserMapping& mapping() const = 0;
+
+    /// What the surface holds now, to be put back later by restoreState.
+    virtual std::unique_ptr<const SurfaceState> saveState() const = 0;
+    /// Puts back a state this surface, or one of the same kind and size, saved. Either the whole
+    /// state comes back or, when that fails, an exception leaves the surface as it was.
+    virtual void restoreState(const SurfaceState& state) = 0;
 
     /// Notes, in words, a curve that has just been drawn, for those who cannot see the picture.
     /// Cls forgets every note along with the picture.

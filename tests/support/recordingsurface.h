@@ -5,6 +5,8 @@
 #include "plotsurface.h"
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace fourier::testing {
@@ -19,6 +21,7 @@ struct Call {
     float d = 0;
     int value = 0;
     Colour colour {};
+    friend bool operator==(const Call&, const Call&) = default;
 };
 
 /// A plot surface that keeps the calls made on it, in order, and keeps the coordinate system
@@ -40,7 +43,11 @@ public:
             m_mapping = *mapping;
         return mapping.has_value();
     }
-    void Cls() override { calls.push_back({ Call::Op::Cls }); }
+    void Cls() override
+    {
+        calls.push_back({ Call::Op::Cls });
+        descriptions.clear();
+    }
     void Line(float x1, float y1, float x2, float y2) override
     {
         calls.push_back({ Call::Op::Line, x1, y1, x2, y2 });
@@ -53,6 +60,23 @@ public:
     void CurrentY(float y) override { calls.push_back({ Call::Op::CurrentY, y }); }
     void Print(int value) override { calls.push_back({ Call::Op::Print, 0, 0, 0, 0, value }); }
     const UserMapping& mapping() const override { return m_mapping; }
+    void describeCurve(std::string_view description) override
+    {
+        descriptions.emplace_back(description);
+    }
+
+    /// Its state is every call made so far, with the notes and the coordinate system.
+    std::unique_ptr<const SurfaceState> saveState() const override
+    {
+        return std::make_unique<State>(*this);
+    }
+    void restoreState(const SurfaceState& state) override
+    {
+        const auto& saved = dynamic_cast<const State&>(state);
+        calls = saved.calls;
+        descriptions = saved.descriptions;
+        m_mapping = saved.mapping;
+    }
 
     /// How many calls of \a op were made.
     std::size_t count(Call::Op op) const
@@ -64,8 +88,23 @@ public:
     }
 
     std::vector<Call> calls;
+    /// The curves noted since the last Cls.
+    std::vector<std::string> descriptions;
 
 private:
+    struct State final : SurfaceState {
+        explicit State(const RecordingSurface& surface)
+            : calls(surface.calls)
+            , descriptions(surface.descriptions)
+            , mapping(surface.m_mapping)
+        {
+        }
+        std::size_t bytes() const override { return sizeof *this + calls.size() * sizeof(Call); }
+        std::vector<Call> calls;
+        std::vector<std::string> descriptions;
+        UserMapping mapping;
+    };
+
     UserMapping m_mapping;
     int m_width;
     int m_height;
