@@ -7,14 +7,16 @@
 #      each other
 #   1  frame/
 #   2  series/
-#   3  app/
-# Qt may be included only by plot/imagesurface.*, plot/picturebox.* and app/.
+#   3  picture/ (the steps, their history and replay, the lesson file)
+#   4  app/
+# Qt may be included only by plot/imagesurface.*, plot/picturebox.*, picture/lessonfile.* and
+# app/.
 # Before it reads the tree it checks itself on a made-up tree with one upward include.
 # Usage: include_direction.sh SOURCE-DIR
 set -euo pipefail
 
-declare -A level=([plot]=0 [numeric]=0 [frame]=1 [series]=2 [app]=3)
-qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|app/)'
+declare -A level=([plot]=0 [numeric]=0 [frame]=1 [series]=2 [picture]=3 [app]=4)
+qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|picture/lessonfile\.|app/)'
 
 # Prints one line per include that breaks the rules in the tree at $1.
 violations() {

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "step.h"
+
+#include "frame.h"
+#include "series.h"
+#include "val.h"
+
+namespace fourier {
+
+namespace {
+
+struct CommandEntry {
+    StepCommand command;
+    std::string_view word;
+    void (*click)(FormContext&);
+    bool series;
+};
+
+constexpr CommandEntry commandTable[] = {
+    { StepCommand::Sin, "sin", Command2_Click, false },
+    { StepCommand::Cos, "cos", Command3_Click, false },
+    { StepCommand::Clear, "clear", Command1_Click, false },
+    { StepCommand::Square, "square", Ejecutar_Click, true },
+    { StepCommand::Triangle, "triangle", Command4_Click, true },
+    { StepCommand::Sawtooth, "sawtooth", Command5_Click, true },
+};
+
+const CommandEntry& entryOf(StepCommand command)
+{
+    for (const CommandEntry& entry : commandTable) {
+        if (entry.command == command)
+            return entry;
+    }
+    return commandTable[0];
+}
+
+/// The window as one step's command sees it: the texts the step holds, the window's plot area
+/// and progress, and its messages noted in the step's outcome.
+class StepForm final : public FormContext {
+public:
+    StepForm(FormContext& window, Step& step, Messages messages)
+        : m_window(window)
+        , m_step(step)
+        , m_messages(messages)
+    {
+    }
+
+    std::string T1Text() const override { return m_step.terms; }
+    std::string T2Text() const override { return m_step.scale; }
+    PlotSurface& Pic() override { return m_window.Pic(); }
+    void MsgBox(std::string_view text) override
+    {
+        m_step.outcome.messages.emplace_back(text);
+        if (m_messages == Messages::Show)
+            m_window.MsgBox(text);
+    }
+    bool reportProgress(double fraction) override
+    {
+        if (m_window.reportProgress(fraction))
+            return true;
+        m_step.outcome.cancelled = true;
+        return false;
+    }
+
+private:
+    FormContext& m_window;
+    Step& m_step;
+    Messages m_messages;
+};
+
+} // namespace
+
+std::string_view commandWord(StepCommand command)
+{
+    return entryOf(command).word;
+}
+
+std::optional<StepCommand> commandNamed(std::string_view word)
+{
+    for (const CommandEntry& entry : commandTable) {
+        if (entry.word == word)
+            return entry.command;
+    }
+    return std::nullopt;
+}
+
+bool isSeries(StepCommand command)
+{
+    return entryOf(command).series;
+}
+
+void takeStep(FormContext& form, Step& step, Messages messages)
+{
+    // Clear has no curve to cancel, and neither has a series without a count above 0.
+    const bool cancelledBefore = step.outcome.cancelled && step.command != StepCommand::Clear
+        && (!isSeries(step.command) || Val(step.terms) > 0.0);
+    step.outcome = {};
+    StepForm stepForm(form, step, messages);
+    if (!cancelledBefore) {
+        entryOf(step.command).click(stepForm);
+        return;
+    }
+    // A cancelled curve was begun only where the scale let the command draw, after the frame,
+    // and left nothing of itself: the frame is all there is to take again.
+    if (setscale(stepForm))
+        drawaxes(stepForm.Pic());
+    step.outcome.cancelled = true;
+}
+
+} // namespace fourier

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "formcontext.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fourier {
+
+/// The most steps a lesson file holds.
+inline constexpr std::size_t maxLessonSteps = 10'000;
+/// The largest lesson file, in bytes.
+inline constexpr std::size_t maxLessonBytes = std::size_t { 1 } << 20;
+
+/// The six buttons whose clicks make the picture.
+enum class StepCommand { Sin, Cos, Clear, Square, Triangle, Sawtooth };
+
+/// Every command, in the order of the enumeration.
+inline constexpr StepCommand stepCommands[] = { StepCommand::Sin, StepCommand::Cos,
+    StepCommand::Clear, StepCommand::Square, StepCommand::Triangle, StepCommand::Sawtooth };
+
+/// What a click led to.
+struct StepOutcome {
+    /// The messages it showed, in order.
+    std::vector<std::string> messages;
+    /// Whether the user cancelled its curve, so that only the frame was drawn.
+    bool cancelled = false;
+
+    friend bool operator==(const StepOutcome&, const StepOutcome&) = default;
+};
+
+/// One click of a button: which one, what the two boxes held, and what came of it.
+struct Step {
+    StepCommand command = StepCommand::Clear;
+    /// T1's text at the click, the number of terms, as UTF-8.
+    std::string terms;
+    /// T2's text at the click, the scale, as UTF-8.
+    std::string scale;
+    StepOutcome outcome;
+
+    friend bool operator==(const Step&, const Step&) = default;
+};
+
+/// The word a lesson file names \a command by: sin, cos, clear, square, triangle, sawtooth.
+std::string_view commandWord(StepCommand command);
+/// The command a lesson file's \a word names, or nothing for a word it does not know.
+std::optional<StepCommand> commandNamed(std::string_view word);
+/// Whether \a command draws a series, whose count T1 gives.
+bool isSeries(StepCommand command);
+
+/// Whether a step shows its messages as it runs.
+enum class Messages { Show, Hide };
+
+/// Takes \a step as a click of its button with its texts in the boxes would: on \a form's plot
+/// area, with its progress reports, and with its message boxes unless \a messages hides them.
+/// Fills in the step's outcome as it goes, so that it holds what happened even when the
+/// command throws.
+///
+/// A step that was cancelled once is taken again as it ended: the scale is set and the frame
+/// drawn, and its curve is not begun.
+void takeStep(FormContext& form, Step& step, Messages messages);
+
+} // namespace fourier
