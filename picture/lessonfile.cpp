@@ -9,7 +9,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <cerrno>
@@ -197,8 +196,7 @@ LessonReading parseLesson(const QByteArray& file)
     if (static_cast<std::size_t>(steps.size()) > maxLessonSteps) {
         return refusal(
             LessonFile::tr("\"steps\" holds %1 steps, more than the %2 a lesson may have")
-                .arg(QLocale::c().toString(steps.size()),
-                    QLocale::c().toString(static_cast<qulonglong>(maxLessonSteps))));
+                .arg(QString::number(steps.size()), QString::number(maxLessonSteps)));
     }
 
     LessonReading reading;

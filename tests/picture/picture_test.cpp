@@ -13,9 +13,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
+#include <typeinfo>
 #include <vector>
 
 namespace fourier {
@@ -266,6 +268,210 @@ TEST(Replay, CancellingALongSumCancelsTheWholeLesson)
     EXPECT_EQ(form.progressReports, 30);
     form.onProgress = [](double fraction) { return fraction < 0.5; };
     EXPECT_FALSE(replay(form, quick).has_value());
+}
+
+/// The lesson file's form, as a lesson of three steps is written.
+const char* const exampleLesson
+    = "{\"format\": \"fourier-analysis-lesson\", \"version\": 1,\n"
+      " \"steps\": [{\"command\": \"square\", \"terms\": \"10\", \"scale\": \"10\"},\n"
+      "           {\"command\": \"sin\", \"terms\": \"10\", \"scale\": \"10\"},\n"
+      "           {\"command\": \"clear\", \"terms\": \"10\", \"scale\": \"10\"}]}\n";
+
+TEST(LessonFile, IsWrittenInItsExactFormAndReadBackStepForStep)
+{
+    const std::vector<Step> example { step(StepCommand::Square, "10", "10"),
+        step(StepCommand::Sin, "10", "10"), step(StepCommand::Clear, "10", "10") };
+    EXPECT_EQ(lessonBytes(example).toStdString(), exampleLesson);
+    EXPECT_EQ(lessonBytes({}).toStdString(),
+        "{\"format\": \"fourier-analysis-lesson\", \"version\": 1,\n \"steps\": []}\n");
+
+    // Every command, texts as typed (quotes, a backslash, control characters, NUL, UTF-8), and a
+    // cancelled sum.
+    std::vector<Step> typed;
+    for (const StepCommand command : stepCommands)
+        typed.push_back(step(command, "4", "10"));
+    typed.push_back(step(StepCommand::Square, "\"1\"\\2\t3\n",
+        std::string("\x01 5\0"
+                    "7",
+            5)));
+    typed.push_back(step(StepCommand::Cos, "\xEF\xBC\x91\xC3\xA1", "&H14"));
+    typed.push_back(step(StepCommand::Triangle, "1e300", "-5", true));
+    const LessonReading reading = parseLesson(lessonBytes(typed));
+    EXPECT_EQ(reading.error.toStdString(), "");
+    EXPECT_EQ(reading.steps, typed);
+}
+
+TEST(LessonFile, PassesOverWhatItDoesNotKnow)
+{
+    const std::string accepted[] = {
+        // Members of a later version, at the top and in a step.
+        R"({"format": "fourier-analysis-lesson", "version": 1, "title": "Monday",
+            "steps": [{"command": "sin", "terms": "4", "scale": "10", "colour": [1, 2]}]})",
+        // A byte order mark, a version written as 1.0, and no whitespace at all.
+        "\xEF\xBB\xBF{\"version\":1.0,\"steps\":[{\"scale\":\"10\",\"terms\":\"4\","
+        "\"command\":\"sin\"}],\"format\":\"fourier-analysis-lesson\"}",
+    };
+    for (const std::string& text : accepted) {
+        const LessonReading reading = parseLesson(QByteArray::fromStdString(text));
+        EXPECT_EQ(reading.error.toStdString(), "") << text;
+        EXPECT_EQ(reading.steps, std::vector<Step> { step(StepCommand::Sin, "4", "10") });
+    }
+}
+
+/// A lesson of \a steps, each written as \a stepText.
+std::string lessonOf(std::size_t steps, const std::string& stepText)
+{
+    std::string text = R"({"format": "fourier-analysis-lesson", "version": 1, "steps": [)";
+    for (std::size_t i = 0; i < steps; ++i)
+        text += (i > 0 ? "," : "") + stepText;
+    return text + "]}";
+}
+
+const std::string sinStep = R"({"command": "sin", "terms": "4", "scale": "10"})";
+
+struct BadFile {
+    const char* name;
+    /// What the file holds; ignored when \a make is set.
+    std::string bytes;
+    /// What the message says.
+    std::string error;
+    /// Makes something other than a file of those bytes in \a folder and gives its path.
+    std::function<QString(const QString& folder)> make = {};
+};
+
+const BadFile badFiles[] = {
+    { "NotJson", "{\"format\": \"fourier-analysis-lesson\",\n \"steps\": [}",
+        "line 2, column 13: not JSON: " },
+    { "Empty", "", "line 1, column 1: not JSON: " },
+    { "NotAnObject", "[]", "the file holds no lesson: it is not a JSON object" },
+    { "AnotherFormat", R"({"format": "fourier-analysis-picture", "version": 1, "steps": []})",
+        R"("format" is "fourier-analysis-picture", not "fourier-analysis-lesson")" },
+    { "NoFormat", R"({"version": 1, "steps": []})", R"(the file: no "format")" },
+    { "NewerVersion", R"({"format": "fourier-analysis-lesson", "version": 2, "steps": []})",
+        R"("version" is 2, newer than this program reads (1))" },
+    { "VersionAsText", R"({"format": "fourier-analysis-lesson", "version": "1", "steps": []})",
+        R"(the file: "version" is a text, not a number)" },
+    { "VersionZero", R"({"format": "fourier-analysis-lesson", "version": 0, "steps": []})",
+        R"("version" is 0, not a version of lesson files)" },
+    { "NoSteps", R"({"format": "fourier-analysis-lesson", "version": 1})",
+        R"(the file: no "steps")" },
+    { "StepsNotAList", R"({"format": "fourier-analysis-lesson", "version": 1, "steps": {}})",
+        R"(the file: "steps" is an object, not a list)" },
+    { "UnknownCommand",
+        lessonOf(2, sinStep)
+            .replace(lessonOf(2, sinStep).size() - 2, 0,
+                R"(,{"command": "squar", "terms": "10", "scale": "10"})"),
+        R"(step 3: unknown command "squar")" },
+    { "LongUnknownCommand", lessonOf(1, R"({"command": ")" + std::string(100, 'x') + R"("})"),
+        "step 1: unknown command \"" + std::string(40, 'x') + "\xE2\x80\xA6\"" },
+    { "StepNotAnObject", lessonOf(2, "7"), "step 1 is a number, not an object" },
+    { "CommandNull", lessonOf(1, R"({"command": null, "terms": "4", "scale": "10"})"),
+        R"(step 1: "command" is null, not a text)" },
+    { "TermsANumber", lessonOf(1, R"({"command": "sin", "terms": 4, "scale": "10"})"),
+        R"(step 1: "terms" is a number, not a text)" },
+    { "NoScale", lessonOf(1, R"({"command": "square", "terms": "4"})"), R"(step 1: no "scale")" },
+    { "CancelledAsText",
+        lessonOf(1, R"({"command": "sin", "terms": "4", "scale": "10", "cancelled": "yes"})"),
+        R"(step 1: "cancelled" is a text, not true or false)" },
+    { "NotUtf8", lessonOf(1, "{\"command\": \"sin\", \"terms\": \"\xFF\", \"scale\": \"10\"}"),
+        "the file is not UTF-8 text" },
+    { "TooManySteps", lessonOf(maxLessonSteps + 1, sinStep),
+        R"("steps" holds 10001 steps, more than the 10000 a lesson may have)" },
+    { "LargerThan1MiB", lessonOf(1, sinStep) + std::string(maxLessonBytes, ' '),
+        "the file is larger than 1 MiB" },
+    { "Missing", "", "No such file or directory",
+        [](const QString& folder) { return folder + QStringLiteral("/missing.fourier"); } },
+    { "AFolder", "", "it is a folder, not a file",
+        [](const QString& folder) {
+            QDir(folder).mkdir(QStringLiteral("folder.fourier"));
+            return folder + QStringLiteral("/folder.fourier");
+        } },
+};
+
+class BadFiles : public ::testing::TestWithParam<BadFile> { };
+
+TEST_P(BadFiles, AreRefusedSayingWhatIsWrongAndWhere)
+{
+    const BadFile& bad = GetParam();
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("lesson.fourier"));
+    if (bad.make) {
+        path = bad.make(folder.path());
+    } else {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(bad.bytes));
+    }
+    const LessonReading reading = readLessonFile(path);
+    EXPECT_TRUE(reading.steps.empty());
+    EXPECT_NE(reading.error.toStdString().find(bad.error), std::string::npos)
+        << reading.error.toStdString();
+}
+
+std::string badFileName(const ::testing::TestParamInfo<BadFile>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Lessons, BadFiles, ::testing::ValuesIn(badFiles), badFileName);
+
+/// A state that only says how large it is.
+class SizedState final : public SurfaceState {
+public:
+    explicit SizedState(std::size_t bytes)
+        : m_bytes(bytes)
+    {
+    }
+    std::size_t bytes() const override { return m_bytes; }
+
+private:
+    std::size_t m_bytes;
+};
+
+struct StateSize {
+    const char* name;
+    std::size_t bytes;
+};
+
+// A blank plot area, a typical one, and one whose pixels did not compress at all.
+const StateSize stateSizes[] = {
+    { "Blank", 1'000 },
+    { "Typical", 20'000 },
+    { "Incompressible", std::size_t { width } * height * 4 + 1'000 },
+};
+
+TEST(History, HundredStepsCanBeUndoneInUnder64MBHoweverLongTheLesson)
+{
+    for (const StateSize& size : stateSizes) {
+        SCOPED_TRACE(size.name);
+        StepHistory history(std::make_unique<SizedState>(size.bytes));
+        for (int i = 0; i < 1000; ++i) {
+            history.add(step(StepCommand::Square, std::to_string(i), "10"),
+                std::make_unique<SizedState>(size.bytes));
+            EXPECT_LT(history.bytes(), 64'000'000u);
+        }
+        EXPECT_GE(history.undoCount(), 100u);
+        EXPECT_EQ(history.lesson().size(), 1000u);
+        // A state that cannot be put back makes undo fail, and change nothing.
+        RecordingSurface surface;
+        const std::size_t undoable = history.undoCount();
+        EXPECT_THROW(history.undo(surface), std::bad_cast);
+        EXPECT_EQ(history.undoCount(), undoable);
+        EXPECT_EQ(history.redoCount(), 0u);
+        EXPECT_EQ(history.lesson().size(), 1000u);
+    }
+}
+
+TEST(History, ALessonTooLongForAFileIsNoLongerKept)
+{
+    StepHistory history(std::make_unique<SizedState>(1));
+    for (std::size_t i = 0; i < maxLessonSteps; ++i)
+        history.add(step(StepCommand::Clear, "4", "10"), std::make_unique<SizedState>(1));
+    EXPECT_TRUE(history.lessonComplete());
+    history.add(step(StepCommand::Clear, "4", "10"), std::make_unique<SizedState>(1));
+    EXPECT_FALSE(history.lessonComplete());
+    EXPECT_TRUE(history.lesson().empty());
+    EXPECT_EQ(history.undoCount(), 100u);
 }
 
 } // namespace
