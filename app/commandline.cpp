@@ -146,15 +146,19 @@ CommandLine parseCommandLine(const QStringList& arguments, bool listQtOptions)
             "3). A factor too large for the screen is lowered to the largest that fits."),
         QStringLiteral("FACTOR"));
     parser.addOption(zoom);
+    parser.addPositionalArgument(QStringLiteral("file"),
+        QCoreApplication::translate("CommandLine", "A lesson to open, a .fourier file."),
+        QStringLiteral("[file]"));
     addQtOptions(parser, listQtOptions);
 
     if (!parser.parse(arguments))
         return refuse(parser.errorText(), parser);
     if (parser.isSet(QStringLiteral("help-all")) && !listQtOptions)
         return parseCommandLine(arguments, true);
-    if (!parser.positionalArguments().isEmpty()) {
+    // One window opens one lesson.
+    if (parser.positionalArguments().size() > 1) {
         return refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                          .arg(echoed(parser.positionalArguments().constFirst())),
+                          .arg(echoed(parser.positionalArguments().at(1))),
             parser);
     }
     if (parser.isSet(help) || listQtOptions)
@@ -172,6 +176,8 @@ CommandLine parseCommandLine(const QStringList& arguments, bool listQtOptions)
             parser);
     }
     line.platform = parser.value(QStringLiteral("platform"));
+    if (!parser.positionalArguments().isEmpty())
+        line.lesson = parser.positionalArguments().constFirst();
     return line;
 }
 

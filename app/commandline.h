@@ -18,6 +18,8 @@ struct CommandLine {
     std::optional<double> zoom;
     /// The platform plugin Qt was told to use (-platform), or empty.
     QString platform;
+    /// The lesson file to open in the window, or empty.
+    QString lesson;
 };
 
 /// Reads the program's arguments, the program's name first. Qt's own options (-platform,

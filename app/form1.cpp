@@ -2,21 +2,28 @@
 #include "form1.h"
 
 #include "accessibleroles.h"
-#include "frame.h"
 #include "layout.h"
+#include "lessonfile.h"
 #include "pictureactions.h"
 #include "picturebox.h"
-#include "series.h"
+#include "replay.h"
 #include "wrappingbutton.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressDialog>
+#include <QUrl>
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace fourier {
@@ -86,6 +93,51 @@ QFont fittedFont()
     return font;
 }
 
+/// The window as a lesson's replay sees it: its progress and messages, but a plot area of its
+/// own, so that the picture on screen stays as it is until the whole lesson has been drawn.
+class ReplayForm final : public FormContext {
+public:
+    ReplayForm(FormContext& window, PlotSurface& surface)
+        : m_window(window)
+        , m_surface(surface)
+    {
+    }
+
+    std::string T1Text() const override { return m_window.T1Text(); }
+    std::string T2Text() const override { return m_window.T2Text(); }
+    PlotSurface& Pic() override { return m_surface; }
+    void MsgBox(std::string_view text) override { m_window.MsgBox(text); }
+    bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
+
+private:
+    FormContext& m_window;
+    PlotSurface& m_surface;
+};
+
+/// Whether \a event is one of the keys that undo or redo, and which.
+std::optional<bool> undoOrRedoKey(const QEvent& event)
+{
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    const QKeySequence pressed(key.keyCombination());
+    if (undoKeys().contains(pressed))
+        return false;
+    if (redoKeys().contains(pressed))
+        return true;
+    return std::nullopt;
+}
+
+/// The first local file among what is dragged, or nothing.
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
 using ControlWidgets = std::array<QWidget*, form1Controls.size()>;
 
 /// Puts the labels beneath the controls they reach under.
@@ -124,9 +176,13 @@ Form1::Form1(QWidget* parent)
         widgets[i] = makeControl(form1Controls[i]);
         applyLayout(*widgets[i], form1Controls[i]);
     }
+    m_history = std::make_unique<StepHistory>(Pic().saveState());
     nameForScreenReaders();
     stackLabelsBeneath(widgets);
     orderTabs(*this, widgets);
+    for (QLineEdit* box : { m_t1, m_t2 })
+        box->installEventFilter(this);
+    setAcceptDrops(true);
 }
 
 void Form1::setUpWindow()
@@ -168,7 +224,7 @@ QWidget* Form1::makeControl(const ControlLayout& control)
 void Form1::nameForScreenReaders()
 {
     m_pic->setAccessibleName(fromUtf8(plotAreaName));
-    new PictureActions(*m_pic); // owned by the picture box
+    new PictureActions(*m_pic, *this); // owned by the picture box
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
         auto* label = findChild<QLabel*>(fromUtf8(labelName));
@@ -226,14 +282,16 @@ bool Form1::reportProgress(double fraction)
     return !m_progress->wasCanceled();
 }
 
-void Form1::run(void (*command)(FormContext&))
+bool Form1::run(const std::function<void()>& work)
 {
     if (m_running)
-        return;
+        return false;
     m_running = true;
     m_commandTimer.start();
+    bool finished = false;
     try {
-        command(*this);
+        work();
+        finished = true;
     } catch (const std::exception& failure) {
         // Out of memory or threads: the window stays usable, and the user learns why nothing
         // (or only the axes) appeared. Nothing may propagate into Qt's event loop.
@@ -244,31 +302,181 @@ void Form1::run(void (*command)(FormContext&))
     m_progress.reset();
     m_running = false;
     m_pic->refresh();
+    return finished;
+}
+
+void Form1::click(StepCommand command)
+{
+    if (m_running)
+        return;
+    Step step { command, T1Text(), T2Text(), {} };
+    run([this, &step] {
+        try {
+            takeStep(*this, step, Messages::Show);
+        } catch (...) {
+            // What the command drew before it failed is part of the picture all the same.
+            m_history->add(step, Pic().saveState());
+            throw;
+        }
+        m_history->add(std::move(step), Pic().saveState());
+    });
+    Q_EMIT historyChanged();
+}
+
+void Form1::undo()
+{
+    if (m_running)
+        return;
+    try {
+        if (!m_history->undo(Pic()))
+            return;
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(this, fromUtf8(applicationTitle),
+            tr("The step could not be undone: %1").arg(QString::fromLocal8Bit(failure.what())));
+        return;
+    }
+    m_pic->refresh();
+    Q_EMIT historyChanged();
+}
+
+void Form1::redo()
+{
+    if (m_running)
+        return;
+    try {
+        if (!m_history->redo(Pic()))
+            return;
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(this, fromUtf8(applicationTitle),
+            tr("The step could not be redone: %1").arg(QString::fromLocal8Bit(failure.what())));
+        return;
+    }
+    m_pic->refresh();
+    Q_EMIT historyChanged();
+}
+
+void Form1::warn(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, fromUtf8(applicationTitle), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool Form1::openLesson(const QString& path)
+{
+    if (m_running)
+        return false;
+    const LessonReading reading = readLessonFile(path);
+    if (!reading.error.isEmpty()) {
+        warn(tr("The lesson %1 could not be opened: %2")
+                 .arg(QDir::toNativeSeparators(path), reading.error));
+        return false;
+    }
+    const ImageSurface& shown = m_pic->surface();
+    ImageSurface startUp(shown.image().width(), shown.image().height());
+    startUp.setFont(shown.font());
+    ReplayForm form(*this, startUp);
+    std::optional<StepHistory> opened;
+    const bool ran = run([&] {
+        std::optional<StepHistory> replayed = replay(form, reading.steps);
+        if (!replayed)
+            return;
+        m_pic->surface().restoreState(replayed->current());
+        opened = std::move(replayed);
+    });
+    if (!ran || !opened)
+        return false;
+    m_history = std::make_unique<StepHistory>(std::move(*opened));
+    m_lessonPath = path;
+    if (!reading.steps.empty()) {
+        m_t1->setText(QString::fromStdString(reading.steps.back().terms));
+        m_t2->setText(QString::fromStdString(reading.steps.back().scale));
+    }
+    m_pic->refresh();
+    Q_EMIT historyChanged();
+    return true;
+}
+
+bool Form1::saveLesson(const QString& path)
+{
+    QString failure;
+    if (!m_history->lessonComplete()) {
+        failure = tr("it has more than the %1 steps a lesson file holds")
+                      .arg(QString::number(maxLessonSteps));
+    } else {
+        const QByteArray bytes = lessonBytes(m_history->lesson());
+        if (static_cast<std::size_t>(bytes.size()) > maxLessonBytes)
+            failure = tr("it would be larger than the 1 MiB a lesson file may be");
+        else
+            failure = writeLessonFile(path, bytes);
+    }
+    if (failure.isEmpty())
+        return true;
+    warn(
+        tr("The lesson could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), failure));
+    return false;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return QWidget::eventFilter(watched, event);
+    const std::optional<bool> redoing = undoOrRedoKey(*event);
+    if (!redoing)
+        return QWidget::eventFilter(watched, event);
+    // Claimed before the window's shortcuts see it, the key reaches the box as a key press,
+    // which undoes or redoes the typing, whichever keys the platform binds to that.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) {
+        if (*redoing)
+            box->redo();
+        else
+            box->undo();
+    }
+    return true;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the program that the file was dragged from waits for it.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openLesson(path); }, Qt::QueuedConnection);
 }
 
 void Form1::Command1_Click()
 {
-    run(fourier::Command1_Click);
+    click(StepCommand::Clear);
 }
 void Form1::Command2_Click()
 {
-    run(fourier::Command2_Click);
+    click(StepCommand::Sin);
 }
 void Form1::Command3_Click()
 {
-    run(fourier::Command3_Click);
+    click(StepCommand::Cos);
 }
 void Form1::Ejecutar_Click()
 {
-    run(fourier::Ejecutar_Click);
+    click(StepCommand::Square);
 }
 void Form1::Command4_Click()
 {
-    run(fourier::Command4_Click);
+    click(StepCommand::Triangle);
 }
 void Form1::Command5_Click()
 {
-    run(fourier::Command5_Click);
+    click(StepCommand::Sawtooth);
 }
 
 } // namespace fourier

@@ -2,10 +2,14 @@
 #pragma once
 
 #include "formcontext.h"
+#include "history.h"
+#include "step.h"
 
 #include <QElapsedTimer>
+#include <QString>
 #include <QWidget>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -18,7 +22,8 @@ struct ControlLayout;
 
 /// The program's one window: the plot area, the two text boxes, six buttons and their labels,
 /// laid out from the control table. Each button runs its command with the window as the
-/// command's form.
+/// command's form, and each click is a step of the picture's history, which can be undone,
+/// redone, saved as a lesson and opened again.
 class Form1 final : public QWidget, public FormContext {
     Q_OBJECT
 public:
@@ -34,8 +39,29 @@ public:
     /// The widget that shows the plot area.
     PictureBox& pictureBox() { return *m_pic; }
 
+    /// The steps that made the picture.
+    const StepHistory& history() const { return *m_history; }
+    /// Puts the picture back as it was before the last step, without its messages.
+    void undo();
+    /// Takes the step undone last again, as undo found it.
+    void redo();
+    /// Opens the lesson file at \a path: its steps replayed from the start-up picture with no
+    /// message, the boxes showing the last step's texts, and the steps as the history. A file
+    /// that is refused gets a message box; it and a cancelled replay change nothing. Returns
+    /// whether the lesson was opened.
+    bool openLesson(const QString& path);
+    /// Saves the steps in force as a lesson file at \a path. When that fails, any file already
+    /// there stays as it was, a message box says why, and the result is false.
+    bool saveLesson(const QString& path);
+    /// The lesson file opened or saved last, or empty.
+    const QString& lessonPath() const { return m_lessonPath; }
+
     /// How long a plot runs before its progress dialog appears.
     static constexpr std::chrono::milliseconds progressDelay { 500 };
+
+Q_SIGNALS:
+    /// The steps that can be undone or redone are others now.
+    void historyChanged();
 
 public Q_SLOTS:
     void Command1_Click();
@@ -45,6 +71,12 @@ public Q_SLOTS:
     void Command4_Click();
     void Command5_Click();
 
+protected:
+    /// Keeps the undo and redo keys for the text boxes' own typing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     /// Title, fixed size, colours and font of the window itself.
     void setUpWindow();
@@ -53,11 +85,19 @@ private:
     QWidget* makeControl(const ControlLayout& control);
     /// Names the plot area, and each text box after the label beside it.
     void nameForScreenReaders();
-    void run(void (*command)(FormContext&));
+    /// Runs \a work, which draws, unless a command is running already: an exception becomes a
+    /// message, and the plot area is shown afresh afterwards. Returns whether it ran to its end.
+    bool run(const std::function<void()>& work);
+    /// One click of a button: its command run with the boxes' texts, as a step of the history.
+    void click(StepCommand command);
+    /// A message box with a file's name or contents in it, shown as plain text.
+    void warn(const QString& text);
 
     PictureBox* m_pic = nullptr;
     QLineEdit* m_t1 = nullptr;
     QLineEdit* m_t2 = nullptr;
+    std::unique_ptr<StepHistory> m_history;
+    QString m_lessonPath;
     QElapsedTimer m_commandTimer;
     std::unique_ptr<QProgressDialog> m_progress;
     bool m_running = false;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -39,5 +40,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/fourier-analysis.png")));
     fourier::Form1 form;
     form.show();
+    // Opened once the window is up, so that a message about the file has the window behind it.
+    if (!line.lesson.isEmpty())
+        QTimer::singleShot(0, &form, [&form, &line] { form.openLesson(line.lesson); });
     return QApplication::exec();
 }

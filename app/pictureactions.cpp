@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "pictureactions.h"
 
+#include "form1.h"
 #include "picturebox.h"
+#include "step.h"
+#include "val.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMessageBox>
@@ -15,17 +19,138 @@
 
 namespace fourier {
 
-PictureActions::PictureActions(PictureBox& pictureBox)
+namespace {
+
+/// A typed count is named at most this long in the menu.
+constexpr qsizetype longestCount = 12;
+
+QString lessonFilter()
+{
+    return PictureActions::tr("Lesson (*.fourier)");
+}
+
+/// Where a file dialog starts: beside the last lesson, or in the documents folder.
+QString startFolder(const QString& lastPath)
+{
+    if (!lastPath.isEmpty())
+        return QFileInfo(lastPath).absolutePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QAction* separator(QObject* parent)
+{
+    auto* action = new QAction(parent);
+    action->setSeparator(true);
+    return action;
+}
+
+} // namespace
+
+QList<QKeySequence> undoKeys()
+{
+    return { QKeySequence(Qt::CTRL | Qt::Key_Z) };
+}
+
+QList<QKeySequence> redoKeys()
+{
+    return { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) };
+}
+
+QString stepName(const Step& step)
+{
+    QString count = QString::fromStdString(step.terms).trimmed();
+    if (count.size() > longestCount)
+        count = count.left(longestCount) + u'\u2026';
+    const bool one = Val(step.terms) == 1.0;
+    switch (step.command) {
+    case StepCommand::Sin:
+        return PictureActions::tr("Sin x");
+    case StepCommand::Cos:
+        return PictureActions::tr("Cos x");
+    case StepCommand::Clear:
+        return PictureActions::tr("Clear");
+    case StepCommand::Square:
+        return (one ? PictureActions::tr("Square Series, %1 term")
+                    : PictureActions::tr("Square Series, %1 terms"))
+            .arg(count);
+    case StepCommand::Triangle:
+        return (one ? PictureActions::tr("Triangular Series, %1 term")
+                    : PictureActions::tr("Triangular Series, %1 terms"))
+            .arg(count);
+    case StepCommand::Sawtooth:
+        return (one ? PictureActions::tr("Sawtooth Series, %1 term")
+                    : PictureActions::tr("Sawtooth Series, %1 terms"))
+            .arg(count);
+    }
+    return {};
+}
+
+PictureActions::PictureActions(PictureBox& pictureBox, Form1& form)
     : QObject(&pictureBox)
     , m_pictureBox(pictureBox)
+    , m_form(form)
 {
+    m_undo = new QAction(this);
+    m_undo->setShortcuts(undoKeys());
+    connect(m_undo, &QAction::triggered, &m_form, &Form1::undo);
+    m_redo = new QAction(this);
+    m_redo->setShortcuts(redoKeys());
+    connect(m_redo, &QAction::triggered, &m_form, &Form1::redo);
     auto* copy = new QAction(tr("Copy Picture"), this);
     connect(copy, &QAction::triggered, this, &PictureActions::copyPicture);
     auto* save = new QAction(tr("Save Picture As\u2026"), this);
     connect(save, &QAction::triggered, this, &PictureActions::savePictureAs);
-    m_pictureBox.addAction(copy);
-    m_pictureBox.addAction(save);
+    auto* open = new QAction(tr("Open Lesson\u2026"), this);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &PictureActions::openLesson);
+    auto* saveLesson = new QAction(tr("Save Lesson As\u2026"), this);
+    saveLesson->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveLesson, &QAction::triggered, this, &PictureActions::saveLessonAs);
+    // The window's shortcuts, wherever the focus is in it; the text boxes keep the undo keys
+    // for their typing (see Form1::eventFilter).
+    for (QAction* action : { m_undo, m_redo, open, saveLesson })
+        action->setShortcutContext(Qt::WindowShortcut);
+    m_pictureBox.addActions(
+        { m_undo, m_redo, separator(this), copy, save, separator(this), open, saveLesson });
     m_pictureBox.setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(&m_form, &Form1::historyChanged, this, &PictureActions::showSteps);
+    showSteps();
+}
+
+void PictureActions::showSteps()
+{
+    const Step* undoable = m_form.history().undoable();
+    m_undo->setEnabled(undoable != nullptr);
+    m_undo->setText(undoable ? tr("Undo %1").arg(stepName(*undoable)) : tr("Undo"));
+    const Step* redoable = m_form.history().redoable();
+    m_redo->setEnabled(redoable != nullptr);
+    m_redo->setText(redoable ? tr("Redo %1").arg(stepName(*redoable)) : tr("Redo"));
+}
+
+void PictureActions::openLesson()
+{
+    QFileDialog dialog(&m_pictureBox, tr("Open Lesson"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({ lessonFilter(), tr("All files (*)") });
+    dialog.setDirectory(startFolder(m_form.lessonPath()));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        m_form.openLesson(dialog.selectedFiles().constFirst());
+}
+
+void PictureActions::saveLessonAs()
+{
+    QFileDialog dialog(&m_pictureBox, tr("Save Lesson As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(lessonFilter());
+    dialog.setDefaultSuffix(QStringLiteral("fourier"));
+    const QString last = m_form.lessonPath();
+    dialog.setDirectory(startFolder(last));
+    dialog.selectFile(
+        last.isEmpty() ? QStringLiteral("lesson.fourier") : QFileInfo(last).fileName());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        m_form.saveLesson(dialog.selectedFiles().constFirst());
 }
 
 void PictureActions::copyPicture() const
