@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: MIT
 # The program as a user meets it: started in a virtual X server, clicked and typed at with
 # xdotool, its window captured with xwd and checked pixel by pixel with windowcheck.
-#   1. Sin x, then "Calculate  Square Series", at the initial texts: both curves where their
-#      formulas put them.
-#   2. A scale of 25, then Sin x: the message box about the scale comes up; once it is
+#   1. Started with a lesson file named on its command line, which holds Sin x: the sine is
+#      drawn, and no message comes up.
+#   2. "Calculate  Square Series" at the initial texts: both curves where their formulas put
+#      them. Ctrl+Z takes the square sum back, Ctrl+Y brings it again.
+#   3. A scale of 25, then Sin x: the message box about the scale comes up; once it is
 #      dismissed, the picture was cleared and the sine redrawn at the scale still in force.
 # Usage: e2e_window.sh PROGRAM WINDOWCHECK OUTPUT-DIR   (the captures are left in OUTPUT-DIR)
 set -euo pipefail
@@ -33,9 +35,14 @@ xdotool getmouselocation >/dev/null 2>&1 || exit "$no_display"
 
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_SCALE_FACTOR=1
 mkdir -p "$out"
-rm -f "$out"/*.png "$out"/*.xwd "$out"/*.txt
+rm -f "$out"/*.png "$out"/*.xwd "$out"/*.txt "$out"/*.fourier
 
-"$program" &
+lesson=$out/lesson.fourier
+cat >"$lesson" <<'LESSON'
+{"format": "fourier-analysis-lesson", "version": 1,
+ "steps": [{"command": "sin", "terms": "4", "scale": "10"}]}
+LESSON
+"$program" "$lesson" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
@@ -92,10 +99,14 @@ read -r -a sin_x <<<"${click_at[Command2]}"
 read -r -a square_series <<<"${click_at[Ejecutar]}"
 read -r -a scale_box <<<"${click_at[T2]}"
 
-click "${sin_x[@]}"
-sleep 0.3
+check_window opened sine=present square=absent
+[ "$(windows | wc -l)" -eq 1 ] || fail "a message came up as the lesson opened"
 click "${square_series[@]}"
 check_window curves sine=present square=present
+xdotool key --clearmodifiers ctrl+z
+check_window undone sine=present square=absent
+xdotool key --clearmodifiers ctrl+y
+check_window redone sine=present square=present
 
 click "${scale_box[@]}"
 xdotool key --clearmodifiers ctrl+a
