@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Installs the desktop entry, the icons, the manual page, the AppStream metadata and the
+# Installs the desktop entry, the lesson files' type, the icons, the manual page, the AppStream metadata and the
 # Debian copyright and changelog beside the program, and describes the Debian package
 # `cpack -G DEB` makes from the installed files.
 
@@ -66,6 +66,9 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
 endif()")
 install(FILES ${fourier_packaging}/fourier-analysis.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The lesson files' type, which the desktop entry says the program opens.
+install(FILES ${fourier_packaging}/fourier-analysis-lesson.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${fourier_packaging}/fourier-analysis.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${fourier_packaging}/fourier-analysis.png

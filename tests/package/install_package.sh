@@ -66,11 +66,25 @@ grep -q "<svg" "$icon" || fail "the icon is no SVG image"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
 fi
-for line in "Name=Fourier Análisis" "Exec=fourier-analysis" "Icon=fourier-analysis" \
-  "Categories=Education;Math;" "Name=Large window (for a projector)" \
-  "Exec=fourier-analysis --zoom 2"; do
+for line in "Name=Fourier Análisis" "Exec=fourier-analysis %f" "Icon=fourier-analysis" \
+  "Categories=Education;Math;" "MimeType=application/x-fourier-analysis-lesson;" \
+  "Name=Large window (for a projector)" "Exec=fourier-analysis --zoom 2"; do
   grep -qxF "$line" "$desktop" || fail "the desktop entry lacks the line $line"
 done
+
+# The lesson files' type: a *.fourier file is one, so the desktop offers the program for it.
+mime=$root/usr/share/mime/packages/fourier-analysis-lesson.xml
+[ -f "$mime" ] || fail "no lesson file type at /usr/share/mime/packages"
+if command -v update-mime-database >/dev/null; then
+  cp -r "$root/usr/share/mime" "$scratch/mime"
+  update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 || {
+    cat "$scratch/mime.log" >&2
+    fail "update-mime-database refuses the lesson file type"
+  }
+  grep -qx "\*\.fourier:application/x-fourier-analysis-lesson" "$scratch/mime/globs" ||
+    grep -qx "application/x-fourier-analysis-lesson:\*\.fourier" "$scratch/mime/globs" ||
+    fail "the lesson file type does not claim *.fourier"
+fi
 
 if command -v lintian >/dev/null; then
   lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 || {
