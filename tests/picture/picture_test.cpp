@@ -380,9 +380,11 @@ const BadFile badFiles[] = {
     { "LargerThan1MiB", lessonOf(1, sinStep) + std::string(maxLessonBytes, ' '),
         "the file is larger than 1 MiB" },
     { "Missing", "", "No such file or directory",
-        [](const QString& folder) { return folder + QStringLiteral("/missing.fourier"); } },
+        [](const QString& folder) -> QString {
+            return folder + QStringLiteral("/missing.fourier");
+        } },
     { "AFolder", "", "it is a folder, not a file",
-        [](const QString& folder) {
+        [](const QString& folder) -> QString {
             QDir(folder).mkdir(QStringLiteral("folder.fourier"));
             return folder + QStringLiteral("/folder.fourier");
         } },
