@@ -410,8 +410,10 @@ bool Form1::saveLesson(const QString& path)
         else
             failure = writeLessonFile(path, bytes);
     }
-    if (failure.isEmpty())
+    if (failure.isEmpty()) {
+        m_lessonPath = path;
         return true;
+    }
     warn(
         tr("The lesson could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), failure));
     return false;
@@ -425,8 +427,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     const std::optional<bool> redoing = undoOrRedoKey(*event);
     if (!redoing)
         return QWidget::eventFilter(watched, event);
-    // Claimed before the window's shortcuts see it, the key reaches the box as a key press,
-    // which undoes or redoes the typing, whichever keys the platform binds to that.
+    // Claimed before the window's shortcuts see it, the key comes to the box as a key press,
+    // and the box undoes or redoes its typing whatever keys the platform binds to that.
     event->accept();
     if (event->type() == QEvent::KeyPress) {
         if (*redoing)
