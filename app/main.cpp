@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 #include "form1.h"
+#include "safewrite.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -10,6 +11,9 @@
 int main(int argc, char* argv[])
 {
     using fourier::CommandLine;
+    // A file-size limit (ulimit -f) then makes a save fail with a message instead of killing
+    // the program.
+    fourier::ignoreFileSizeSignal();
     QCoreApplication::setApplicationName(QStringLiteral("fourier-analysis"));
     QCoreApplication::setApplicationVersion(QStringLiteral(FOURIER_VERSION));
 

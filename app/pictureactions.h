@@ -30,8 +30,8 @@ private:
     PictureBox& m_pictureBox;
 };
 
-/// Writes \a image to \a path as PNG through a temporary file that takes the place of \a path
-/// only once it is complete. Returns why it failed, or an empty string.
+/// Writes \a image to \a path as PNG, through writeFileSafely: a file already at \a path is
+/// replaced only by a complete picture. Returns why it failed, or an empty string.
 QString writePng(const QImage& image, const QString& path);
 
 } // namespace fourier

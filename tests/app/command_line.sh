@@ -123,5 +123,27 @@ for option in --help --help-all --version; do
   fi
 done
 
+# Under a file-size limit (ulimit -f) a save must fail with a message, not kill the program: the
+# running program ignores SIGXFSZ, unless it was ignored already when the test started.
+ignores_file_size_signal() {
+  local mask
+  mask=$(sed -n 's/^SigIgn:[[:space:]]*//p' "/proc/$1/status" 2>/dev/null) || return 1
+  [ -n "$mask" ] && (((16#$mask >> ($(kill -l XFSZ) - 1)) & 1))
+}
+if ! ignores_file_size_signal $$; then
+  (cd "$scratch" && exec "${offscreen[@]}" "$program" >/dev/null 2>&1) &
+  running=$!
+  for _ in $(seq 30); do
+    ignores_file_size_signal "$running" && break
+    sleep 0.1
+  done
+  if ! ignores_file_size_signal "$running"; then
+    echo "command_line: the running program does not ignore SIGXFSZ" >&2
+    failures=$((failures + 1))
+  fi
+  kill "$running" 2>/dev/null || true
+  wait "$running" 2>/dev/null || true
+fi
+
 [ "$failures" -eq 0 ] || exit 1
-echo "command_line: all ${#cases[@]} cases as expected"
+echo "command_line: all ${#cases[@]} cases and SIGXFSZ as expected"
