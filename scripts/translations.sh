@@ -4,14 +4,15 @@
 # as unfinished, for a translator to fill in (with Qt Linguist, or in the file itself), and
 # drops the texts no source uses any more. With --check it changes nothing, and fails when a
 # .ts file is not up to date with the sources or holds a text without its translation; the
-# ctest translations_complete runs that.
+# ctest translations_complete runs that. LUPDATE names the lupdate to run, if not the one on
+# the PATH or Qt's own.
 # Usage: scripts/translations.sh [--check]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 check=false
 [ "${1:-}" = --check ] && check=true
 
-lupdate=$(command -v lupdate || true)
+lupdate=${LUPDATE:-$(command -v lupdate || true)}
 [ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
 [ -x "$lupdate" ] || {
   echo "translations: lupdate is missing (package qt6-l10n-tools)" >&2
