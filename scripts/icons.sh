@@ -10,9 +10,10 @@ command -v rsvg-convert >/dev/null || {
   echo "icons: rsvg-convert is missing (package librsvg2-bin)" >&2
   exit 2
 }
-for size in 16 24 32 48 64 128 256; do
+sizes=(16 24 32 48 64 128 256)
+for size in "${sizes[@]}"; do
   mkdir -p "packaging/icons/${size}x$size"
   rsvg-convert -w "$size" -h "$size" packaging/fourier-analysis.svg \
     -o "packaging/icons/${size}x$size/fourier-analysis.png"
 done
-echo "icons: rendered $(ls packaging/icons | wc -l) sizes"
+echo "icons: rendered ${#sizes[@]} sizes"

@@ -33,6 +33,8 @@ no_display=(env "${unset_locale[@]}" -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLA
 long_text=$(printf 'x%.0s' {1..100000})
 
 # name | command prefix | arguments | status | stdout pattern | stderr pattern | stderr lines
+# The German rows quote as German does, with „ and “.
+# shellcheck disable=SC1111
 cases=(
   "help|no_display|--help|0|^Usage: fourier-analysis \[options\]|^$|0"
   "help, short|no_display|-h|0|--zoom <FACTOR>|^$|0"

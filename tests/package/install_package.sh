@@ -92,7 +92,7 @@ for line in "Name=Fourier Análisis" "Exec=fourier-analysis" "Icon=fourier-analy
 done
 for language in "${languages[@]}"; do
   for key in GenericName Comment Keywords Name; do
-    grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no $key[$language]"
+    grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no ${key}[$language]"
   done
 done
 grep -qxF "Name[es]=Ventana grande (para un proyector)" "$desktop" ||
