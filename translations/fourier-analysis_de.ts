@@ -213,7 +213,7 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     </message>
     <message>
         <source>A small program for the classroom that shows how a Fourier series builds up a periodic signal. Type a number of terms and a scale, press a button, and it draws y = 4 sin x, y = 4 cos x, or the partial sum of the square, triangle or sawtooth series on a graduated pair of axes.</source>
-        <translation>Ein kleines Programm für den Unterricht, das zeigt, wie eine Fourier-Reihe ein periodisches Signal aufbaut. Geben Sie eine Anzahl von Gliedern und einen Maßstab ein, drücken Sie eine Schaltfläche, und es zeichnet y = 4 sin x, y = 4 cos x oder die Partialsumme der Rechteck-, Dreieck- oder Sägezahnreihe in ein Paar skalierter Achsen.</translation>
+        <translation>Ein kleines Programm für den Unterricht, das zeigt, wie eine Fourier-Reihe ein periodisches Signal aufbaut. Geben Sie eine Anzahl von Gliedern und einen Maßstab ein, drücken Sie eine Schaltfläche, und es zeichnet y = 4 sin x, y = 4 cos x oder die Partialsumme der Rechteck-, Dreieck- oder Sägezahnreihe in ein Achsenkreuz mit Skalenstrichen.</translation>
     </message>
     <message>
         <source>Curves pile up until Clear is pressed, so sums with 1, 3, 10 and 100 terms can be compared on one picture. Thousands of terms are drawn at once; a long sum can be cancelled.</source>

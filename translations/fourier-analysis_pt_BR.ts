@@ -296,11 +296,11 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
     <message>
         <source>cannot open the display to show the window on (%1)</source>
-        <translation>não é possível abrir a tela em que mostrar a janela (%1)</translation>
+        <translation>não é possível abrir a tela para mostrar a janela (%1)</translation>
     </message>
     <message>
         <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation>não há tela em que mostrar a janela: nem DISPLAY nem WAYLAND_DISPLAY estão definidas</translation>
+        <translation>não há tela para mostrar a janela: nem DISPLAY nem WAYLAND_DISPLAY estão definidas</translation>
     </message>
     <message>
         <source>a zoom of %1 does not fit the screen; using %2</source>
