@@ -104,9 +104,9 @@ void ImageSurface::Cls()
     m_descriptions.clear();
 }
 
-void ImageSurface::describeCurve(std::string_view description)
+void ImageSurface::describeCurve(const Phrase& description)
 {
-    m_descriptions.emplace_back(description);
+    m_descriptions.push_back(description);
 }
 
 void ImageSurface::setPixel(int column, int row, QRgb rgb)
