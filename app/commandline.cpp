@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
@@ -60,6 +62,25 @@ constexpr QtOption qtOptions[] = {
         QT_TRANSLATE_NOOP("CommandLine", "Talk to the X server synchronously, for debugging.") },
 };
 
+// Qt's parser writes these itself, in Qt's translation, which lacks some of them in some
+// languages. The program carries its own, which Qt finds first.
+[[maybe_unused]] constexpr const char* parserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
+constexpr QLatin1String zoomOption("zoom");
+constexpr QLatin1String langOption("lang");
+
 /// A refused value is echoed at most this long, so that a pasted page stays a readable line.
 constexpr qsizetype longestEcho = 40;
 
@@ -68,11 +89,17 @@ QString programName()
     return QCoreApplication::applicationName();
 }
 
-/// The parser's help, which names the program after the running application; there is none
-/// yet, since the command line is read before Qt starts.
+/// The parser's help, with the program called by its name, as its manual page calls it: the
+/// parser calls it as it was started (a path, say), or <executable_name> with no application.
 QString helpText(const QCommandLineParser& parser)
 {
-    return parser.helpText().replace(QStringLiteral("<executable_name>"), programName());
+    QString text = parser.helpText();
+    const QString started = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                         : QStringLiteral("<executable_name>");
+    const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started);
+    if (at >= 0 && at < text.indexOf(u'\n'))
+        text.replace(at, started.size(), programName());
+    return text;
 }
 
 CommandLine refuse(const QString& error, const QCommandLineParser& parser)
@@ -127,57 +154,111 @@ CommandLine printing(CommandLine::Action action, const QString& message)
     return line;
 }
 
-} // namespace
-
-CommandLine parseCommandLine(const QStringList& arguments, bool listQtOptions)
+/// Tells \a parser every option the program takes, described in the current language.
+void describeOptions(QCommandLineParser& parser, bool listQtOptions)
 {
-    QCommandLineParser parser;
     // Qt's own options are single-dash words (-platform, -style): read -xyz as one option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
         "Draws y = 4 sin x, y = 4 cos x and the partial sums of the square, triangle and "
         "sawtooth Fourier series.\nQt's standard options such as -platform and -style also "
         "work."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption zoom(QStringLiteral("zoom"),
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(QCommandLineOption(zoomOption,
         QCoreApplication::translate("CommandLine",
             "Make the whole window FACTOR times larger, for a projector (for example 1.5, 2 or "
             "3). A factor too large for the screen is lowered to the largest that fits."),
-        QStringLiteral("FACTOR"));
-    parser.addOption(zoom);
-    parser.addPositionalArgument(QStringLiteral("file"),
+        //: The value of --zoom, in capitals as the help shows it.
+        QCoreApplication::translate("CommandLine", "FACTOR")));
+    parser.addOption(QCommandLineOption(langOption,
+        QCoreApplication::translate("CommandLine",
+            "Speak the language CODE instead of the desktop's: es (Spanish), pt_BR (Brazilian "
+            "Portuguese), fr (French), de (German) or en (English)."),
+        //: The value of --lang, in capitals as the help shows it.
+        QCoreApplication::translate("CommandLine", "CODE")));
+    parser.addPositionalArgument(
+        //: The name of the one argument, a file, as the help lists it.
+        QCoreApplication::translate("CommandLine", "file"),
         QCoreApplication::translate("CommandLine", "A lesson to open, a .fourier file."),
-        QStringLiteral("[file]"));
+        //: The argument in the help's first line, in brackets since it may be left out.
+        QCoreApplication::translate("CommandLine", "[file]"));
     addQtOptions(parser, listQtOptions);
+}
 
+/// The line that says the program has no translation into the language \a code asks for, or
+/// nothing when it has.
+QString unknownLanguageWarning(const QString& code)
+{
+    if (spokenLanguage(code))
+        return {};
+    return programName() + QStringLiteral(": ")
+        + QCoreApplication::translate(
+            "CommandLine", "there is no translation into '%1'; the program speaks English")
+              .arg(echoed(code))
+        + u'\n';
+}
+
+/// What the arguments ask for, but for the warning about the language.
+CommandLine readCommandLine(const QStringList& arguments, bool listQtOptions)
+{
+    QCommandLineParser parser;
+    describeOptions(parser, listQtOptions);
     if (!parser.parse(arguments))
         return refuse(parser.errorText(), parser);
     if (parser.isSet(QStringLiteral("help-all")) && !listQtOptions)
-        return parseCommandLine(arguments, true);
+        return readCommandLine(arguments, true);
     // One window opens one lesson.
     if (parser.positionalArguments().size() > 1) {
         return refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                           .arg(echoed(parser.positionalArguments().at(1))),
             parser);
     }
-    if (parser.isSet(help) || listQtOptions)
+    if (parser.isSet(QStringLiteral("help")) || listQtOptions)
         return printing(CommandLine::Action::PrintHelp, helpText(parser));
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         return printing(CommandLine::Action::PrintVersion,
             programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() + u'\n');
     }
 
     CommandLine line;
-    if (parser.isSet(zoom) && !readZoom(parser.value(zoom), line)) {
+    if (parser.isSet(zoomOption) && !readZoom(parser.value(zoomOption), line)) {
         return refuse(QCoreApplication::translate("CommandLine",
                           "--zoom wants a factor of 1 or more, such as 1.5, 2 or 3, not '%1'.")
-                          .arg(echoed(parser.value(zoom))),
+                          .arg(echoed(parser.value(zoomOption))),
             parser);
     }
     line.platform = parser.value(QStringLiteral("platform"));
     if (!parser.positionalArguments().isEmpty())
         line.lesson = parser.positionalArguments().constFirst();
+    return line;
+}
+
+} // namespace
+
+std::optional<QString> languageOption(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    describeOptions(parser, false);
+    // Whatever else is wrong with the arguments is parseCommandLine's to say, in this language.
+    static_cast<void>(parser.parse(arguments));
+    if (!parser.isSet(langOption))
+        return std::nullopt;
+    return parser.value(langOption);
+}
+
+QString chosenLanguage(const QStringList& arguments, const LocaleVariables& variables)
+{
+    if (const std::optional<QString> option = languageOption(arguments))
+        return spokenLanguage(*option).value_or(QString());
+    return desktopLanguage(variables);
+}
+
+CommandLine parseCommandLine(const QStringList& arguments, bool listQtOptions)
+{
+    CommandLine line = readCommandLine(arguments, listQtOptions);
+    if (const std::optional<QString> language = languageOption(arguments))
+        line.warning = unknownLanguageWarning(*language);
     return line;
 }
 
@@ -190,8 +271,12 @@ int printToStandardOutput(const QString& text)
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0)
         return EXIT_SUCCESS;
-    const QString why = errno ? qt_error_string(errno) : QStringLiteral("output error");
-    std::fputs(qPrintable(programName() + QStringLiteral(": write error: ") + why + u'\n'), stderr);
+    const QString why = errno ? qt_error_string(errno)
+                              : QCoreApplication::translate("CommandLine", "output error");
+    std::fputs(
+        qPrintable(programName() + QStringLiteral(": ")
+            + QCoreApplication::translate("CommandLine", "write error: %1").arg(why) + u'\n'),
+        stderr);
     return EXIT_FAILURE;
 }
 

@@ -8,6 +8,8 @@
 
 namespace fourier {
 
+struct LocaleVariables;
+
 /// What the program was asked to do on its command line.
 struct CommandLine {
     enum class Action { ShowWindow, PrintHelp, PrintVersion, Refuse };
@@ -20,7 +22,20 @@ struct CommandLine {
     QString platform;
     /// The lesson file to open in the window, or empty.
     QString lesson;
+    /// A line for standard error whatever the action, or empty: that --lang asked for a
+    /// language the program does not speak, and so it speaks English.
+    QString warning;
 };
+
+/// The language --lang asks for in \a arguments, the program's name first, as it is written;
+/// nothing when the option is not given. Read before anything else, since every text the
+/// program writes is in that language.
+std::optional<QString> languageOption(const QStringList& arguments);
+
+/// The language the program speaks, one of translatedLanguages or an empty string for English:
+/// the one --lang in \a arguments asks for (English when the program does not speak it),
+/// otherwise the desktop's, as \a variables say (see desktopLanguage).
+QString chosenLanguage(const QStringList& arguments, const LocaleVariables& variables);
 
 /// Reads the program's arguments, the program's name first. Qt's own options (-platform,
 /// -style, ...) are accepted here and left for QApplication to act on; \a listQtOptions puts

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "accessibleroles.h"
+#include "coretexts.h"
 #include "layout.h"
 #include "lessonfile.h"
 #include "pictureactions.h"
@@ -35,6 +36,12 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+/// The caption of \a control, a button or a label, in the running application's language.
+QString caption(const ControlLayout& control)
+{
+    return QCoreApplication::translate("fourier::Form1", control.text.data());
+}
+
 QColor toQColor(Colour colour)
 {
     return QColor::fromRgb(toQRgb(colour));
@@ -54,7 +61,7 @@ static_assert(
 
 QLabel* makeLabel(const ControlLayout& control, QWidget* parent)
 {
-    auto* label = new QLabel(fromUtf8(control.text), parent);
+    auto* label = new QLabel(caption(control), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(control.name != singleLineLabel);
     return label;
@@ -65,8 +72,9 @@ QLabel* makeLabel(const ControlLayout& control, QWidget* parent)
 void applyLayout(QWidget& widget, const ControlLayout& control)
 {
     widget.setObjectName(fromUtf8(control.name));
+    // A translation may break a caption onto two lines where it would not wrap by itself.
     if (control.kind == ControlKind::PushButton || control.kind == ControlKind::Label)
-        widget.setAccessibleName(fromUtf8(control.text));
+        widget.setAccessibleName(caption(control).replace(u'\n', u' '));
     widget.setGeometry(toPixels(control.rect));
     if (control.foreground || control.background) {
         QPalette colours = widget.palette();
@@ -79,16 +87,13 @@ void applyLayout(QWidget& widget, const ControlLayout& control)
     }
 }
 
-/// The platform's default font, made just small enough for the one-line heading to fit.
-QFont fittedFont()
+/// \a font, made just small enough for \a text to fit on the one-line heading.
+QFont fittedFont(QFont font, const QString& text)
 {
     constexpr double smallestPoint = 6.0;
     constexpr double pointStep = 0.5;
-    constexpr const ControlLayout& heading = controlNamed(singleLineLabel);
-    const int room = toPixels(heading.rect).width();
-    QFont font = QApplication::font();
-    while (font.pointSizeF() > smallestPoint
-        && QFontMetrics(font).horizontalAdvance(fromUtf8(heading.text)) > room)
+    const int room = toPixels(controlNamed(singleLineLabel).rect).width();
+    while (font.pointSizeF() > smallestPoint && QFontMetrics(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - pointStep);
     return font;
 }
@@ -193,14 +198,17 @@ void Form1::setUpWindow()
     formPalette.setColor(QPalette::Window, toQColor(formBackground));
     setPalette(formPalette);
     setAutoFillBackground(true);
-    setFont(fittedFont());
+    // The whole window takes the font its English heading fits in, whatever the language: the
+    // plot's numbers are drawn in it, and are the same pixels in every language. Translations
+    // are worded to fit in it.
+    setFont(fittedFont(QApplication::font(), fromUtf8(controlNamed(singleLineLabel).text)));
 }
 
 QWidget* Form1::makeControl(const ControlLayout& control)
 {
     switch (control.kind) {
     case ControlKind::PushButton: {
-        auto* button = new WrappingButton(fromUtf8(control.text), this);
+        auto* button = new WrappingButton(caption(control), this);
         connect(button, &QPushButton::clicked, this, control.onClick);
         return button;
     }
@@ -215,21 +223,30 @@ QWidget* Form1::makeControl(const ControlLayout& control)
         m_pic->surface().setFont(font());
         return m_pic;
     }
-    case ControlKind::Label:
-        return makeLabel(control, this);
+    case ControlKind::Label: {
+        QLabel* label = makeLabel(control, this);
+        // Only a heading translated too long for its room gets a smaller font of its own.
+        if (control.name == singleLineLabel) {
+            const QFont fitted = fittedFont(font(), label->text());
+            if (fitted != font())
+                label->setFont(fitted);
+        }
+        return label;
+    }
     }
     Q_UNREACHABLE();
 }
 
 void Form1::nameForScreenReaders()
 {
-    m_pic->setAccessibleName(fromUtf8(plotAreaName));
+    m_pic->setAccessibleName(QCoreApplication::translate("fourier::Form1", plotAreaName.data()));
+    m_pic->setDescriber(translatedDescription);
     new PictureActions(*m_pic, *this); // owned by the picture box
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
         auto* label = findChild<QLabel*>(fromUtf8(labelName));
         label->setBuddy(box);
-        box->setAccessibleName(label->text());
+        box->setAccessibleName(label->accessibleName());
     }
 }
 
@@ -254,8 +271,8 @@ void Form1::MsgBox(std::string_view text)
 {
     // What was drawn before the message shows behind it.
     m_pic->update();
-    QMessageBox box(
-        QMessageBox::NoIcon, fromUtf8(applicationTitle), fromUtf8(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(applicationTitle), translatedMessage(text),
+        QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -30,7 +30,8 @@ struct TwipRect {
 struct ControlLayout {
     std::string_view name;
     ControlKind kind;
-    /// Caption or initial text, UTF-8.
+    /// Caption (marked for translation, in the context fourier::Form1) or initial text, UTF-8
+    /// and ending in a NUL, as a literal does.
     std::string_view text;
     TwipRect rect;
     int tabIndex;
@@ -61,39 +62,46 @@ inline constexpr auto none = std::optional<Colour> {};
 
 /// Every control of the window, in the order the window creates them.
 inline constexpr std::array<ControlLayout, 16> form1Controls { {
-    { "Command5", ControlKind::PushButton, "Calculate Sawtooh Series", { 7680, 6240, 1335, 615 },
+    { "Command5", ControlKind::PushButton,
+        QT_TRANSLATE_NOOP("fourier::Form1", "Calculate Sawtooh Series"), { 7680, 6240, 1335, 615 },
         15, detail::none, detail::none, &Form1::Command5_Click },
-    { "Command4", ControlKind::PushButton, "Calculate Triangular Series", { 6000, 6240, 1335, 615 },
-        8, detail::none, detail::none, &Form1::Command4_Click },
+    { "Command4", ControlKind::PushButton,
+        QT_TRANSLATE_NOOP("fourier::Form1", "Calculate Triangular Series"),
+        { 6000, 6240, 1335, 615 }, 8, detail::none, detail::none, &Form1::Command4_Click },
     { "T2", ControlKind::TextBox, "10", { 7200, 4440, 1455, 495 }, 6, detail::none, detail::none,
         nullptr, TextRole::Scale },
     { "T1", ControlKind::TextBox, "4", { 2400, 6240, 1335, 495 }, 5, detail::none, detail::none,
         nullptr, TextRole::Terms },
-    { "Command3", ControlKind::PushButton, "Cos x", { 7320, 2160, 1335, 615 }, 4, detail::none,
-        detail::none, &Form1::Command3_Click },
-    { "Command2", ControlKind::PushButton, "Sin x", { 7320, 1080, 1335, 615 }, 3, detail::none,
-        detail::none, &Form1::Command2_Click },
-    { "Ejecutar", ControlKind::PushButton, "Calculate  Square Series", { 4200, 6240, 1335, 615 }, 2,
-        detail::none, detail::none, &Form1::Ejecutar_Click },
+    { "Command3", ControlKind::PushButton, QT_TRANSLATE_NOOP("fourier::Form1", "Cos x"),
+        { 7320, 2160, 1335, 615 }, 4, detail::none, detail::none, &Form1::Command3_Click },
+    { "Command2", ControlKind::PushButton, QT_TRANSLATE_NOOP("fourier::Form1", "Sin x"),
+        { 7320, 1080, 1335, 615 }, 3, detail::none, detail::none, &Form1::Command2_Click },
+    { "Ejecutar", ControlKind::PushButton,
+        QT_TRANSLATE_NOOP("fourier::Form1", "Calculate  Square Series"), { 4200, 6240, 1335, 615 },
+        2, detail::none, detail::none, &Form1::Ejecutar_Click },
     { "Pic", ControlKind::PictureBox, "", { 480, 840, 5655, 4935 }, 1, detail::none,
         std::optional<Colour> { colours::buttonHighlight } },
-    { "Command1", ControlKind::PushButton, "Clear", { 7320, 3240, 1335, 615 }, 0, detail::none,
-        detail::none, &Form1::Command1_Click },
+    { "Command1", ControlKind::PushButton, QT_TRANSLATE_NOOP("fourier::Form1", "Clear"),
+        { 7320, 3240, 1335, 615 }, 0, detail::none, detail::none, &Form1::Command1_Click },
     { "Label7", ControlKind::Label,
-        "This Program Shown the Fourier Series Behavior for Diferent Signals",
+        QT_TRANSLATE_NOOP("fourier::Form1",
+            "This Program Shown the Fourier Series Behavior for Diferent Signals"),
         { 480, 240, 4800, 195 }, 14, detail::yellow, detail::workspace },
-    { "Label6", ControlKind::Label, "Clear Button", { 6240, 3360, 975, 855 }, 13, detail::yellow,
-        detail::workspace },
-    { "Label5", ControlKind::Label, "Odd Function", { 6240, 1200, 1335, 975 }, 12, detail::yellow,
-        detail::workspace },
-    { "Label4", ControlKind::Label, "Even Function", { 6240, 2400, 1095, 495 }, 11, detail::yellow,
-        detail::workspace },
-    { "Label3", ControlKind::Label, "Trigonometric Functions Representing an Analog Waveform",
+    { "Label6", ControlKind::Label, QT_TRANSLATE_NOOP("fourier::Form1", "Clear Button"),
+        { 6240, 3360, 975, 855 }, 13, detail::yellow, detail::workspace },
+    { "Label5", ControlKind::Label, QT_TRANSLATE_NOOP("fourier::Form1", "Odd Function"),
+        { 6240, 1200, 1335, 975 }, 12, detail::yellow, detail::workspace },
+    { "Label4", ControlKind::Label, QT_TRANSLATE_NOOP("fourier::Form1", "Even Function"),
+        { 6240, 2400, 1095, 495 }, 11, detail::yellow, detail::workspace },
+    { "Label3", ControlKind::Label,
+        QT_TRANSLATE_NOOP(
+            "fourier::Form1", "Trigonometric Functions Representing an Analog Waveform"),
         { 6240, 120, 2535, 855 }, 10, detail::yellow, detail::workspace },
-    { "Label2", ControlKind::Label, "Number of Coeficients in the Fourier Series",
+    { "Label2", ControlKind::Label,
+        QT_TRANSLATE_NOOP("fourier::Form1", "Number of Coeficients in the Fourier Series"),
         { 480, 6240, 1695, 855 }, 9, detail::yellow, detail::workspace },
-    { "Label1", ControlKind::Label, "X,Y Scale", { 6240, 4440, 1695, 615 }, 7, detail::yellow,
-        detail::workspace },
+    { "Label1", ControlKind::Label, QT_TRANSLATE_NOOP("fourier::Form1", "X,Y Scale"),
+        { 6240, 4440, 1695, 615 }, 7, detail::yellow, detail::workspace },
 } };
 
 /// Which label names each text box, for the keyboard and for screen readers.
@@ -103,7 +111,7 @@ inline constexpr std::array<std::pair<std::string_view, std::string_view>, 2> te
 } };
 
 /// What screen readers call the plot area, which has no caption of its own.
-inline constexpr std::string_view plotAreaName = "Plot area";
+inline constexpr std::string_view plotAreaName = QT_TRANSLATE_NOOP("fourier::Form1", "Plot area");
 
 /// The one label shown on a single line; the others wrap inside their rectangles.
 inline constexpr std::string_view singleLineLabel = "Label7";

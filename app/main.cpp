@@ -1,24 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 #include "form1.h"
+#include "language.h"
+#include "safewrite.h"
 #include "startup.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
-int main(int argc, char* argv[])
+namespace {
+
+/// Acts on the command line: prints the help, the version or why it is refused, or says that
+/// no display is there. Returns the program's exit status then, or nothing to go on and show
+/// the window.
+std::optional<int> actOn(const fourier::CommandLine& line)
 {
     using fourier::CommandLine;
-    QCoreApplication::setApplicationName(QStringLiteral("fourier-analysis"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(FOURIER_VERSION));
-
-    // Read before Qt starts, so that --help and --version need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine line = fourier::parseCommandLine(arguments);
+    if (!line.warning.isEmpty())
+        std::fputs(qPrintable(line.warning), stderr);
     switch (line.action) {
     case CommandLine::Action::PrintHelp:
     case CommandLine::Action::PrintVersion:
@@ -33,10 +36,38 @@ int main(int argc, char* argv[])
         std::fputs(qPrintable(missing + QLatin1Char('\n')), stderr);
         return 1;
     }
+    return std::nullopt;
+}
 
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // A file-size limit (ulimit -f) then makes a save fail with a message instead of killing
+    // the program.
+    fourier::ignoreFileSizeSignal();
+    QCoreApplication::setApplicationName(QStringLiteral("fourier-analysis"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FOURIER_VERSION));
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     fourier::ApplicationArguments applicationArguments(argc, argv);
-    const auto application = fourier::startApplication(applicationArguments, line.zoom);
-    QApplication::setDesktopFileName(QStringLiteral("fourier-analysis"));
+    // The language comes first: the help and every error are written in it.
+    fourier::Translations translations(
+        fourier::chosenLanguage(arguments, fourier::LocaleVariables::fromEnvironment()));
+    fourier::CommandLine line;
+    {
+        // Read without a display, so that --help and --version need none.
+        const auto core = fourier::startCoreApplication(applicationArguments, translations);
+        line = fourier::parseCommandLine(arguments);
+        if (const std::optional<int> status = actOn(line))
+            return *status;
+    }
+
+    const auto application
+        = fourier::startApplication(applicationArguments, line.zoom, translations);
+    QApplication::setDesktopFileName(QStringLiteral(FOURIER_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/fourier-analysis.png")));
     fourier::Form1 form;
     form.show();

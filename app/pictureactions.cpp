@@ -3,6 +3,7 @@
 
 #include "form1.h"
 #include "picturebox.h"
+#include "safewrite.h"
 #include "step.h"
 #include "val.h"
 
@@ -14,7 +15,6 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace fourier {
@@ -176,27 +176,22 @@ bool PictureActions::savePicture(const QString& path)
     const QString failure = writePng(m_pictureBox.surface().image(), path);
     if (failure.isEmpty())
         return true;
-    QMessageBox::warning(&m_pictureBox, m_pictureBox.window()->windowTitle(),
-        tr("The picture could not be saved as %1: %2")
-            .arg(QDir::toNativeSeparators(path), failure));
+    // Plain text: a file may be called <b>x</b>.png, and must be named as it was typed.
+    QMessageBox box(QMessageBox::Warning, m_pictureBox.window()->windowTitle(),
+        tr("The picture could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), failure),
+        QMessageBox::Ok, &m_pictureBox);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
     return false;
 }
 
 QString writePng(const QImage& image, const QString& path)
 {
-    // QSaveFile writes beside the target and renames only on commit, so neither a failed write
-    // nor a full disk leaves a half-written picture or spoils an older one of the same name.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return writer.errorString();
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return writeFileSafely(path, [&image](QIODevice& device) -> QString {
+        QImageWriter writer(&device, "png");
+        return writer.write(image) ? QString() : writer.errorString();
+    });
 }
 
 } // namespace fourier

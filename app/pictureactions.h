@@ -56,8 +56,8 @@ QList<QKeySequence> redoKeys();
 /// How the menu names \a step, as in "Square Series, 10 terms".
 QString stepName(const Step& step);
 
-/// Writes \a image to \a path as PNG through a temporary file that takes the place of \a path
-/// only once it is complete. Returns why it failed, or an empty string.
+/// Writes \a image to \a path as PNG, through writeFileSafely: a file already at \a path is
+/// replaced only by a complete picture. Returns why it failed, or an empty string.
 QString writePng(const QImage& image, const QString& path);
 
 } // namespace fourier

@@ -2,7 +2,9 @@
 #include "startup.h"
 
 #include "commandline.h"
+#include "language.h"
 #include "layout.h"
+#include "translations.h"
 
 #include <QByteArrayView>
 #include <QScreen>
@@ -35,7 +37,20 @@ QString displayNames()
                 + qEnvironmentVariable(variable));
         }
     }
-    return names.isEmpty() ? QStringLiteral("no DISPLAY set") : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? QCoreApplication::translate("Startup", "no DISPLAY set")
+                           : names.join(QStringLiteral(", "));
+}
+
+/// The line that says the display cannot be opened. Qt says so while QApplication is still
+/// being made, before it can take a translation, so the language is worked out afresh from the
+/// arguments and the environment, and its translation read directly.
+QString unreachableDisplayLine()
+{
+    const Translations translations(
+        chosenLanguage(QCoreApplication::arguments(), LocaleVariables::fromEnvironment()));
+    return QCoreApplication::applicationName() + QStringLiteral(": ")
+        + translations.translate("Startup", "cannot open the display to show the window on (%1)")
+              .arg(displayNames());
 }
 
 /// Message handler while QApplication starts. When its platform plugin cannot open the display,
@@ -45,9 +60,7 @@ QString displayNames()
 void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg) {
-        printLine(QCoreApplication::applicationName()
-            + QStringLiteral(": cannot open the display to show the window on (") + displayNames()
-            + QStringLiteral(")"));
+        printLine(unreachableDisplayLine());
         std::_Exit(EXIT_FAILURE);
     }
     if (context.category && QByteArrayView(context.category).startsWith("qt.qpa."))
@@ -55,12 +68,14 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     printLine(qFormatLogMessage(type, context, message));
 }
 
-std::unique_ptr<QApplication> openApplication(ApplicationArguments& arguments)
+std::unique_ptr<QApplication> openApplication(
+    ApplicationArguments& arguments, Translations& translations)
 {
     arguments.refill();
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     auto application = std::make_unique<QApplication>(arguments.count(), arguments.values());
     qInstallMessageHandler(previous);
+    translations.install();
     return application;
 }
 
@@ -102,21 +117,30 @@ QString missingDisplay(const QString& platform)
         || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return {};
-    return QCoreApplication::applicationName()
-        + QStringLiteral(": no display to show the window on: neither DISPLAY nor "
-                         "WAYLAND_DISPLAY is set");
+    return QCoreApplication::applicationName() + QStringLiteral(": ")
+        + QCoreApplication::translate("Startup",
+            "no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set");
+}
+
+std::unique_ptr<QCoreApplication> startCoreApplication(
+    ApplicationArguments& arguments, Translations& translations)
+{
+    arguments.refill();
+    auto application = std::make_unique<QCoreApplication>(arguments.count(), arguments.values());
+    translations.install();
+    return application;
 }
 
 std::unique_ptr<QApplication> startApplication(
-    ApplicationArguments& arguments, std::optional<double> zoom)
+    ApplicationArguments& arguments, std::optional<double> zoom, Translations& translations)
 {
     if (!zoom)
-        return openApplication(arguments);
+        return openApplication(arguments, translations);
 
     const double userFactor = userScaleFactor();
     const double tried = std::min(*zoom, largestZoomTried);
     setScaleFactor(userFactor * tried);
-    auto application = openApplication(arguments);
+    auto application = openApplication(arguments, translations);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return application;
@@ -128,8 +152,9 @@ std::unique_ptr<QApplication> startApplication(
     const QSize window(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
     const double fitting = fittingZoom(tried, window, room);
     if (fitting < *zoom) {
-        printLine(QCoreApplication::applicationName()
-            + QStringLiteral(": a zoom of %1 does not fit the screen; using %2")
+        printLine(QCoreApplication::applicationName() + QStringLiteral(": ")
+            + QCoreApplication::translate(
+                "Startup", "a zoom of %1 does not fit the screen; using %2")
                   .arg(*zoom)
                   .arg(fitting));
     }
@@ -138,7 +163,7 @@ std::unique_ptr<QApplication> startApplication(
     // Qt reads the scale factor only as it starts.
     application.reset();
     setScaleFactor(userFactor * fitting);
-    return openApplication(arguments);
+    return openApplication(arguments, translations);
 }
 
 } // namespace fourier

@@ -10,6 +10,8 @@
 
 namespace fourier {
 
+class Translations;
+
 /// A copy of main's arguments that QApplication may be given more than once: each start gets
 /// a fresh array, which QApplication keeps referring to and thins out.
 class ApplicationArguments {
@@ -30,10 +32,16 @@ private:
 /// there to try. \a platform is the one named on the command line, if any.
 QString missingDisplay(const QString& platform);
 
-/// The application, with the window enlarged \a zoom times if asked (as QT_SCALE_FACTOR
-/// does), lowered to what fits the screen, with a line on standard error when it had to be.
-/// A display that cannot be opened ends the program with a line on standard error and status 1.
+/// An application object that needs no display, speaking the language of \a translations:
+/// Qt hands out translations only through one, and the command line is read with it.
+std::unique_ptr<QCoreApplication> startCoreApplication(
+    ApplicationArguments& arguments, Translations& translations);
+
+/// The application, speaking the language of \a translations, with the window enlarged \a zoom
+/// times if asked (as QT_SCALE_FACTOR does), lowered to what fits the screen, with a line on
+/// standard error when it had to be. A display that cannot be opened ends the program with a
+/// line on standard error and status 1.
 std::unique_ptr<QApplication> startApplication(
-    ApplicationArguments& arguments, std::optional<double> zoom);
+    ApplicationArguments& arguments, std::optional<double> zoom, Translations& translations);
 
 } // namespace fourier

@@ -16,6 +16,11 @@ WrappingButton::WrappingButton(const QString& text, QWidget* parent)
 {
 }
 
+QRect WrappingButton::captionArea() const
+{
+    return rect().adjusted(captionMargin, captionMargin, -captionMargin, -captionMargin);
+}
+
 void WrappingButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -23,11 +28,9 @@ void WrappingButton::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area
-        = rect().adjusted(captionMargin, captionMargin, -captionMargin, -captionMargin);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(captionArea(), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
 } // namespace fourier

@@ -12,6 +12,9 @@ class WrappingButton final : public QPushButton {
 public:
     explicit WrappingButton(const QString& text, QWidget* parent = nullptr);
 
+    /// Where the caption is laid out, inside the button's margin.
+    QRect captionArea() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
-# Installs the desktop entry, the lesson files' type, the icons, the manual page, the AppStream metadata and the
-# Debian copyright and changelog beside the program, and describes the Debian package
-# `cpack -G DEB` makes from the installed files.
+# Installs the desktop entry, the lesson files' type, the icons, the manual page, the AppStream
+# metadata and the Debian copyright and changelog beside the program, and describes the Debian
+# package `cpack -G DEB` makes from the installed files. The desktop entry's and the metadata's
+# texts are translated from the program's own translations (see packaging/localize.cpp).
 
 # Debian wants the package's maintainer as a name with a mail address that reaches them. The
 # project has no address to hand out, and whoever builds a package to pass on answers for it,
@@ -15,19 +16,23 @@ else()
 endif()
 set(FOURIER_MAINTAINER "${fourier_default_maintainer}" CACHE STRING
   "The package's maintainer, as \"Name <address>\"")
-# The project's web page and a screenshot on it, for the package's Homepage field and the
-# AppStream metadata that software centres show. There is no address to assume, so both are
-# left out until a packager names them.
+# The project's web page, for the package's Homepage field and the AppStream metadata. There
+# is no address to assume, so it is left out until a packager names one.
 set(FOURIER_HOMEPAGE "" CACHE STRING "The project's web page (https://...), if it has one")
-set(FOURIER_SCREENSHOT_URL "" CACHE STRING
-  "A web address of a screenshot of the window, for software centres")
+# Software centres show the metadata's screenshot from the web. By default it is
+# docs/screenshot.png where the metadata's id places the project, on GitHub; a packager who
+# publishes the picture elsewhere names that address instead.
+set(FOURIER_SCREENSHOT_URL
+  "https://raw.githubusercontent.com/fourier-analysis/fourier-analysis/main/docs/screenshot.png"
+  CACHE STRING "A web address of a screenshot of the window, for software centres")
 if(FOURIER_MAINTAINER MATCHES "\\.invalid>")
   message(STATUS "Package maintainer: a local build; set FOURIER_MAINTAINER to pass the package on")
 endif()
 
 set(fourier_packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(fourier_generated ${PROJECT_BINARY_DIR}/packaging)
-set(fourier_metainfo io.github.fourier_analysis.FourierAnalysis.metainfo.xml)
+set(fourier_desktop ${FOURIER_APP_ID}.desktop)
+set(fourier_metainfo ${FOURIER_APP_ID}.metainfo.xml)
 
 set(FOURIER_METAINFO_WEB "")
 if(FOURIER_HOMEPAGE)
@@ -35,11 +40,30 @@ if(FOURIER_HOMEPAGE)
 endif()
 if(FOURIER_SCREENSHOT_URL)
   string(APPEND FOURIER_METAINFO_WEB "  <screenshots>\n    <screenshot type=\"default\">\n"
-    "      <caption>The square series with 1, 3 and 10 terms at scale 10</caption>\n"
+    "      <caption>{{screenshot}}</caption>\n"
     "      <image>${FOURIER_SCREENSHOT_URL}</image>\n    </screenshot>\n  </screenshots>\n")
 endif()
-configure_file(${fourier_packaging}/${fourier_metainfo}.in ${fourier_generated}/${fourier_metainfo}
-  @ONLY)
+configure_file(${fourier_packaging}/${fourier_metainfo}.in
+  ${fourier_generated}/${fourier_metainfo}.in @ONLY)
+
+# The desktop entry, the metadata and the lesson files' type, with their texts in every language
+# of the program.
+add_executable(fourier_localize ${fourier_packaging}/localize.cpp)
+target_link_libraries(fourier_localize PRIVATE Qt6::Core)
+fourier_warnings(fourier_localize)
+set(fourier_translations)
+foreach(language qm IN ZIP_LISTS FOURIER_LANGUAGES FOURIER_QM_FILES)
+  list(APPEND fourier_translations ${language}=${qm})
+endforeach()
+set(fourier_localized)
+foreach(template ${fourier_packaging}/${fourier_desktop}.in ${fourier_generated}/${fourier_metainfo}.in
+    ${fourier_packaging}/fourier-analysis-lesson.xml.in)
+  get_filename_component(name ${template} NAME_WLE)
+  add_custom_command(OUTPUT ${fourier_generated}/${name}
+    COMMAND fourier_localize ${template} ${fourier_generated}/${name} ${fourier_translations}
+    DEPENDS fourier_localize fourier_qm ${template} ${FOURIER_QM_FILES} VERBATIM)
+  list(APPEND fourier_localized ${fourier_generated}/${name})
+endforeach()
 configure_file(${fourier_packaging}/changelog.in ${fourier_generated}/changelog @ONLY)
 
 # Debian wants both compressed with gzip -9n: no name or time stamp inside, so that the same
@@ -56,7 +80,7 @@ foreach(source ${fourier_generated}/changelog ${fourier_packaging}/fourier-analy
     DEPENDS ${source} VERBATIM)
   list(APPEND fourier_compressed ${fourier_generated}/${name}.gz)
 endforeach()
-add_custom_target(fourier_package_files ALL DEPENDS ${fourier_compressed})
+add_custom_target(fourier_package_files ALL DEPENDS ${fourier_compressed} ${fourier_localized})
 
 # A stripped program for the package keeps no compiler notes either, as Debian's own tools
 # leave it. This runs after the program's own install rule, which strips it.
@@ -64,15 +88,17 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
   execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/fourier-analysis\")
 endif()")
-install(FILES ${fourier_packaging}/fourier-analysis.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${fourier_generated}/${fourier_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The lesson files' type, which the desktop entry says the program opens.
-install(FILES ${fourier_packaging}/fourier-analysis-lesson.xml
+install(FILES ${fourier_generated}/fourier-analysis-lesson.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${fourier_packaging}/fourier-analysis.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${fourier_packaging}/fourier-analysis.png
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
+# Rendered from the SVG by scripts/icons.sh.
+foreach(size 16 24 32 48 64 128 256)
+  install(FILES ${fourier_packaging}/icons/${size}x${size}/fourier-analysis.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
 install(FILES ${fourier_generated}/${fourier_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${fourier_generated}/fourier-analysis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${fourier_packaging}/copyright ${fourier_generated}/changelog.gz
@@ -99,6 +125,7 @@ if(FOURIER_HOMEPAGE)
 endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The libraries only recommend the platform plugins, without which no window can open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# The libraries only recommend the platform plugins, without which no window can open; Qt's
+# translations make its dialogs and buttons speak the program's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 include(CPack)

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <sstream>
+#include <utility>
 
 namespace fourier {
 
@@ -61,12 +62,14 @@ void drawaxes(PlotSurface& pic)
     }
 }
 
-std::string curveDescription(std::string_view what, const PlotSurface& pic)
+Phrase curveDescription(
+    std::string_view pattern, std::vector<std::string> arguments, const PlotSurface& pic)
 {
     // The right edge is the scale itself: Scale(-s, s, s, -s) put it there.
-    std::ostringstream text;
-    text << what << ", scale " << pic.mapping().right();
-    return text.str();
+    std::ostringstream scale;
+    scale << pic.mapping().right();
+    arguments.push_back(scale.str());
+    return { std::string(pattern), std::move(arguments) };
 }
 
 void Command1_Click(FormContext& form)

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fourier {
 
@@ -26,8 +27,10 @@ bool setscale(FormContext& form);
 /// Draws the two axes from -20 to 20 with a mark and a number at every whole unit.
 void drawaxes(PlotSurface& pic);
 
-/// "<what>, scale <s>", where s is the scale the area is drawn at now.
-std::string curveDescription(std::string_view what, const PlotSurface& pic);
+/// The words that describe a curve just drawn: \a pattern with \a arguments in its first places
+/// and, in the place after them, the scale the area is drawn at now.
+Phrase curveDescription(
+    std::string_view pattern, std::vector<std::string> arguments, const PlotSurface& pic);
 
 /// Clear: erases the plot area, keeping its coordinate system and the texts.
 void Command1_Click(FormContext& form);

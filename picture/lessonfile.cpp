@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lessonfile.h"
 
+#include "safewrite.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -9,11 +11,9 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 #include <QStringDecoder>
-#include <cerrno>
 #include <cstdio>
-#include <unistd.h>
+#include <utility>
 
 namespace fourier {
 
@@ -32,11 +32,10 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-/// \a text in quotes, cut to a readable length.
-QString quoted(const QString& text)
+/// \a text cut to a readable length, for a message that quotes it.
+QString echoed(const QString& text)
 {
-    const QString shown = text.size() <= longestEcho ? text : text.left(longestEcho) + u'\u2026';
-    return u'"' + shown + u'"';
+    return text.size() <= longestEcho ? text : text.left(longestEcho) + u'\u2026';
 }
 
 /// What kind of JSON value \a value is, as a message names it.
@@ -44,6 +43,7 @@ QString kindOf(const QJsonValue& value)
 {
     switch (value.type()) {
     case QJsonValue::Null:
+        //: A kind of value in the file, as the messages "... is %3, not %4" name it.
         return LessonFile::tr("null");
     case QJsonValue::Bool:
         return LessonFile::tr("true or false");
@@ -62,7 +62,7 @@ QString kindOf(const QJsonValue& value)
 }
 
 /// The line and column of byte \a offset of \a bytes, both counted from 1.
-QString placeOf(const QByteArray& bytes, qsizetype offset)
+std::pair<int, qsizetype> placeOf(const QByteArray& bytes, qsizetype offset)
 {
     int line = 1;
     qsizetype lineStart = 0;
@@ -72,9 +72,7 @@ QString placeOf(const QByteArray& bytes, qsizetype offset)
             lineStart = i + 1;
         }
     }
-    const QString column
-        = QString::number(QString::fromUtf8(bytes.mid(lineStart, offset - lineStart)).size() + 1);
-    return LessonFile::tr("line %1, column %2").arg(QString::number(line), column);
+    return { line, QString::fromUtf8(bytes.mid(lineStart, offset - lineStart)).size() + 1 };
 }
 
 LessonReading refusal(const QString& error)
@@ -82,41 +80,62 @@ LessonReading refusal(const QString& error)
     return { {}, error };
 }
 
-/// "<where>: "<name>" is <kind>, not <wanted>", or "<where>: no "<name>"" when it is missing.
-QString wrongKind(
-    const QString& where, const QString& name, const QJsonValue& value, const QString& wanted)
+/// Says that member \a name of step \a number (from 1), or of the file itself when \a number
+/// is 0, is missing, or is \a value's kind rather than \a wanted. Each is one whole sentence,
+/// so that a translation may order its parts as the language needs.
+QString wrongKind(int number, const QString& name, const QJsonValue& value, const QString& wanted)
 {
-    if (value.isUndefined())
-        return LessonFile::tr("%1: no \"%2\"").arg(where, name);
-    return LessonFile::tr("%1: \"%2\" is %3, not %4").arg(where, name, kindOf(value), wanted);
+    if (number == 0) {
+        if (value.isUndefined()) {
+            //: %1 is the name of a member the file lacks, such as format.
+            return LessonFile::tr("the file: no \"%1\"").arg(name);
+        }
+        //: %1 is the name of a member of the file, %2 the kind of value it holds, %3 the kind
+        //: it should hold, such as "a number".
+        return LessonFile::tr("the file: \"%1\" is %2, not %3").arg(name, kindOf(value), wanted);
+    }
+    if (value.isUndefined()) {
+        //: %1 is the number of the step, %2 the name of a member it lacks, such as scale.
+        return LessonFile::tr("step %1: no \"%2\"").arg(QString::number(number), name);
+    }
+    //: %1 is the number of the step, %2 the name of one of its members, %3 the kind of value
+    //: it holds, %4 the kind it should hold, such as "a text".
+    return LessonFile::tr("step %1: \"%2\" is %3, not %4")
+        .arg(QString::number(number), name, kindOf(value), wanted);
 }
 
 /// Reads step \a number (from 1) of the list into \a step, or says what is wrong with it.
 QString readStep(const QJsonValue& value, int number, Step& step)
 {
-    const QString where = LessonFile::tr("step %1").arg(number);
-    if (!value.isObject())
-        return LessonFile::tr("%1 is %2, not an object").arg(where, kindOf(value));
+    if (!value.isObject()) {
+        //: %1 is the number of the step, %2 the kind of value it is, such as "a number".
+        return LessonFile::tr("step %1 is %2, not an object")
+            .arg(QString::number(number), kindOf(value));
+    }
     const QJsonObject object = value.toObject();
     const QJsonValue command = object.value(QLatin1String("command"));
     if (!command.isString())
-        return wrongKind(where, QStringLiteral("command"), command, LessonFile::tr("a text"));
+        return wrongKind(number, QStringLiteral("command"), command, LessonFile::tr("a text"));
     const auto known = commandNamed(command.toString().toStdString());
-    if (!known)
-        return LessonFile::tr("%1: unknown command %2").arg(where, quoted(command.toString()));
+    if (!known) {
+        //: %1 is the number of the step, %2 the word the file has where the name of a button's
+        //: command (square, sin, ...) should be.
+        return LessonFile::tr("step %1: unknown command \"%2\"")
+            .arg(QString::number(number), echoed(command.toString()));
+    }
     step.command = *known;
     const QJsonValue terms = object.value(QLatin1String("terms"));
     if (!terms.isString())
-        return wrongKind(where, QStringLiteral("terms"), terms, LessonFile::tr("a text"));
+        return wrongKind(number, QStringLiteral("terms"), terms, LessonFile::tr("a text"));
     step.terms = terms.toString().toStdString();
     const QJsonValue scale = object.value(QLatin1String("scale"));
     if (!scale.isString())
-        return wrongKind(where, QStringLiteral("scale"), scale, LessonFile::tr("a text"));
+        return wrongKind(number, QStringLiteral("scale"), scale, LessonFile::tr("a text"));
     step.scale = scale.toString().toStdString();
     const QJsonValue cancelled = object.value(QLatin1String("cancelled"));
     if (!cancelled.isUndefined() && !cancelled.isBool())
         return wrongKind(
-            where, QStringLiteral("cancelled"), cancelled, LessonFile::tr("true or false"));
+            number, QStringLiteral("cancelled"), cancelled, LessonFile::tr("true or false"));
     step.outcome.cancelled = cancelled.toBool(false);
     return {};
 }
@@ -160,26 +179,28 @@ LessonReading parseLesson(const QByteArray& file)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return refusal(LessonFile::tr("%1: not JSON: %2")
-                           .arg(placeOf(bytes, parseError.offset), parseError.errorString()));
+        const auto [line, column] = placeOf(bytes, parseError.offset);
+        //: %1 and %2 say where in the file it stops being JSON, %3 why, in Qt's words.
+        return refusal(
+            LessonFile::tr("line %1, column %2: not JSON: %3")
+                .arg(QString::number(line), QString::number(column), parseError.errorString()));
     }
     if (!document.isObject())
         return refusal(LessonFile::tr("the file holds no lesson: it is not a JSON object"));
     const QJsonObject lesson = document.object();
-    const QString start = LessonFile::tr("the file");
 
     const QJsonValue format = lesson.value(QLatin1String("format"));
     if (!format.isString())
-        return refusal(
-            wrongKind(start, QStringLiteral("format"), format, LessonFile::tr("a text")));
+        return refusal(wrongKind(0, QStringLiteral("format"), format, LessonFile::tr("a text")));
     if (format.toString() != fromView(lessonFormat)) {
-        return refusal(LessonFile::tr("\"format\" is %1, not \"%2\"")
-                           .arg(quoted(format.toString()), fromView(lessonFormat)));
+        //: %1 is the format the file names, %2 the one of lesson files.
+        return refusal(LessonFile::tr("\"format\" is \"%1\", not \"%2\"")
+                           .arg(echoed(format.toString()), fromView(lessonFormat)));
     }
     const QJsonValue version = lesson.value(QLatin1String("version"));
     if (!version.isDouble())
         return refusal(
-            wrongKind(start, QStringLiteral("version"), version, LessonFile::tr("a number")));
+            wrongKind(0, QStringLiteral("version"), version, LessonFile::tr("a number")));
     if (version.toDouble() > lessonVersion) {
         return refusal(
             LessonFile::tr("\"version\" is %1, newer than this program reads (%2)")
@@ -191,7 +212,7 @@ LessonReading parseLesson(const QByteArray& file)
     }
     const QJsonValue list = lesson.value(QLatin1String("steps"));
     if (!list.isArray())
-        return refusal(wrongKind(start, QStringLiteral("steps"), list, LessonFile::tr("a list")));
+        return refusal(wrongKind(0, QStringLiteral("steps"), list, LessonFile::tr("a list")));
     const QJsonArray steps = list.toArray();
     if (static_cast<std::size_t>(steps.size()) > maxLessonSteps) {
         return refusal(
@@ -251,25 +272,7 @@ QByteArray lessonBytes(std::span<const Step> steps)
 
 QString writeLessonFile(const QString& path, const QByteArray& bytes)
 {
-    // QSaveFile writes beside the target and renames only on commit. Its commit can report
-    // success when the last flush found the disk full, so the flush and the sync are checked
-    // before it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (::fsync(file.handle()) != 0) {
-        const QString why = qt_error_string(errno);
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return writeFileSafely(path, bytes);
 }
 
 } // namespace fourier

@@ -35,9 +35,9 @@ LessonReading readLessonFile(const QString& path);
 /// says so, so that the lesson opens as it was seen, without the sum the user gave up on.
 QByteArray lessonBytes(std::span<const Step> steps);
 
-/// Writes \a bytes to \a path through a temporary file that takes its place only once every
-/// byte reached the disk, so that a failure leaves any older file as it was and nothing
-/// partial behind. Returns why it failed, or an empty string.
+/// Writes \a bytes, a lesson file, to \a path through writeFileSafely: every byte reaches the
+/// disk, or any older file stays as it was and nothing partial is left behind. Returns why it
+/// failed, or an empty string.
 QString writeLessonFile(const QString& path, const QByteArray& bytes);
 
 } // namespace fourier

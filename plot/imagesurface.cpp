@@ -82,7 +82,7 @@ constexpr int compressionLevel = 1;
 class ImageState final : public SurfaceState {
 public:
     ImageState(QByteArray compressed, QSize imageSize, const UserMapping& system, double x,
-        double y, std::vector<std::string> notes)
+        double y, std::vector<Phrase> notes)
         : pixels(std::move(compressed))
         , size(imageSize)
         , mapping(system)
@@ -95,8 +95,11 @@ public:
     std::size_t bytes() const override
     {
         std::size_t total = sizeof *this + static_cast<std::size_t>(pixels.capacity());
-        for (const std::string& line : descriptions)
-            total += sizeof line + line.capacity();
+        for (const Phrase& line : descriptions) {
+            total += sizeof line + line.pattern.capacity();
+            for (const std::string& word : line.arguments)
+                total += sizeof word + word.capacity();
+        }
         return total;
     }
 
@@ -105,7 +108,7 @@ public:
     UserMapping mapping;
     double currentX;
     double currentY;
-    std::vector<std::string> descriptions;
+    std::vector<Phrase> descriptions;
 };
 
 } // namespace
@@ -142,9 +145,9 @@ void ImageSurface::Cls()
     m_descriptions.clear();
 }
 
-void ImageSurface::describeCurve(std::string_view description)
+void ImageSurface::describeCurve(const Phrase& description)
 {
-    m_descriptions.emplace_back(description);
+    m_descriptions.push_back(description);
 }
 
 std::unique_ptr<const SurfaceState> ImageSurface::saveState() const
@@ -166,7 +169,7 @@ void ImageSurface::restoreState(const SurfaceState& state)
     const QByteArray pixels = qUncompress(saved.pixels);
     if (pixels.size() != m_image.sizeInBytes())
         throw std::bad_alloc();
-    std::vector<std::string> descriptions = saved.descriptions;
+    std::vector<Phrase> descriptions = saved.descriptions;
     // Nothing below can fail, so the surface is never left half restored.
     std::memcpy(m_image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
     m_mapping = saved.mapping;

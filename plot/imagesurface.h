@@ -29,13 +29,13 @@ public:
     void CurrentY(float y) override;
     void Print(int value) override;
     const UserMapping& mapping() const override { return m_mapping; }
-    void describeCurve(std::string_view description) override;
+    void describeCurve(const Phrase& description) override;
     /// The image is kept compressed without loss: a plot area is mostly background.
     std::unique_ptr<const SurfaceState> saveState() const override;
     void restoreState(const SurfaceState& state) override;
 
     /// One line per curve drawn since the last Cls, in the order they were drawn.
-    const std::vector<std::string>& curveDescriptions() const { return m_descriptions; }
+    const std::vector<Phrase>& curveDescriptions() const { return m_descriptions; }
     void PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
 
     /// Sets the font numbers are printed in; the application's font until then.
@@ -57,7 +57,7 @@ private:
     QImage m_image;
     UserMapping m_mapping;
     QFont m_font;
-    std::vector<std::string> m_descriptions;
+    std::vector<Phrase> m_descriptions;
     // Kept in double: after a Print the position moves on by a line, which a float might not hold.
     double m_currentX = 0.0;
     double m_currentY = 0.0;

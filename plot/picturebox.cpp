@@ -9,6 +9,8 @@ namespace fourier {
 PictureBox::PictureBox(int width, int height, QWidget* parent)
     : QFrame(parent)
     , m_surface(width - 2 * borderWidth, height - 2 * borderWidth)
+    , m_describer(
+          [](const Phrase& description) { return QString::fromStdString(description.text()); })
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(borderWidth);
@@ -19,8 +21,8 @@ PictureBox::PictureBox(int width, int height, QWidget* parent)
 void PictureBox::refresh()
 {
     QStringList lines;
-    for (const std::string& line : m_surface.curveDescriptions())
-        lines.append(QString::fromStdString(line));
+    for (const Phrase& description : m_surface.curveDescriptions())
+        lines.append(m_describer(description));
     setAccessibleDescription(lines.join(QLatin1Char('\n')));
     update();
 }

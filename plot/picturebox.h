@@ -4,6 +4,9 @@
 #include "imagesurface.h"
 
 #include <QFrame>
+#include <QString>
+#include <functional>
+#include <utility>
 
 namespace fourier {
 
@@ -22,6 +25,13 @@ public:
     ImageSurface& surface() { return m_surface; }
     const ImageSurface& surface() const { return m_surface; }
 
+    /// Turns the description of a curve into the words assistive technology reads out.
+    using Describer = std::function<QString(const Phrase&)>;
+
+    /// Has the curves described by \a describer from now on; until then they are described in
+    /// English.
+    void setDescriber(Describer describer) { m_describer = std::move(describer); }
+
     /// Shows what the surface holds now, on screen and to assistive technology.
     void refresh();
 
@@ -30,6 +40,7 @@ protected:
 
 private:
     ImageSurface m_surface;
+    Describer m_describer;
 };
 
 } // namespace fourier

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "colour.h"
+#include "phrase.h"
 #include "usermapping.h"
 
 #include <cstddef>
@@ -57,7 +58,7 @@ public:
 
     /// Notes, in words, a curve that has just been drawn, for those who cannot see the picture.
     /// Cls forgets every note along with the picture.
-    virtual void describeCurve(std::string_view description) { static_cast<void>(description); }
+    virtual void describeCurve(const Phrase& description) { static_cast<void>(description); }
 
     /// Sets one point per pair of coordinates, all in \a colour: what a run of PSet calls does,
     /// for surfaces that can do it faster.

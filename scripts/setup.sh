@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-l10n-tools qt6-translations-l10n
 )
 if [ "${1:-}" != "--run" ]; then
   packages+=(

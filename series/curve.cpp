@@ -74,14 +74,13 @@ void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const d
     }
 }
 
-void runChunk(CurveJob& job, Chunk& chunk)
+void runChunk(CurveJob& job, Chunk& chunk, const KeepGoing& keepGoing)
 {
     RotationSummer summer(job.wave, job.extraTerms, job.tuning.allowWideKernel);
     std::array<double, RotationSummer::groupSize> sums {};
     std::array<unsigned char, RotationSummer::groupSize> certain {};
     const double sign = job.wave.pointSign;
     const double height = static_cast<double>(job.mapping.height());
-    const auto keepGoing = [&job] { return !job.stop.load(std::memory_order_relaxed); };
     std::size_t out = chunk.first;
     // A point on the pixel the previous one set would change nothing: most samples of a smooth
     // curve share their pixel with a neighbour.
@@ -90,7 +89,7 @@ void runChunk(CurveJob& job, Chunk& chunk)
     for (std::size_t group = chunk.first; group < chunk.last; group += RotationSummer::groupSize) {
         const auto xs
             = job.samples.subspan(group, std::min(RotationSummer::groupSize, chunk.last - group));
-        if (!summer.sum(xs, sums, job.stop, job.done))
+        if (!summer.sum(xs, sums, keepGoing, job.done))
             return;
         certify(job, job.bound, xs, sums, certain);
         for (std::size_t s = 0; s < xs.size(); ++s) {
@@ -129,12 +128,16 @@ bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallbac
     const double total
         = static_cast<double>(job.samples.size()) * (static_cast<double>(job.extraTerms) + 1.0);
     return runTasks(
-        chunks.size(), [&job, &chunks](std::size_t chunk) { runChunk(job, chunks[chunk]); },
+        chunks.size(),
+        [&job, &chunks](std::size_t chunk, const KeepGoing& keepGoing) {
+            runChunk(job, chunks[chunk], keepGoing);
+        },
         job.stop,
         [&job, &progress, total] {
             const double done = static_cast<double>(job.done.load(std::memory_order_relaxed));
             return progress(total > 0.0 ? std::min(1.0, done / total) : 0.0);
-        });
+        },
+        job.tuning.startThread);
 }
 
 /// Reports no progress until \a progress cancels: the wait of a sum that never ends.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "parallel.h"
 #include "usermapping.h"
 #include "wave.h"
 
@@ -34,6 +35,9 @@ struct CurveTuning {
     /// covers, throwing std::logic_error at the first that misses. For tests: it costs the plain
     /// loop's time.
     bool checkEnclosures = false;
+    /// How the sums get their threads; tests pass one that refuses some or all of them, as a
+    /// tight limit on processes does.
+    ThreadStarter startThread = startSystemThread;
 };
 
 /// The samples [first, last) whose pixel column lies inside the area.
@@ -57,7 +61,8 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 /// point before them set.
 ///
 /// Sums run on all cores while the calling thread waits and calls \a progress about every
-/// 50 ms; when it returns false the work stops and nothing is returned. A count so large that
+/// 50 ms; when it returns false the work stops and nothing is returned. With no thread to be
+/// had, the calling thread sums in their place, on the same schedule. A count so large that
 /// its sum never ends (infinity, for one) runs until cancelled, in no more memory than any other.
 std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
     const ProgressCallback& progress, const CurveTuning& tuning = {});

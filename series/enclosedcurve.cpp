@@ -471,8 +471,6 @@ bool EnclosedCurve::sumRequested()
     std::vector<Interval> known(count);
     std::vector<int> rows(count);
 
-    std::atomic<bool> stop { false };
-    const auto keepGoing = [&stop] { return !stop.load(std::memory_order_relaxed); };
     const bool plainOnly = m_terms <= plainSumTerms;
     const double batchWork = static_cast<double>(count) * m_terms;
     std::atomic<std::uint64_t> done { 0 };
@@ -488,7 +486,7 @@ bool EnclosedCurve::sumRequested()
     const std::size_t group
         = std::max<std::size_t>(1, std::min(groupSize, (count + threads - 1) / threads));
 
-    const auto sumShare = [&](std::size_t share) {
+    const auto sumShare = [&](std::size_t share, const KeepGoing& keepGoing) {
         RotationSummer summer(m_wave, m_request.extraTerms, m_request.tuning.allowWideKernel);
         for (std::size_t first = share * group; first < count; first += threads * group) {
             const std::size_t size = std::min(group, count - first);
@@ -497,7 +495,7 @@ bool EnclosedCurve::sumRequested()
             if (plainOnly) {
                 for (std::size_t i = 0; i < size; ++i)
                     groupSums[i] = referenceSum(m_wave, m_request.count, groupXs[i]);
-            } else if (!summer.sum(groupXs, groupSums, stop, done)) {
+            } else if (!summer.sum(groupXs, groupSums, keepGoing, done)) {
                 return;
             }
             for (std::size_t i = first; i < first + size; ++i) {
@@ -526,15 +524,19 @@ bool EnclosedCurve::sumRequested()
 
     bool finished = true;
     if (threads == 1) {
-        sumShare(0);
+        sumShare(0, [] { return true; });
     } else {
         const double before = m_workDone;
-        finished = runTasks(threads, sumShare, stop, [&] {
-            const double fraction = (before + static_cast<double>(done.load()))
-                / (before + remainingShare * batchWork);
-            m_reported = std::max(m_reported, std::min(fraction, 1.0));
-            return m_request.progress(m_reported);
-        });
+        std::atomic<bool> stop { false };
+        finished = runTasks(
+            threads, sumShare, stop,
+            [&] {
+                const double fraction = (before + static_cast<double>(done.load()))
+                    / (before + remainingShare * batchWork);
+                m_reported = std::max(m_reported, std::min(fraction, 1.0));
+                return m_request.progress(m_reported);
+            },
+            m_request.tuning.startThread);
     }
     if (!finished)
         return false;

@@ -176,7 +176,7 @@ RotationSummer::RotationSummer(
 }
 
 bool RotationSummer::sum(std::span<const double> xs, std::span<double> ys,
-    const std::atomic<bool>& stop, std::atomic<std::uint64_t>& done)
+    const std::function<bool()>& keepGoing, std::atomic<std::uint64_t>& done)
 {
     const std::size_t samples = std::min(xs.size(), groupSize);
     if (samples == 0)
@@ -187,7 +187,7 @@ bool RotationSummer::sum(std::span<const double> xs, std::span<double> ys,
     std::int64_t k = 1;
     std::uint64_t taken = 0;
     while (!m_extraTerms || taken < *m_extraTerms) {
-        if (stop.load(std::memory_order_relaxed))
+        if (!keepGoing())
             return false;
         const std::size_t terms = m_extraTerms
             ? static_cast<std::size_t>(std::min<std::uint64_t>(termBlock, *m_extraTerms - taken))

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -40,7 +41,7 @@ class RotationSummer {
 public:
     /// The most samples one call takes.
     static constexpr std::size_t groupSize = 256;
-    /// How many terms are taken between two looks at the stop flag.
+    /// How many terms are taken between two looks at whether to stop.
     static constexpr std::size_t termBlock = 512;
 
     /// A summer for \a wave with \a extraTerms terms after the base one (none: endless), on the
@@ -48,9 +49,10 @@ public:
     RotationSummer(const Wave& wave, std::optional<std::uint64_t> extraTerms, bool allowWide);
 
     /// Writes the sum at each of \a xs (at most groupSize) to \a ys and returns true, or returns
-    /// false once \a stop is raised. Adds the samples times the terms done to \a done as it goes.
-    bool sum(std::span<const double> xs, std::span<double> ys, const std::atomic<bool>& stop,
-        std::atomic<std::uint64_t>& done);
+    /// false once \a keepGoing, asked every termBlock terms, says to stop. Adds the samples times
+    /// the terms done to \a done as it goes.
+    bool sum(std::span<const double> xs, std::span<double> ys,
+        const std::function<bool()>& keepGoing, std::atomic<std::uint64_t>& done);
 
 private:
     /// Sets the first term, the step and the sum of the base term for \a xs.

@@ -5,12 +5,13 @@
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
-#include <thread>
 #include <vector>
 
 namespace fourier {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 /// How often the waiting thread reports progress.
 constexpr auto reportInterval = std::chrono::milliseconds(50);
@@ -19,8 +20,9 @@ constexpr auto reportInterval = std::chrono::milliseconds(50);
 /// so no thread outlives the data it uses.
 class Threads {
 public:
-    explicit Threads(std::atomic<bool>& stop)
+    Threads(std::atomic<bool>& stop, const ThreadStarter& startThread)
         : m_stop(stop)
+        , m_startThread(startThread)
     {
     }
     Threads(const Threads&) = delete;
@@ -41,12 +43,15 @@ public:
         m_threads.clear();
     }
 
-    /// Starts \a work on a new thread; false when the system has none to give.
-    template <class Work>
-    bool start(Work&& work)
+    /// Starts \a work on a new thread; false when the system has none to give (a starter that
+    /// hands back no thread has none either).
+    bool start(std::function<void()> work)
     {
         try {
-            m_threads.emplace_back(std::forward<Work>(work));
+            std::thread thread = m_startThread(std::move(work));
+            if (!thread.joinable())
+                return false;
+            m_threads.push_back(std::move(thread));
             return true;
         } catch (const std::system_error&) {
             return false;
@@ -55,42 +60,67 @@ public:
 
 private:
     std::atomic<bool>& m_stop;
+    const ThreadStarter& m_startThread;
     std::vector<std::thread> m_threads;
 };
 
 } // namespace
 
-bool runTasks(std::size_t tasks, const std::function<void(std::size_t)>& task,
-    std::atomic<bool>& stop, const std::function<bool()>& report)
+std::thread startSystemThread(std::function<void()> work)
+{
+    return std::thread(std::move(work));
+}
+
+bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const KeepGoing&)>& task,
+    std::atomic<bool>& stop, const std::function<bool()>& report, const ThreadStarter& startThread)
 {
     std::mutex mutex;
     std::condition_variable finishedChanged;
     std::size_t finished = 0;
     std::size_t started = 0;
+    const KeepGoing onWorker = [&stop] { return !stop.load(std::memory_order_relaxed); };
 
-    Threads threads(stop);
+    Threads threads(stop, startThread);
     for (; started < tasks; ++started) {
-        const bool running = threads.start([&task, &mutex, &finishedChanged, &finished, started] {
-            task(started);
-            {
-                const std::lock_guard lock(mutex);
-                ++finished;
-            }
-            finishedChanged.notify_one();
-        });
+        const bool running
+            = threads.start([&task, &onWorker, &mutex, &finishedChanged, &finished, started] {
+                  task(started, onWorker);
+                  {
+                      const std::lock_guard lock(mutex);
+                      ++finished;
+                  }
+                  finishedChanged.notify_one();
+              });
         if (!running)
             break;
     }
-    for (std::size_t onHere = started; onHere < tasks; ++onHere) {
-        if (!report())
+
+    // Whoever runs the tasks, the report keeps its schedule: it is what shows the progress
+    // dialog and hears Cancel.
+    auto nextReport = Clock::now() + reportInterval;
+    bool cancelled = false;
+    const KeepGoing onHere = [&] {
+        if (cancelled)
             return false;
-        task(onHere);
-    }
+        const auto now = Clock::now();
+        if (now < nextReport)
+            return true;
+        nextReport = now + reportInterval;
+        cancelled = !report();
+        if (cancelled)
+            stop.store(true);
+        return !cancelled;
+    };
+    for (std::size_t refused = started; refused < tasks && onHere(); ++refused)
+        task(refused, onHere);
+    if (cancelled)
+        return false;
 
     std::unique_lock lock(mutex);
     const auto allFinished = [&] { return finished == started; };
-    while (!finishedChanged.wait_for(lock, reportInterval, allFinished)) {
+    while (!finishedChanged.wait_until(lock, nextReport, allFinished)) {
         lock.unlock();
+        nextReport = Clock::now() + reportInterval;
         if (!report())
             return false;
         lock.lock();

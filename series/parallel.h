@@ -4,15 +4,30 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <thread>
 
 namespace fourier {
 
-/// Runs \a task(0) .. task(tasks - 1), each on a thread of its own, while the calling thread
-/// waits and calls \a report about every 50 ms. When \a report returns false, \a stop is
-/// raised (the tasks are expected to look at it often), the threads are joined and the result
-/// is false. When the system refuses a thread, the tasks it would have run run on the calling
-/// thread instead, one after another, with a report between two of them.
-bool runTasks(std::size_t tasks, const std::function<void(std::size_t)>& task,
-    std::atomic<bool>& stop, const std::function<bool()>& report);
+/// Asked by a task between two slices of its work; false means stop now.
+using KeepGoing = std::function<bool()>;
+
+/// Starts \a work on a thread of its own and hands the thread back, or throws std::system_error
+/// when the system has none to give.
+using ThreadStarter = std::function<std::thread(std::function<void()> work)>;
+
+/// The system's way of starting a thread: a std::thread.
+std::thread startSystemThread(std::function<void()> work);
+
+/// Runs \a task(0, keepGoing) .. task(tasks - 1, keepGoing), each on a thread started by
+/// \a startThread, while the calling thread waits and calls \a report about every 50 ms. When
+/// \a report returns false, \a stop is raised, the threads are joined and the result is false.
+///
+/// A task works in small slices and asks its keepGoing between two of them, ending early when
+/// told to stop. On a worker thread keepGoing looks at \a stop. When the system refuses a
+/// thread, the tasks it would have run run on the calling thread instead, one after another;
+/// there keepGoing also calls \a report when one is due, so that a long task still shows its
+/// progress and can be cancelled.
+bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const KeepGoing&)>& task,
+    std::atomic<bool>& stop, const std::function<bool()>& report, const ThreadStarter& startThread);
 
 } // namespace fourier

@@ -7,14 +7,18 @@
 
 #include <iomanip>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace fourier {
 
 namespace {
 
-/// Draws \a wave with \a count terms and notes it as \a description. A cancelled curve draws
-/// nothing at all.
-void plotCurve(FormContext& form, const Wave& wave, double count, std::string_view description)
+/// Draws \a wave with \a count terms and notes it in the words of \a pattern, filled in with
+/// \a arguments and the scale. A cancelled curve draws nothing at all.
+void plotCurve(FormContext& form, const Wave& wave, double count, std::string_view pattern,
+    std::vector<std::string> arguments)
 {
     PlotSurface& pic = form.Pic();
     const auto points = computeCurve(wave, count, pic.mapping(),
@@ -22,27 +26,26 @@ void plotCurve(FormContext& form, const Wave& wave, double count, std::string_vi
     if (!points)
         return;
     pic.PSetMany(points->xs, points->ys, wave.colour);
-    pic.describeCurve(curveDescription(description, pic));
+    pic.describeCurve(curveDescription(pattern, std::move(arguments), pic));
 }
 
-/// Draws \a wave with the count T1 holds now.
-void plotWave(FormContext& form, const Wave& wave)
+/// Draws \a wave with the count T1 holds now, described in \a wording.
+void plotWave(FormContext& form, const Wave& wave, const SeriesWording& wording)
 {
     const double count = Val(form.T1Text());
     const double terms = termCount(count);
-    std::ostringstream what;
-    what << wave.name << " series, " << std::fixed << std::setprecision(0) << terms
-         << (terms == 1.0 ? " term" : " terms");
-    plotCurve(form, wave, count, what.str());
+    std::ostringstream shown;
+    shown << std::fixed << std::setprecision(0) << terms;
+    plotCurve(form, wave, count, terms == 1.0 ? wording.oneTerm : wording.terms, { shown.str() });
 }
 
 /// Sin x and Cos x: the frame and the curve, whatever the count says.
-void plotTrigonometric(FormContext& form, const Wave& curve)
+void plotTrigonometric(FormContext& form, const Wave& curve, std::string_view wording)
 {
     if (!setscale(form))
         return;
     drawaxes(form.Pic());
-    plotCurve(form, curve, 1.0, curve.name);
+    plotCurve(form, curve, 1.0, wording, {});
 }
 
 void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
@@ -63,24 +66,24 @@ void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
 
 void square(FormContext& form)
 {
-    plotWave(form, squareWave);
+    plotWave(form, squareWave, squareWording);
 }
 void triangule(FormContext& form)
 {
-    plotWave(form, triangleWave);
+    plotWave(form, triangleWave, triangleWording);
 }
 void sawtooth(FormContext& form)
 {
-    plotWave(form, sawtoothWave);
+    plotWave(form, sawtoothWave, sawtoothWording);
 }
 
 void Command2_Click(FormContext& form)
 {
-    plotTrigonometric(form, sineCurve);
+    plotTrigonometric(form, sineCurve, sineWording);
 }
 void Command3_Click(FormContext& form)
 {
-    plotTrigonometric(form, cosineCurve);
+    plotTrigonometric(form, cosineCurve, cosineWording);
 }
 
 void Ejecutar_Click(FormContext& form)

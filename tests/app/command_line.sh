@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The program's command line, one row a case: what it is run with, the status it must end
 # with, and what its standard output and error must say. "runs" means it was still showing
-# its window when timeout stopped it (status 124).
+# its window when timeout stopped it (status 124). Every case runs in the C locale, where the
+# program speaks English, but for those that choose another language.
 # Usage: command_line.sh PROGRAM VERSION
 set -euo pipefail
 program=$1
@@ -22,10 +23,11 @@ cat >"$scratch/screen.json" <<'SCREEN'
 { "screens": [ { "name": "projector", "x": 0, "y": 0, "width": 1280, "height": 1024,
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] }
 SCREEN
-offscreen=(env QT_QPA_PLATFORM="offscreen:configfile=$scratch/screen.json")
+unset_locale=(-u LANGUAGE -u LC_ALL -u LC_MESSAGES)
+offscreen=(env "${unset_locale[@]}" LANG=C QT_QPA_PLATFORM="offscreen:configfile=$scratch/screen.json")
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime"
-no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+no_display=(env "${unset_locale[@]}" -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=C)
 
 # A lesson, and a file that is none: either way the window comes up (a bad file gets a message
 # box in it).
@@ -40,6 +42,8 @@ long_text=$(printf 'x%.0s' {1..100000})
 
 # name | command prefix | arguments | status | stdout pattern | stderr pattern | stderr lines
 # (an empty count of lines is not checked)
+# The German rows quote as German does, with „ and “.
+# shellcheck disable=SC1111
 cases=(
   "help|no_display|--help|0|^Usage: fourier-analysis \[options\]|^$|0"
   "help, short|no_display|-h|0|--zoom <FACTOR>|^$|0"
@@ -65,6 +69,17 @@ cases=(
   "Qt's own options|no_display|-platform offscreen -style Fusion -reverse|runs|^$|^$|0"
   "no display|no_display||1|^$|^fourier-analysis: no display to show the window on|1"
   "unreachable display|dead_display||1|^$|^fourier-analysis: cannot open the display .*DISPLAY=$dead_display|1"
+  "help in the desktop's language|german|--help|0|^Aufruf: fourier-analysis \[Optionen\]|^$|0"
+  "LANGUAGE ignored under LANG=C|c_with_language|--help|0|^Usage: fourier-analysis \[options\]|^$|0"
+  "help in the language asked for|no_display|--lang es --help|0|^Uso: fourier-analysis \[opciones\]|^$|0"
+  "asked for over the desktop's|german|--lang=pt_BR -h|0|^Uso: fourier-analysis \[opções\]|^$|0"
+  "a language not spoken|german|--lang xx --version|0|^fourier-analysis $version$|^fourier-analysis: there is no translation into 'xx'; the program speaks English$|1"
+  "error in the desktop's language|german|--colour red|2|^$|^fourier-analysis: Unbekannte Option „colour“\.$|"
+  "zoom refused in the desktop's language|german|--zoom 1,5|2|^$|nicht „1,5“\.$|"
+  "zoom read with a full stop in every language|german_offscreen|--zoom 1.5|runs|^$|^$|0"
+  "zoom lowered in the desktop's language|german_offscreen|--zoom 3|runs|^$|^fourier-analysis: ein Zoom von 3 passt nicht auf den Bildschirm; verwendet wird 2$|1"
+  "no display in the desktop's language|german||1|^$|^fourier-analysis: keine Anzeige für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt$|1"
+  "unreachable display in the language asked for|dead_display|--lang fr|1|^$|^fourier-analysis: impossible d'ouvrir l'écran .*DISPLAY=$dead_display|1"
 )
 
 # Whether FILE matches the extended regular expression, where ^$ means "is empty" and * means
@@ -85,7 +100,12 @@ for row in "${cases[@]}"; do
   case "$prefix" in
     offscreen) run=("${offscreen[@]}") ;;
     no_display) run=("${no_display[@]}") ;;
-    dead_display) run=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$dead_display") ;;
+    dead_display)
+      run=(env "${unset_locale[@]}" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=C DISPLAY="$dead_display")
+      ;;
+    german) run=("${no_display[@]}" LANG=de_DE.UTF-8) ;;
+    german_offscreen) run=("${offscreen[@]}" LANG=de_DE.UTF-8) ;;
+    c_with_language) run=("${no_display[@]}" LANGUAGE=de) ;;
   esac
   # shellcheck disable=SC2206 # the arguments are split on blanks on purpose
   words=($arguments)
@@ -99,7 +119,8 @@ for row in "${cases[@]}"; do
   head -n 1 "$scratch/err" >"$scratch/err1"
   matches "$scratch/err1" "$err_pattern" ||
     problem+=" standard error does not start with $err_pattern;"
-  if [ "$status" -eq 2 ] && ! grep -q "^Usage: fourier-analysis" "$scratch/err"; then
+  # "Usage: fourier-analysis [options]" in English, "Uso: ..." in Spanish, and so on.
+  if [ "$status" -eq 2 ] && ! grep -qE "^[^:]+: fourier-analysis \[" "$scratch/err"; then
     problem+=" no usage on standard error;"
   fi
   if [ -n "$err_lines" ] && [ "$(wc -l <"$scratch/err")" -ne "$err_lines" ]; then
@@ -138,5 +159,27 @@ for option in --help --help-all --version; do
   fi
 done
 
+# Under a file-size limit (ulimit -f) a save must fail with a message, not kill the program: the
+# running program ignores SIGXFSZ, unless it was ignored already when the test started.
+ignores_file_size_signal() {
+  local mask
+  mask=$(sed -n 's/^SigIgn:[[:space:]]*//p' "/proc/$1/status" 2>/dev/null) || return 1
+  [ -n "$mask" ] && (((16#$mask >> ($(kill -l XFSZ) - 1)) & 1))
+}
+if ! ignores_file_size_signal $$; then
+  (cd "$scratch" && exec "${offscreen[@]}" "$program" >/dev/null 2>&1) &
+  running=$!
+  for _ in $(seq 30); do
+    ignores_file_size_signal "$running" && break
+    sleep 0.1
+  done
+  if ! ignores_file_size_signal "$running"; then
+    echo "command_line: the running program does not ignore SIGXFSZ" >&2
+    failures=$((failures + 1))
+  fi
+  kill "$running" 2>/dev/null || true
+  wait "$running" 2>/dev/null || true
+fi
+
 [ "$failures" -eq 0 ] || exit 1
-echo "command_line: all ${#cases[@]} cases as expected"
+echo "command_line: all ${#cases[@]} cases and SIGXFSZ as expected"

@@ -4,6 +4,7 @@
 #include "modaldismisser.h"
 #include "pictureactions.h"
 #include "picturebox.h"
+#include "smalldisk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,6 +145,11 @@ const SaveCase saveCases[] = {
             return file.fileName() + QStringLiteral("/picture.png");
         },
         true },
+    { "a name that looks like markup, in a folder that does not exist",
+        [](const QString& folder) -> QString {
+            return folder + QStringLiteral("/missing/<b>x</b>.png");
+        },
+        true },
     { "a folder where the file should be",
         [](const QString& folder) -> QString {
             QDir(folder).mkdir(QStringLiteral("picture.png"));
@@ -169,8 +175,14 @@ TEST(PictureOut, AFailedSaveSaysSoAndLeavesNothingBehind)
         EXPECT_FALSE(actions->savePicture(path));
         EXPECT_FALSE(window.form.saveLesson(path));
         ASSERT_EQ(dismisser.messages.size(), 2U);
-        for (const std::string& message : dismisser.messages)
+        for (std::size_t i = 0; i < dismisser.messages.size(); ++i) {
+            const std::string& message = dismisser.messages[i];
             EXPECT_NE(message.find("could not be saved"), std::string::npos);
+            // The name as it was typed, never read as markup.
+            EXPECT_NE(message.find(QDir::toNativeSeparators(path).toStdString()), std::string::npos)
+                << message;
+            EXPECT_EQ(dismisser.messageFormats[i], Qt::PlainText);
+        }
         QFile::setPermissions(
             folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
@@ -312,7 +324,7 @@ void writeFile(const QString& path, const QByteArray& text)
     file.write(text);
 }
 
-QByteArray readFile(const QString& path)
+QByteArray contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -333,7 +345,7 @@ TEST(Lessons, ASavedLessonOpensAsTheSameClicksWouldDrawItWithItsStepsToUndo)
     ASSERT_EQ(dismisser.messages.size(), 1u);
     const Shown drawn(form);
     ASSERT_TRUE(form.saveLesson(path));
-    EXPECT_EQ(readFile(path).toStdString(),
+    EXPECT_EQ(contents(path).toStdString(),
         "{\"format\": \"fourier-analysis-lesson\", \"version\": 1,\n"
         " \"steps\": [{\"command\": \"square\", \"terms\": \"3\", \"scale\": \"5\"},\n"
         "           {\"command\": \"triangle\", \"terms\": \"25\", \"scale\": \"25\"},\n"
@@ -431,9 +443,59 @@ TEST(Lessons, ASaveCutShortKeepsTheOlderFileByteForByte)
     }
     ASSERT_EQ(dismisser.messages.size(), 1u);
     EXPECT_NE(dismisser.messages[0].find("could not be saved"), std::string::npos);
-    EXPECT_EQ(readFile(path), older);
+    EXPECT_EQ(contents(path), older);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
         QStringList { QStringLiteral("lesson.fourier") });
+}
+
+struct FullDiskCase {
+    const char* what;
+    bool overAnOlderPicture;
+};
+
+const FullDiskCase fullDiskCases[] = {
+    { "over an older picture", true },
+    { "as a new file", false },
+};
+
+TEST(PictureOut, ASaveOntoAFullDiskSaysSoAndKeepsWhatWasThere)
+{
+    for (const FullDiskCase& save : fullDiskCases) {
+        SCOPED_TRACE(save.what);
+        testing::SmallDisk disk;
+        if (!disk.mounted())
+            GTEST_SKIP() << disk.whyNot();
+        DrawnWindow window;
+        auto* actions = window.pic.findChild<PictureActions*>();
+        ASSERT_NE(actions, nullptr);
+        QDir folder(disk.path());
+        ASSERT_TRUE(
+            folder.mkdir(QStringLiteral("pictures")) && folder.cd(QStringLiteral("pictures")));
+        const QString path = folder.filePath(QStringLiteral("picture.png"));
+        if (save.overAnOlderPicture) {
+            ASSERT_TRUE(actions->savePicture(path));
+        }
+        const QByteArray older = contents(path);
+        const QStringList before
+            = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        // A third curve makes the picture larger than the one page left: the disk fills up
+        // part-way through the write.
+        window.form.Command3_Click();
+        const QImage picture = window.pic.surface().image();
+        constexpr qint64 page = 4096;
+        ASSERT_TRUE(disk.fillLeaving(page));
+
+        testing::ModalDismisser dismisser;
+        EXPECT_FALSE(actions->savePicture(path));
+        ASSERT_EQ(dismisser.messages.size(), 1U);
+        EXPECT_NE(dismisser.messages.front().find("could not be saved"), std::string::npos);
+        EXPECT_NE(dismisser.messages.front().find("No space left on device"), std::string::npos)
+            << dismisser.messages.front();
+        EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        EXPECT_EQ(contents(path), older);
+        EXPECT_EQ(window.pic.surface().image(), picture);
+    }
 }
 
 } // namespace

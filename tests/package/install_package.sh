@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from a build tree with cpack, unpacks it into a scratch root with
 # dpkg-deb -x (no installing, so no root needed), and checks what a user would get: the
-# package's control fields and dependencies, the program, its desktop entry and icon, and that
+# package's control fields and dependencies, the program, its desktop entry and icons, and that
 # the unpacked program starts and keeps running. It also checks what a distribution wants:
-# lintian finds no error or warning, and the manual page, the AppStream metadata, the
-# copyright and the changelog are there and valid (each check whose tool is installed).
+# lintian, desktop-file-validate and appstreamcli validate --pedantic report nothing at all,
+# the desktop entry and the metadata are named by one id and translated into every language
+# of the program, as the lesson files' type is, and the manual page, the copyright and the
+# changelog are there and valid (each check whose tool is installed).
 # Usage: install_package.sh BUILD-DIR SCRATCH-DIR   (SCRATCH-DIR is emptied first)
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -39,7 +41,8 @@ field() {
 [ -n "$(field Maintainer)" ] || fail "the package names no maintainer"
 [ -n "$(field Section)" ] || fail "the package names no section"
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins \
+  qt6-translations-l10n; do
   grep -qxF "$library" <<<"$depends" ||
     fail "the package does not depend on $library: Depends: $(field Depends)"
 done
@@ -55,26 +58,53 @@ done < <(dpkg-deb -c "$deb")
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
+# The one id the desktop entry, the metadata and the running program go by.
+id=io.github.fourier_analysis.fourieranalysis
+languages=(es pt_BR fr de)
 program=$root/usr/bin/fourier-analysis
-desktop=$root/usr/share/applications/fourier-analysis.desktop
-icon=$root/usr/share/icons/hicolor/scalable/apps/fourier-analysis.svg
+desktop=$root/usr/share/applications/$id.desktop
+icons=$root/usr/share/icons/hicolor
 [ -x "$program" ] || fail "no program at /usr/bin/fourier-analysis"
-[ -f "$desktop" ] || fail "no desktop entry at /usr/share/applications"
-[ -s "$icon" ] || fail "no icon at /usr/share/icons/hicolor/scalable/apps"
-grep -q "<svg" "$icon" || fail "the icon is no SVG image"
+[ -f "$desktop" ] || fail "no desktop entry $id.desktop at /usr/share/applications"
+[ -s "$icons/scalable/apps/fourier-analysis.svg" ] || fail "no scalable icon"
+grep -q "<svg" "$icons/scalable/apps/fourier-analysis.svg" || fail "the icon is no SVG image"
+for size in 16 24 32 48 64 128 256; do
+  png=$icons/${size}x$size/apps/fourier-analysis.png
+  [ -f "$png" ] || fail "no $size x $size icon"
+  # A PNG file's width and height are the big-endian words at bytes 16 and 20.
+  read -r -a dimensions < <(od -An -tu1 -j16 -N8 "$png")
+  width=$(((dimensions[2] << 8) + dimensions[3]))
+  height=$(((dimensions[6] << 8) + dimensions[7]))
+  [ "$width x $height" = "$size x $size" ] || fail "the $size x $size icon is $width x $height"
+done
 
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
+  desktop-file-validate "$desktop" >"$scratch/desktop.log" 2>&1 || true
+  if [ -s "$scratch/desktop.log" ]; then
+    cat "$scratch/desktop.log" >&2
+    fail "desktop-file-validate has something to say about the desktop entry"
+  fi
 fi
 for line in "Name=Fourier Análisis" "Exec=fourier-analysis %f" "Icon=fourier-analysis" \
   "Categories=Education;Math;" "MimeType=application/x-fourier-analysis-lesson;" \
   "Name=Large window (for a projector)" "Exec=fourier-analysis --zoom 2"; do
   grep -qxF "$line" "$desktop" || fail "the desktop entry lacks the line $line"
 done
+for language in "${languages[@]}"; do
+  for key in GenericName Comment Keywords Name; do
+    grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no ${key}[$language]"
+  done
+done
+grep -qxF "Name[es]=Ventana grande (para un proyector)" "$desktop" ||
+  fail "the desktop entry's action is not translated from the program's Spanish"
 
 # The lesson files' type: a *.fourier file is one, so the desktop offers the program for it.
 mime=$root/usr/share/mime/packages/fourier-analysis-lesson.xml
 [ -f "$mime" ] || fail "no lesson file type at /usr/share/mime/packages"
+for language in "${languages[@]}"; do
+  grep -q "<comment xml:lang=\"$language\">." "$mime" ||
+    fail "the lesson file type has no name in $language"
+done
 if command -v update-mime-database >/dev/null; then
   cp -r "$root/usr/share/mime" "$scratch/mime"
   update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 || {
@@ -87,10 +117,14 @@ if command -v update-mime-database >/dev/null; then
 fi
 
 if command -v lintian >/dev/null; then
-  lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 || {
+  lintian --fail-on error,warning,info,pedantic --info --pedantic "$deb" >"$scratch/lintian.log" 2>&1 || {
     cat "$scratch/lintian.log" >&2
-    fail "lintian finds errors or warnings in the package"
+    fail "lintian finds something to say about the package"
   }
+  if grep -v "^running with root privileges is not recommended!$" "$scratch/lintian.log" | grep -q .; then
+    cat "$scratch/lintian.log" >&2
+    fail "lintian has something to say about the package"
+  fi
 fi
 
 doc=$root/usr/share/doc/fourier-analysis
@@ -104,15 +138,29 @@ if command -v man >/dev/null; then
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$manual" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "the manual page does not format cleanly: $warnings"
 fi
-metainfo=$root/usr/share/metainfo/io.github.fourier_analysis.FourierAnalysis.metainfo.xml
-[ -f "$metainfo" ] || fail "no AppStream metadata at /usr/share/metainfo"
-grep -qF "<launchable type=\"desktop-id\">fourier-analysis.desktop</launchable>" "$metainfo" ||
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream metadata $id.metainfo.xml at /usr/share/metainfo"
+grep -qF "<id>$id</id>" "$metainfo" || fail "the AppStream metadata is not called $id"
+grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the AppStream metadata does not launch the desktop entry"
+grep -q "<screenshot type=\"default\">" "$metainfo" || fail "the AppStream metadata has no screenshot"
+grep -q "<release version=\"$(field Version)\"" "$metainfo" ||
+  fail "the AppStream metadata has no release $(field Version)"
+for language in "${languages[@]}"; do
+  for element in summary p li keyword caption; do
+    grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
+      fail "the AppStream metadata has no <$element> in $language"
+  done
+done
 if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net "$metainfo" >"$scratch/appstream.log" 2>&1 || {
+  appstreamcli validate --pedantic --no-net "$metainfo" >"$scratch/appstream.log" 2>&1 || {
     cat "$scratch/appstream.log" >&2
     fail "the AppStream metadata is not valid"
   }
+  if grep -vq "^✔ Validation was successful\.$" "$scratch/appstream.log"; then
+    cat "$scratch/appstream.log" >&2
+    fail "appstreamcli has something to say about the AppStream metadata"
+  fi
 fi
 
 if ldd "$program" | grep -q "not found"; then

@@ -12,7 +12,10 @@
 
 #include <array>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <tuple>
 
 namespace fourier {
@@ -23,6 +26,23 @@ using testing::FakeForm;
 using testing::RecordingSurface;
 
 constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
+
+/// A system with no thread to give, as under a tight limit on processes: pthread_create's EAGAIN.
+std::thread refuseThread(std::function<void()>)
+{
+    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+}
+
+/// A system that gives the first \a threads threads asked of it and refuses every later one.
+ThreadStarter allowFirst(int threads)
+{
+    return [left = std::make_shared<int>(threads)](std::function<void()> work) {
+        if (*left <= 0)
+            return refuseThread(std::move(work));
+        --*left;
+        return std::thread(std::move(work));
+    };
+}
 
 /// A surface of the window's size in the system setscale makes for \a scale.
 ImageSurface scaledSurface(double scale)
@@ -72,18 +92,21 @@ std::string caseName(const ::testing::TestParamInfo<CurveCase>& param)
 
 // Every way of drawing a curve against the plain loop, pixel for pixel: from enclosures, each
 // of them checked against the plain loop at every sample it covers, and sample by sample on
-// either kernel. At scale 0.01 a column is narrower than the samples, so the enclosures leave
-// the curve to the per-sample path.
+// either kernel, with threads or, when the system refuses them, on the calling thread. At
+// scale 0.01 a column is narrower than the samples, so the enclosures leave the curve to the
+// per-sample path.
 class PixelIdentity : public ::testing::TestWithParam<CurveCase> { };
 
 TEST_P(PixelIdentity, EveryPathDrawsThePlainLoopsPixels)
 {
     const auto [wave, count, scale] = GetParam();
     const QImage expected = referenceImage(*wave, count, scale);
-    const std::array<std::pair<const char*, CurveTuning>, 3> paths { {
+    const std::array<std::pair<const char*, CurveTuning>, 5> paths { {
         { "enclosures", { .checkEnclosures = true } },
+        { "enclosures, no threads", { .startThread = refuseThread } },
         { "per sample, best kernel", { .allowEnclosures = false } },
         { "per sample, baseline kernel", { .allowWideKernel = false, .allowEnclosures = false } },
+        { "per sample, no threads", { .allowEnclosures = false, .startThread = refuseThread } },
     } };
     for (const auto& [path, tuning] : paths) {
         const QImage actual = fastImage(*wave, count, scale, tuning);
@@ -218,6 +241,43 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
     ::testing::Combine(::testing::ValuesIn(commands),
         ::testing::Values("1e9", "1e12", "1e300", "1e400"), ::testing::Values(1, 2)),
     cancelName);
+
+// With fewer threads than cores, or none at all, the calling thread sums the refused shares in
+// the workers' slices and reports between them on the usual schedule: a billion terms still
+// stop at the report that cancels them, with nothing to draw.
+using StarvedCase = std::tuple<const Wave*, bool, int>;
+
+class CancelWithoutThreads : public ::testing::TestWithParam<StarvedCase> { };
+
+TEST_P(CancelWithoutThreads, StopsAtTheReportThatCancels)
+{
+    const auto [wave, enclosures, threads] = GetParam();
+    const ImageSurface surface = scaledSurface(20);
+    // The first report comes before any sum; the third while the calling thread sums.
+    constexpr int cancelAt = 3;
+    int reports = 0;
+    const auto points = computeCurve(*wave, 1e9, surface.mapping(),
+        [&reports](double fraction) {
+            EXPECT_GE(fraction, 0.0);
+            EXPECT_LE(fraction, 1.0);
+            return ++reports < cancelAt;
+        },
+        { .allowEnclosures = enclosures, .startThread = allowFirst(threads) });
+    EXPECT_FALSE(points.has_value());
+    EXPECT_EQ(reports, cancelAt);
+}
+
+std::string starvedName(const ::testing::TestParamInfo<StarvedCase>& param)
+{
+    const auto [wave, enclosures, threads] = param.param;
+    return std::string(wave->name) + (enclosures ? "_enclosures_" : "_perSample_")
+        + (threads == 0 ? "noThread" : "oneThread");
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, CancelWithoutThreads,
+    ::testing::Combine(
+        ::testing::Values(&squareWave, &sawtoothWave), ::testing::Bool(), ::testing::Values(0, 1)),
+    starvedName);
 
 } // namespace
 } // namespace fourier

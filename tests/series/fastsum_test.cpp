@@ -4,6 +4,7 @@
 #include "sampling.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -43,7 +44,7 @@ class Bound : public ::testing::TestWithParam<std::tuple<const Wave*, double>> {
 TEST_P(Bound, CoversTheRecurrencesError)
 {
     const auto [wave, count] = GetParam();
-    const std::atomic<bool> stop { false };
+    const std::function<bool()> keepGoing = [] { return true; };
     const auto bound = certaintyBound(*wave, *extraTermCount(count));
     EXPECT_LT(bound.at(sampleLast), 1e-9);
 
@@ -74,7 +75,7 @@ TEST_P(Bound, CoversTheRecurrencesError)
             RotationSummer summer(*wave, extraTermCount(count), wide);
             std::atomic<std::uint64_t> done { 0 };
             std::vector<double> ys(xs.size());
-            ASSERT_TRUE(summer.sum(xs, ys, stop, done));
+            ASSERT_TRUE(summer.sum(xs, ys, keepGoing, done));
             EXPECT_EQ(done.load(), xs.size() * static_cast<std::uint64_t>(count));
             for (std::size_t i = 0; i < xs.size(); ++i) {
                 ASSERT_LE(std::abs(ys[i] - expected[i]), bound.at(xs[i]))
@@ -95,10 +96,10 @@ INSTANTIATE_TEST_SUITE_P(Waves, Bound,
         ::testing::Values(1, 2, 3, 100, 1000, 10000)),
     boundName);
 
-// A stop raised from outside ends even an endless sum.
+// Told to stop, even an endless sum ends.
 TEST(Stop, EndsEndlessWork)
 {
-    const std::atomic<bool> stop { true };
+    const std::function<bool()> stop = [] { return false; };
     RotationSummer summer(squareWave, std::nullopt, true);
     const std::vector<double> xs { 0.5, 1.5 };
     std::vector<double> ys(xs.size());

@@ -24,6 +24,8 @@ public:
     }
 
     std::vector<std::string> messages;
+    /// How each message box reads its text: as plain text, or as rich text when it looks like it.
+    std::vector<Qt::TextFormat> messageFormats;
     /// How each message box presents itself to assistive technology.
     std::vector<QAccessible::Role> messageRoles;
     int progressDialogsSeen = 0;
@@ -34,6 +36,7 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages.push_back(box->text().toStdString());
+            messageFormats.push_back(box->textFormat());
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
             messageRoles.push_back(face ? face->role() : QAccessible::NoRole);
             box->button(QMessageBox::Ok)->click();

@@ -60,10 +60,7 @@ public:
     void CurrentY(float y) override { calls.push_back({ Call::Op::CurrentY, y }); }
     void Print(int value) override { calls.push_back({ Call::Op::Print, 0, 0, 0, 0, value }); }
     const UserMapping& mapping() const override { return m_mapping; }
-    void describeCurve(std::string_view description) override
-    {
-        descriptions.emplace_back(description);
-    }
+    void describeCurve(const Phrase& description) override { descriptions.push_back(description); }
 
     /// Its state is every call made so far, with the notes and the coordinate system.
     std::unique_ptr<const SurfaceState> saveState() const override
@@ -89,7 +86,7 @@ public:
 
     std::vector<Call> calls;
     /// The curves noted since the last Cls.
-    std::vector<std::string> descriptions;
+    std::vector<Phrase> descriptions;
 
 private:
     struct State final : SurfaceState {
@@ -101,7 +98,7 @@ private:
         }
         std::size_t bytes() const override { return sizeof *this + calls.size() * sizeof(Call); }
         std::vector<Call> calls;
-        std::vector<std::string> descriptions;
+        std::vector<Phrase> descriptions;
         UserMapping mapping;
     };
 

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "coretexts.h"
+
+#include "frame.h"
+#include "series.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <string>
+
+namespace fourier {
+
+namespace {
+
+// The commands know no Qt, so their texts are written out again here for lupdate to find, and
+// the compiler checks that each is the commands' very text.
+
+constexpr std::array<std::string_view, 2> messages {
+    QT_TRANSLATE_NOOP("Messages", "The value of the Scale Must be less than 20."),
+    QT_TRANSLATE_NOOP("Messages", "No Signal Available"),
+};
+static_assert(messages == std::array { scaleMessage, noSignalMessage },
+    "a message of the commands is not in the table lupdate reads");
+
+constexpr std::array<std::string_view, 8> curveWordings {
+    //: What screen readers say of the curve: %1 is the number of terms, %2 the scale.
+    QT_TRANSLATE_NOOP("Curve", "Square series, %1 term, scale %2"),
+    QT_TRANSLATE_NOOP("Curve", "Square series, %1 terms, scale %2"),
+    QT_TRANSLATE_NOOP("Curve", "Triangle series, %1 term, scale %2"),
+    QT_TRANSLATE_NOOP("Curve", "Triangle series, %1 terms, scale %2"),
+    QT_TRANSLATE_NOOP("Curve", "Sawtooth series, %1 term, scale %2"),
+    QT_TRANSLATE_NOOP("Curve", "Sawtooth series, %1 terms, scale %2"),
+    //: What screen readers say of the curve: %1 is the scale.
+    QT_TRANSLATE_NOOP("Curve", "y = 4 sin x, scale %1"),
+    QT_TRANSLATE_NOOP("Curve", "y = 4 cos x, scale %1"),
+};
+static_assert(curveWordings
+        == std::array { squareWording.oneTerm, squareWording.terms, triangleWording.oneTerm,
+            triangleWording.terms, sawtoothWording.oneTerm, sawtoothWording.terms, sineWording,
+            cosineWording },
+    "a curve's wording is not in the table lupdate reads");
+
+} // namespace
+
+QString translatedMessage(std::string_view text)
+{
+    return QCoreApplication::translate("Messages", std::string(text).c_str());
+}
+
+QString translatedDescription(const Phrase& description)
+{
+    const QString pattern = QCoreApplication::translate("Curve", description.pattern.c_str());
+    return QString::fromStdString(Phrase::filledIn(pattern.toStdString(), description.arguments));
+}
+
+} // namespace fourier

@@ -1,0 +1,642 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>Das Plattform-Plugin: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Wo nach Plattform-Plugins gesucht wird.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Das Plattform-Thema.</translation>
+    </message>
+    <message>
+        <source>A further plugin to load, such as an input device&apos;s.</source>
+        <translation>Ein weiteres zu ladendes Plugin, etwa das eines Eingabegeräts.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s size and place, as WxH+X+Y.</source>
+        <translation>Größe und Lage des Hauptfensters, als WxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s icon.</source>
+        <translation>Das Symbol des Hauptfensters.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s title.</source>
+        <translation>Der Titel des Hauptfensters.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>Die wiederherzustellende Sitzung.</translation>
+    </message>
+    <message>
+        <source>The X display to use.</source>
+        <translation>Das zu verwendende X-Display.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowgeometry.</source>
+        <translation>Dasselbe wie -qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name for the window system.</source>
+        <translation>Der Name der Anwendung für das Fenstersystem.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowtitle.</source>
+        <translation>Dasselbe wie -qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>The widget style: Fusion, Windows, ...</source>
+        <translation>Der Stil der Bedienelemente: Fusion, Windows, ...</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Ein anzuwendendes Stylesheet.</translation>
+    </message>
+    <message>
+        <source>Settings for the QML debugger.</source>
+        <translation>Einstellungen für den QML-Debugger.</translation>
+    </message>
+    <message>
+        <source>How the platform&apos;s own dialogs are used.</source>
+        <translation>Wie die eigenen Dialoge der Plattform verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The font engine to use.</source>
+        <translation>Die zu verwendende Schrift-Engine.</translation>
+    </message>
+    <message>
+        <source>Lay the window out from right to left.</source>
+        <translation>Ordnet das Fenster von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>Say how many widgets remain at the end.</source>
+        <translation>Gibt am Ende an, wie viele Bedienelemente übrig sind.</translation>
+    </message>
+    <message>
+        <source>Never grab the mouse or the keyboard.</source>
+        <translation>Belegt Maus und Tastatur nie exklusiv.</translation>
+    </message>
+    <message>
+        <source>Grab the mouse and the keyboard even under a debugger.</source>
+        <translation>Belegt Maus und Tastatur auch unter einem Debugger exklusiv.</translation>
+    </message>
+    <message>
+        <source>Talk to the X server synchronously, for debugging.</source>
+        <translation>Kommuniziert synchron mit dem X-Server, zur Fehlersuche.</translation>
+    </message>
+    <message>
+        <source>Draws y = 4 sin x, y = 4 cos x and the partial sums of the square, triangle and sawtooth Fourier series.
+Qt&apos;s standard options such as -platform and -style also work.</source>
+        <translation>Zeichnet y = 4 sin x, y = 4 cos x und die Partialsummen der Fourier-Reihen von Rechteck-, Dreieck- und Sägezahnschwingung.
+Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</translation>
+    </message>
+    <message>
+        <source>Make the whole window FACTOR times larger, for a projector (for example 1.5, 2 or 3). A factor too large for the screen is lowered to the largest that fits.</source>
+        <translation>Vergrößert das ganze Fenster um den Faktor FAKTOR, für einen Projektor (zum Beispiel 1.5, 2 oder 3, mit Dezimalpunkt). Ein für den Bildschirm zu großer Faktor wird auf den größten verringert, der passt.</translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <extracomment>The value of --zoom, in capitals as the help shows it.</extracomment>
+        <translation>FAKTOR</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE instead of the desktop&apos;s: es (Spanish), pt_BR (Brazilian Portuguese), fr (French), de (German) or en (English).</source>
+        <translation>Verwendet die Sprache CODE statt der des Desktops: es (Spanisch), pt_BR (brasilianisches Portugiesisch), fr (Französisch), de (Deutsch) oder en (Englisch).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <extracomment>The value of --lang, in capitals as the help shows it.</extracomment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>there is no translation into &apos;%1&apos;; the program speaks English</source>
+        <translation>es gibt keine Übersetzung in „%1“; das Programm spricht Englisch</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>--zoom wants a factor of 1 or more, such as 1.5, 2 or 3, not &apos;%1&apos;.</source>
+        <translation>--zoom braucht einen Faktor von 1 oder mehr, etwa 1.5, 2 oder 3, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>output error</source>
+        <translation>Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>write error: %1</source>
+        <translation>Schreibfehler: %1</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of the one argument, a file, as the help lists it.</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>A lesson to open, a .fourier file.</source>
+        <translation>Eine zu öffnende Lektion, eine .fourier-Datei.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
+        <translation>[Datei]</translation>
+    </message>
+</context>
+<context>
+    <name>Curve</name>
+    <message>
+        <source>Square series, %1 term, scale %2</source>
+        <extracomment>What screen readers say of the curve: %1 is the number of terms, %2 the scale.</extracomment>
+        <translation>Rechteckreihe, %1 Glied, Maßstab %2</translation>
+    </message>
+    <message>
+        <source>Square series, %1 terms, scale %2</source>
+        <translation>Rechteckreihe, %1 Glieder, Maßstab %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 term, scale %2</source>
+        <translation>Dreieckreihe, %1 Glied, Maßstab %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 terms, scale %2</source>
+        <translation>Dreieckreihe, %1 Glieder, Maßstab %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 term, scale %2</source>
+        <translation>Sägezahnreihe, %1 Glied, Maßstab %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 terms, scale %2</source>
+        <translation>Sägezahnreihe, %1 Glieder, Maßstab %2</translation>
+    </message>
+    <message>
+        <source>y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the curve: %1 is the scale.</extracomment>
+        <translation>y = 4 sin x, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>y = 4 cos x, scale %1</source>
+        <translation>y = 4 cos x, Maßstab %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Fourier Series</source>
+        <translation>Fourier-Reihen</translation>
+    </message>
+    <message>
+        <source>Watch the partial sums of the square, triangle and sawtooth series build up their waves</source>
+        <translation>Sehen Sie zu, wie die Partialsummen der Rechteck-, Dreieck- und Sägezahnreihe ihre Schwingungen aufbauen</translation>
+    </message>
+    <message>
+        <source>Fourier;series;harmonics;sine;cosine;square;triangle;sawtooth;</source>
+        <extracomment>Words to find the program by in menus and software centres, each one followed by a semicolon, the last one too.</extracomment>
+        <translation>Fourier;Reihe;Harmonische;Sinus;Kosinus;Rechteck;Dreieck;Sägezahn;</translation>
+    </message>
+    <message>
+        <source>Large window (for a projector)</source>
+        <extracomment>The menu entry&apos;s action that starts the program with --zoom 2.</extracomment>
+        <translation>Großes Fenster (für einen Projektor)</translation>
+    </message>
+</context>
+<context>
+    <name>LessonFile</name>
+    <message>
+        <source>null</source>
+        <extracomment>A kind of value in the file, as the messages &quot;... is %3, not %4&quot; name it.</extracomment>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>wahr oder falsch</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>the file: no &quot;%1&quot;</source>
+        <extracomment>%1 is the name of a member the file lacks, such as format.</extracomment>
+        <translation>die Datei: „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>the file: &quot;%1&quot; is %2, not %3</source>
+        <extracomment>%1 is the name of a member of the file, %2 the kind of value it holds, %3 the kind it should hold, such as &quot;a number&quot;.</extracomment>
+        <translation>die Datei: „%1“ ist %2, erwartet wird %3</translation>
+    </message>
+    <message>
+        <source>step %1: no &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the name of a member it lacks, such as scale.</extracomment>
+        <translation>Schritt %1: „%2“ fehlt</translation>
+    </message>
+    <message>
+        <source>step %1: &quot;%2&quot; is %3, not %4</source>
+        <extracomment>%1 is the number of the step, %2 the name of one of its members, %3 the kind of value it holds, %4 the kind it should hold, such as &quot;a text&quot;.</extracomment>
+        <translation>Schritt %1: „%2“ ist %3, erwartet wird %4</translation>
+    </message>
+    <message>
+        <source>step %1 is %2, not an object</source>
+        <extracomment>%1 is the number of the step, %2 the kind of value it is, such as &quot;a number&quot;.</extracomment>
+        <translation>Schritt %1 ist %2, erwartet wird ein Objekt</translation>
+    </message>
+    <message>
+        <source>step %1: unknown command &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the word the file has where the name of a button&apos;s command (square, sin, ...) should be.</extracomment>
+        <translation>Schritt %1: unbekannter Befehl „%2“</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>die Datei ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>die Datei ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not JSON: %3</source>
+        <extracomment>%1 and %2 say where in the file it stops being JSON, %3 why, in Qt&apos;s words.</extracomment>
+        <translation>Zeile %1, Spalte %2: kein JSON: %3</translation>
+    </message>
+    <message>
+        <source>the file holds no lesson: it is not a JSON object</source>
+        <translation>die Datei enthält keine Lektion: sie ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is &quot;%1&quot;, not &quot;%2&quot;</source>
+        <extracomment>%1 is the format the file names, %2 the one of lesson files.</extracomment>
+        <translation>„format“ ist „%1“, erwartet wird „%2“</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, newer than this program reads (%2)</source>
+        <translation>„version“ ist %1, neuer, als dieses Programm lesen kann (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, not a version of lesson files</source>
+        <translation>„version“ ist %1, keine Version von Lektionsdateien</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; holds %1 steps, more than the %2 a lesson may have</source>
+        <translation>„steps“ enthält %1 Schritte, mehr als die %2, die eine Lektion haben darf</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The value of the Scale Must be less than 20.</source>
+        <translation>Der Maßstab darf höchstens 20 betragen.</translation>
+    </message>
+    <message>
+        <source>No Signal Available</source>
+        <translation>Kein Signal verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Watch Fourier partial sums build up square, triangle and sawtooth waves</source>
+        <translation>Fourier-Partialsummen bauen Rechteck-, Dreieck- und Sägezahnschwingungen auf</translation>
+    </message>
+    <message>
+        <source>A small program for the classroom that shows how a Fourier series builds up a periodic signal. Type a number of terms and a scale, press a button, and it draws y = 4 sin x, y = 4 cos x, or the partial sum of the square, triangle or sawtooth series on a graduated pair of axes.</source>
+        <translation>Ein kleines Programm für den Unterricht, das zeigt, wie eine Fourier-Reihe ein periodisches Signal aufbaut. Geben Sie eine Anzahl von Gliedern und einen Maßstab ein, drücken Sie eine Schaltfläche, und es zeichnet y = 4 sin x, y = 4 cos x oder die Partialsumme der Rechteck-, Dreieck- oder Sägezahnreihe in ein Achsenkreuz mit Skalenstrichen.</translation>
+    </message>
+    <message>
+        <source>Curves pile up until Clear is pressed, so sums with 1, 3, 10 and 100 terms can be compared on one picture. Thousands of terms are drawn at once; a long sum can be cancelled.</source>
+        <translation>Die Kurven sammeln sich, bis Löschen gedrückt wird, sodass Summen mit 1, 3, 10 und 100 Gliedern in einem Bild verglichen werden können. Tausende Glieder werden sofort gezeichnet; eine lange Summe lässt sich abbrechen.</translation>
+    </message>
+    <message>
+        <source>A large window for a classroom projector, from the menu or with --zoom</source>
+        <translation>Ein großes Fenster für den Projektor im Klassenzimmer, über das Menü oder mit --zoom</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard or save it as PNG for a worksheet or a slide</source>
+        <translation>Kopieren Sie das Bild in die Zwischenablage oder speichern Sie es als PNG für ein Arbeitsblatt oder eine Folie</translation>
+    </message>
+    <message>
+        <source>Every control named for screen readers; the plot area describes its curves</source>
+        <translation>Jedes Bedienelement ist für Bildschirmleser benannt; die Zeichenfläche beschreibt ihre Kurven</translation>
+    </message>
+    <message>
+        <source>In English, Spanish, Brazilian Portuguese, French and German, as the desktop chooses or with --lang</source>
+        <translation>Auf Englisch, Spanisch, brasilianischem Portugiesisch, Französisch und Deutsch, wie der Desktop es wählt oder mit --lang</translation>
+    </message>
+    <message>
+        <source>The square series with 1, 3 and 10 terms at scale 10</source>
+        <translation>Die Rechteckreihe mit 1, 3 und 10 Gliedern im Maßstab 10</translation>
+    </message>
+    <message>
+        <source>The first release: the sine, the cosine and the square, triangle and sawtooth partial sums, exact to the pixel at any number of terms, in five languages.</source>
+        <extracomment>The notes of the first release.</extracomment>
+        <translation>Die erste Version: Sinus, Kosinus und die Partialsummen der Rechteck-, Dreieck- und Sägezahnreihe, pixelgenau bei jeder Anzahl von Gliedern, in fünf Sprachen.</translation>
+    </message>
+    <message>
+        <source>Undo and redo every click, save the lesson and open it again tomorrow</source>
+        <translation>Machen Sie jeden Klick rückgängig und stellen Sie ihn wieder her, speichern Sie die Lektion und öffnen Sie sie morgen wieder</translation>
+    </message>
+</context>
+<context>
+    <name>MimeType</name>
+    <message>
+        <source>Fourier Análisis lesson</source>
+        <extracomment>What file managers call a lesson file, the program&apos;s file type.</extracomment>
+        <translation>Lektion für Fourier Análisis</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich der Qt-spezifischen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformationen an.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>no DISPLAY set</source>
+        <translation>DISPLAY ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>cannot open the display to show the window on (%1)</source>
+        <translation>die Anzeige für das Fenster lässt sich nicht öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>keine Anzeige für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <source>a zoom of %1 does not fit the screen; using %2</source>
+        <translation>ein Zoom von %1 passt nicht auf den Bildschirm; verwendet wird %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Form1</name>
+    <message>
+        <source>Drawing the curve…</source>
+        <translation>Kurve wird gezeichnet…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The curve could not be drawn: %1</source>
+        <translation>Die Kurve konnte nicht gezeichnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Calculate Sawtooh Series</source>
+        <translation>Sägezahnreihe berechnen</translation>
+    </message>
+    <message>
+        <source>Calculate Triangular Series</source>
+        <translation>Dreieckreihe berechnen</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sin x</translation>
+    </message>
+    <message>
+        <source>Calculate  Square Series</source>
+        <translation>Rechteckreihe berechnen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>This Program Shown the Fourier Series Behavior for Diferent Signals</source>
+        <translation>Das Verhalten der Fourier-Reihe bei verschiedenen Signalen</translation>
+    </message>
+    <message>
+        <source>Clear Button</source>
+        <translation>Schaltfläche Löschen</translation>
+    </message>
+    <message>
+        <source>Odd Function</source>
+        <translation>Ungerade
+Funktion</translation>
+    </message>
+    <message>
+        <source>Even Function</source>
+        <translation>Gerade Funktion</translation>
+    </message>
+    <message>
+        <source>Trigonometric Functions Representing an Analog Waveform</source>
+        <translation>Trigonometrische Funktionen, die eine analoge Wellenform darstellen</translation>
+    </message>
+    <message>
+        <source>Number of Coeficients in the Fourier Series</source>
+        <translation>Anzahl der Koeffizienten der Fourier-Reihe</translation>
+    </message>
+    <message>
+        <source>X,Y Scale</source>
+        <translation>Maßstab X,Y</translation>
+    </message>
+    <message>
+        <source>Plot area</source>
+        <translation>Zeichenfläche</translation>
+    </message>
+    <message>
+        <source>The step could not be undone: %1</source>
+        <translation>Der Schritt konnte nicht rückgängig gemacht werden: %1</translation>
+    </message>
+    <message>
+        <source>The step could not be redone: %1</source>
+        <translation>Der Schritt konnte nicht wiederhergestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>The lesson %1 could not be opened: %2</source>
+        <translation>Die Lektion %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>sie hat mehr als die %1 Schritte, die eine Lektionsdatei fasst</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>sie wäre größer als 1 MiB, die eine Lektionsdatei höchstens haben darf</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>Die Lektion konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureActions</name>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save Picture As…</source>
+        <translation>Bild speichern unter…</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Bild speichern unter</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Lesson (*.fourier)</source>
+        <translation>Lektion (*.fourier)</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sin x</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 term</source>
+        <translation>Rechteckreihe, %1 Glied</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 terms</source>
+        <translation>Rechteckreihe, %1 Glieder</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 term</source>
+        <translation>Dreieckreihe, %1 Glied</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 terms</source>
+        <translation>Dreieckreihe, %1 Glieder</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 term</source>
+        <translation>Sägezahnreihe, %1 Glied</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 terms</source>
+        <translation>Sägezahnreihe, %1 Glieder</translation>
+    </message>
+    <message>
+        <source>Open Lesson…</source>
+        <translation>Lektion öffnen…</translation>
+    </message>
+    <message>
+        <source>Save Lesson As…</source>
+        <translation>Lektion speichern unter…</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Lektion speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::writeFileSafely</name>
+    <message>
+        <source>only %1 of its %2 bytes reached the disk</source>
+        <translation>nur %1 ihrer %2 Bytes haben den Datenträger erreicht</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,641 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>El complemento de plataforma: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Dónde buscar los complementos de plataforma.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>El tema de la plataforma.</translation>
+    </message>
+    <message>
+        <source>A further plugin to load, such as an input device&apos;s.</source>
+        <translation>Otro complemento que cargar, como el de un dispositivo de entrada.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s size and place, as WxH+X+Y.</source>
+        <translation>El tamaño y la posición de la ventana principal, en la forma WxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s icon.</source>
+        <translation>El icono de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s title.</source>
+        <translation>El título de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La sesión que restaurar.</translation>
+    </message>
+    <message>
+        <source>The X display to use.</source>
+        <translation>La pantalla X que usar.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowgeometry.</source>
+        <translation>Lo mismo que -qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name for the window system.</source>
+        <translation>El nombre de la aplicación para el sistema de ventanas.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowtitle.</source>
+        <translation>Lo mismo que -qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>The widget style: Fusion, Windows, ...</source>
+        <translation>El estilo de los controles: Fusion, Windows, ...</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Una hoja de estilo que aplicar.</translation>
+    </message>
+    <message>
+        <source>Settings for the QML debugger.</source>
+        <translation>Ajustes del depurador de QML.</translation>
+    </message>
+    <message>
+        <source>How the platform&apos;s own dialogs are used.</source>
+        <translation>Cómo se usan los diálogos propios de la plataforma.</translation>
+    </message>
+    <message>
+        <source>The font engine to use.</source>
+        <translation>El motor de fuentes que usar.</translation>
+    </message>
+    <message>
+        <source>Lay the window out from right to left.</source>
+        <translation>Dispone la ventana de derecha a izquierda.</translation>
+    </message>
+    <message>
+        <source>Say how many widgets remain at the end.</source>
+        <translation>Dice al final cuántos controles quedan.</translation>
+    </message>
+    <message>
+        <source>Never grab the mouse or the keyboard.</source>
+        <translation>No captura nunca el ratón ni el teclado.</translation>
+    </message>
+    <message>
+        <source>Grab the mouse and the keyboard even under a debugger.</source>
+        <translation>Captura el ratón y el teclado incluso bajo un depurador.</translation>
+    </message>
+    <message>
+        <source>Talk to the X server synchronously, for debugging.</source>
+        <translation>Se comunica con el servidor X de forma síncrona, para depurar.</translation>
+    </message>
+    <message>
+        <source>Draws y = 4 sin x, y = 4 cos x and the partial sums of the square, triangle and sawtooth Fourier series.
+Qt&apos;s standard options such as -platform and -style also work.</source>
+        <translation>Dibuja y = 4 sen x, y = 4 cos x y las sumas parciales de las series de Fourier cuadrada, triangular y de diente de sierra.
+También funcionan las opciones estándar de Qt, como -platform y -style.</translation>
+    </message>
+    <message>
+        <source>Make the whole window FACTOR times larger, for a projector (for example 1.5, 2 or 3). A factor too large for the screen is lowered to the largest that fits.</source>
+        <translation>Agranda toda la ventana FACTOR veces, para un proyector (por ejemplo 1.5, 2 o 3, con punto decimal). Un factor demasiado grande para la pantalla se reduce al mayor que cabe.</translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <extracomment>The value of --zoom, in capitals as the help shows it.</extracomment>
+        <translation>FACTOR</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE instead of the desktop&apos;s: es (Spanish), pt_BR (Brazilian Portuguese), fr (French), de (German) or en (English).</source>
+        <translation>Usa el idioma CÓDIGO y no el del escritorio: es (español), pt_BR (portugués de Brasil), fr (francés), de (alemán) o en (inglés).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <extracomment>The value of --lang, in capitals as the help shows it.</extracomment>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>there is no translation into &apos;%1&apos;; the program speaks English</source>
+        <translation>no hay traducción al idioma «%1»; el programa habla inglés</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>--zoom wants a factor of 1 or more, such as 1.5, 2 or 3, not &apos;%1&apos;.</source>
+        <translation>--zoom necesita un factor de 1 o más, como 1.5, 2 o 3, no «%1».</translation>
+    </message>
+    <message>
+        <source>output error</source>
+        <translation>error de salida</translation>
+    </message>
+    <message>
+        <source>write error: %1</source>
+        <translation>error de escritura: %1</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of the one argument, a file, as the help lists it.</extracomment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>A lesson to open, a .fourier file.</source>
+        <translation>Una lección que abrir, un archivo .fourier.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
+        <translation>[archivo]</translation>
+    </message>
+</context>
+<context>
+    <name>Curve</name>
+    <message>
+        <source>Square series, %1 term, scale %2</source>
+        <extracomment>What screen readers say of the curve: %1 is the number of terms, %2 the scale.</extracomment>
+        <translation>Serie cuadrada, %1 término, escala %2</translation>
+    </message>
+    <message>
+        <source>Square series, %1 terms, scale %2</source>
+        <translation>Serie cuadrada, %1 términos, escala %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 term, scale %2</source>
+        <translation>Serie triangular, %1 término, escala %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 terms, scale %2</source>
+        <translation>Serie triangular, %1 términos, escala %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 term, scale %2</source>
+        <translation>Serie de diente de sierra, %1 término, escala %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 terms, scale %2</source>
+        <translation>Serie de diente de sierra, %1 términos, escala %2</translation>
+    </message>
+    <message>
+        <source>y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the curve: %1 is the scale.</extracomment>
+        <translation>y = 4 sen x, escala %1</translation>
+    </message>
+    <message>
+        <source>y = 4 cos x, scale %1</source>
+        <translation>y = 4 cos x, escala %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Fourier Series</source>
+        <translation>Series de Fourier</translation>
+    </message>
+    <message>
+        <source>Watch the partial sums of the square, triangle and sawtooth series build up their waves</source>
+        <translation>Observe cómo las sumas parciales de las series cuadrada, triangular y de diente de sierra forman sus ondas</translation>
+    </message>
+    <message>
+        <source>Fourier;series;harmonics;sine;cosine;square;triangle;sawtooth;</source>
+        <extracomment>Words to find the program by in menus and software centres, each one followed by a semicolon, the last one too.</extracomment>
+        <translation>Fourier;serie;armónicos;seno;coseno;cuadrada;triangular;diente de sierra;</translation>
+    </message>
+    <message>
+        <source>Large window (for a projector)</source>
+        <extracomment>The menu entry&apos;s action that starts the program with --zoom 2.</extracomment>
+        <translation>Ventana grande (para un proyector)</translation>
+    </message>
+</context>
+<context>
+    <name>LessonFile</name>
+    <message>
+        <source>null</source>
+        <extracomment>A kind of value in the file, as the messages &quot;... is %3, not %4&quot; name it.</extracomment>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>verdadero o falso</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texto</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>una lista</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objeto</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>the file: no &quot;%1&quot;</source>
+        <extracomment>%1 is the name of a member the file lacks, such as format.</extracomment>
+        <translation>el archivo: falta «%1»</translation>
+    </message>
+    <message>
+        <source>the file: &quot;%1&quot; is %2, not %3</source>
+        <extracomment>%1 is the name of a member of the file, %2 the kind of value it holds, %3 the kind it should hold, such as &quot;a number&quot;.</extracomment>
+        <translation>el archivo: «%1» es %2, no %3</translation>
+    </message>
+    <message>
+        <source>step %1: no &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the name of a member it lacks, such as scale.</extracomment>
+        <translation>paso %1: falta «%2»</translation>
+    </message>
+    <message>
+        <source>step %1: &quot;%2&quot; is %3, not %4</source>
+        <extracomment>%1 is the number of the step, %2 the name of one of its members, %3 the kind of value it holds, %4 the kind it should hold, such as &quot;a text&quot;.</extracomment>
+        <translation>paso %1: «%2» es %3, no %4</translation>
+    </message>
+    <message>
+        <source>step %1 is %2, not an object</source>
+        <extracomment>%1 is the number of the step, %2 the kind of value it is, such as &quot;a number&quot;.</extracomment>
+        <translation>el paso %1 es %2, no un objeto</translation>
+    </message>
+    <message>
+        <source>step %1: unknown command &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the word the file has where the name of a button&apos;s command (square, sin, ...) should be.</extracomment>
+        <translation>paso %1: orden desconocida «%2»</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>el archivo ocupa más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>el archivo no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not JSON: %3</source>
+        <extracomment>%1 and %2 say where in the file it stops being JSON, %3 why, in Qt&apos;s words.</extracomment>
+        <translation>línea %1, columna %2: no es JSON: %3</translation>
+    </message>
+    <message>
+        <source>the file holds no lesson: it is not a JSON object</source>
+        <translation>el archivo no contiene ninguna lección: no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is &quot;%1&quot;, not &quot;%2&quot;</source>
+        <extracomment>%1 is the format the file names, %2 the one of lesson files.</extracomment>
+        <translation>«format» es «%1», no «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, newer than this program reads (%2)</source>
+        <translation>«version» es %1, más reciente que la que lee este programa (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, not a version of lesson files</source>
+        <translation>«version» es %1, que no es una versión de los archivos de lección</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; holds %1 steps, more than the %2 a lesson may have</source>
+        <translation>«steps» contiene %1 pasos, más de los %2 que puede tener una lección</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The value of the Scale Must be less than 20.</source>
+        <translation>El valor de la escala no puede ser mayor que 20.</translation>
+    </message>
+    <message>
+        <source>No Signal Available</source>
+        <translation>No hay señal disponible</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Watch Fourier partial sums build up square, triangle and sawtooth waves</source>
+        <translation>Sumas parciales de Fourier que forman ondas cuadradas, triangulares y de diente de sierra</translation>
+    </message>
+    <message>
+        <source>A small program for the classroom that shows how a Fourier series builds up a periodic signal. Type a number of terms and a scale, press a button, and it draws y = 4 sin x, y = 4 cos x, or the partial sum of the square, triangle or sawtooth series on a graduated pair of axes.</source>
+        <translation>Un pequeño programa para el aula que muestra cómo una serie de Fourier forma una señal periódica. Escriba un número de términos y una escala, pulse un botón, y dibuja y = 4 sen x, y = 4 cos x o la suma parcial de la serie cuadrada, triangular o de diente de sierra sobre un par de ejes graduados.</translation>
+    </message>
+    <message>
+        <source>Curves pile up until Clear is pressed, so sums with 1, 3, 10 and 100 terms can be compared on one picture. Thousands of terms are drawn at once; a long sum can be cancelled.</source>
+        <translation>Las curvas se acumulan hasta que se pulsa Borrar, así que las sumas con 1, 3, 10 y 100 términos se pueden comparar en una misma imagen. Miles de términos se dibujan al instante; una suma larga se puede cancelar.</translation>
+    </message>
+    <message>
+        <source>A large window for a classroom projector, from the menu or with --zoom</source>
+        <translation>Una ventana grande para el proyector del aula, desde el menú o con --zoom</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard or save it as PNG for a worksheet or a slide</source>
+        <translation>Copie la imagen al portapapeles o guárdela como PNG para una hoja de ejercicios o una diapositiva</translation>
+    </message>
+    <message>
+        <source>Every control named for screen readers; the plot area describes its curves</source>
+        <translation>Cada control tiene un nombre para los lectores de pantalla; el área del gráfico describe sus curvas</translation>
+    </message>
+    <message>
+        <source>In English, Spanish, Brazilian Portuguese, French and German, as the desktop chooses or with --lang</source>
+        <translation>En inglés, español, portugués de Brasil, francés y alemán, según el escritorio o con --lang</translation>
+    </message>
+    <message>
+        <source>The square series with 1, 3 and 10 terms at scale 10</source>
+        <translation>La serie cuadrada con 1, 3 y 10 términos a escala 10</translation>
+    </message>
+    <message>
+        <source>The first release: the sine, the cosine and the square, triangle and sawtooth partial sums, exact to the pixel at any number of terms, in five languages.</source>
+        <extracomment>The notes of the first release.</extracomment>
+        <translation>La primera versión: el seno, el coseno y las sumas parciales cuadrada, triangular y de diente de sierra, exactas hasta el píxel con cualquier número de términos, en cinco idiomas.</translation>
+    </message>
+    <message>
+        <source>Undo and redo every click, save the lesson and open it again tomorrow</source>
+        <translation>Deshaga y rehaga cada clic, guarde la lección y vuelva a abrirla mañana</translation>
+    </message>
+</context>
+<context>
+    <name>MimeType</name>
+    <message>
+        <source>Fourier Análisis lesson</source>
+        <extracomment>What file managers call a lesson file, the program&apos;s file type.</extracomment>
+        <translation>Lección de Fourier Análisis</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda con las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor tras «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado tras «%1».</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>no DISPLAY set</source>
+        <translation>DISPLAY no está definida</translation>
+    </message>
+    <message>
+        <source>cannot open the display to show the window on (%1)</source>
+        <translation>no se puede abrir la pantalla en la que mostrar la ventana (%1)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no hay pantalla en la que mostrar la ventana: no están definidas ni DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>a zoom of %1 does not fit the screen; using %2</source>
+        <translation>un zoom de %1 no cabe en la pantalla; se usa %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Form1</name>
+    <message>
+        <source>Drawing the curve…</source>
+        <translation>Dibujando la curva…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The curve could not be drawn: %1</source>
+        <translation>No se pudo dibujar la curva: %1</translation>
+    </message>
+    <message>
+        <source>Calculate Sawtooh Series</source>
+        <translation>Calcular serie de diente de sierra</translation>
+    </message>
+    <message>
+        <source>Calculate Triangular Series</source>
+        <translation>Calcular serie triangular</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sen x</translation>
+    </message>
+    <message>
+        <source>Calculate  Square Series</source>
+        <translation>Calcular serie cuadrada</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>This Program Shown the Fourier Series Behavior for Diferent Signals</source>
+        <translation>El comportamiento de la serie de Fourier con distintas señales</translation>
+    </message>
+    <message>
+        <source>Clear Button</source>
+        <translation>Botón Borrar</translation>
+    </message>
+    <message>
+        <source>Odd Function</source>
+        <translation>Función impar</translation>
+    </message>
+    <message>
+        <source>Even Function</source>
+        <translation>Función par</translation>
+    </message>
+    <message>
+        <source>Trigonometric Functions Representing an Analog Waveform</source>
+        <translation>Funciones trigonométricas que representan una forma de onda analógica</translation>
+    </message>
+    <message>
+        <source>Number of Coeficients in the Fourier Series</source>
+        <translation>Número de coeficientes de la serie de Fourier</translation>
+    </message>
+    <message>
+        <source>X,Y Scale</source>
+        <translation>Escala X,Y</translation>
+    </message>
+    <message>
+        <source>Plot area</source>
+        <translation>Área del gráfico</translation>
+    </message>
+    <message>
+        <source>The step could not be undone: %1</source>
+        <translation>No se pudo deshacer el paso: %1</translation>
+    </message>
+    <message>
+        <source>The step could not be redone: %1</source>
+        <translation>No se pudo rehacer el paso: %1</translation>
+    </message>
+    <message>
+        <source>The lesson %1 could not be opened: %2</source>
+        <translation>No se pudo abrir la lección %1: %2</translation>
+    </message>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>tiene más de los %1 pasos que caben en un archivo de lección</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>ocuparía más de 1 MiB, lo máximo que puede ocupar un archivo de lección</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la lección como %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureActions</name>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Save Picture As…</source>
+        <translation>Guardar imagen como…</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Guardar imagen como</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la imagen como %1: %2</translation>
+    </message>
+    <message>
+        <source>Lesson (*.fourier)</source>
+        <translation>Lección (*.fourier)</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sen x</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 term</source>
+        <translation>Serie cuadrada, %1 término</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 terms</source>
+        <translation>Serie cuadrada, %1 términos</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 term</source>
+        <translation>Serie triangular, %1 término</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 terms</source>
+        <translation>Serie triangular, %1 términos</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 term</source>
+        <translation>Serie de diente de sierra, %1 término</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 terms</source>
+        <translation>Serie de diente de sierra, %1 términos</translation>
+    </message>
+    <message>
+        <source>Open Lesson…</source>
+        <translation>Abrir lección…</translation>
+    </message>
+    <message>
+        <source>Save Lesson As…</source>
+        <translation>Guardar lección como…</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir lección</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Guardar lección como</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::writeFileSafely</name>
+    <message>
+        <source>only %1 of its %2 bytes reached the disk</source>
+        <translation>solo %1 de sus %2 bytes llegaron al disco</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,642 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>Le module de plateforme&#xa0;: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Où chercher les modules de plateforme.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Le thème de la plateforme.</translation>
+    </message>
+    <message>
+        <source>A further plugin to load, such as an input device&apos;s.</source>
+        <translation>Un module supplémentaire à charger, comme celui d&apos;un périphérique d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s size and place, as WxH+X+Y.</source>
+        <translation>La taille et la position de la fenêtre principale, sous la forme WxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s icon.</source>
+        <translation>L&apos;icône de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s title.</source>
+        <translation>Le titre de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La session à restaurer.</translation>
+    </message>
+    <message>
+        <source>The X display to use.</source>
+        <translation>L&apos;écran X à utiliser.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowgeometry.</source>
+        <translation>Identique à -qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name for the window system.</source>
+        <translation>Le nom de l&apos;application pour le système de fenêtres.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowtitle.</source>
+        <translation>Identique à -qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>The widget style: Fusion, Windows, ...</source>
+        <translation>Le style des contrôles&#xa0;: Fusion, Windows, ...</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Une feuille de style à appliquer.</translation>
+    </message>
+    <message>
+        <source>Settings for the QML debugger.</source>
+        <translation>Réglages du débogueur QML.</translation>
+    </message>
+    <message>
+        <source>How the platform&apos;s own dialogs are used.</source>
+        <translation>Comment les boîtes de dialogue de la plateforme sont utilisées.</translation>
+    </message>
+    <message>
+        <source>The font engine to use.</source>
+        <translation>Le moteur de polices à utiliser.</translation>
+    </message>
+    <message>
+        <source>Lay the window out from right to left.</source>
+        <translation>Dispose la fenêtre de droite à gauche.</translation>
+    </message>
+    <message>
+        <source>Say how many widgets remain at the end.</source>
+        <translation>Indique à la fin combien de contrôles restent.</translation>
+    </message>
+    <message>
+        <source>Never grab the mouse or the keyboard.</source>
+        <translation>Ne capture jamais la souris ni le clavier.</translation>
+    </message>
+    <message>
+        <source>Grab the mouse and the keyboard even under a debugger.</source>
+        <translation>Capture la souris et le clavier même sous un débogueur.</translation>
+    </message>
+    <message>
+        <source>Talk to the X server synchronously, for debugging.</source>
+        <translation>Dialogue avec le serveur X de façon synchrone, pour le débogage.</translation>
+    </message>
+    <message>
+        <source>Draws y = 4 sin x, y = 4 cos x and the partial sums of the square, triangle and sawtooth Fourier series.
+Qt&apos;s standard options such as -platform and -style also work.</source>
+        <translation>Trace y = 4 sin x, y = 4 cos x et les sommes partielles des séries de Fourier carrée, triangulaire et en dents de scie.
+Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</translation>
+    </message>
+    <message>
+        <source>Make the whole window FACTOR times larger, for a projector (for example 1.5, 2 or 3). A factor too large for the screen is lowered to the largest that fits.</source>
+        <translation>Agrandit toute la fenêtre FACTEUR fois, pour un projecteur (par exemple 1.5, 2 ou 3, avec un point décimal). Un facteur trop grand pour l&apos;écran est ramené au plus grand qui tient.</translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <extracomment>The value of --zoom, in capitals as the help shows it.</extracomment>
+        <translation>FACTEUR</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE instead of the desktop&apos;s: es (Spanish), pt_BR (Brazilian Portuguese), fr (French), de (German) or en (English).</source>
+        <translation>Utilise la langue CODE au lieu de celle du bureau&#xa0;: es (espagnol), pt_BR (portugais du Brésil), fr (français), de (allemand) ou en (anglais).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <extracomment>The value of --lang, in capitals as the help shows it.</extracomment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>there is no translation into &apos;%1&apos;; the program speaks English</source>
+        <translation>il n&apos;y a pas de traduction en «&#xa0;%1&#xa0;»&#xa0;; le programme parle anglais</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--zoom wants a factor of 1 or more, such as 1.5, 2 or 3, not &apos;%1&apos;.</source>
+        <translation>--zoom veut un facteur de 1 ou plus, comme 1.5, 2 ou 3, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>output error</source>
+        <translation>erreur de sortie</translation>
+    </message>
+    <message>
+        <source>write error: %1</source>
+        <translation>erreur d&apos;écriture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of the one argument, a file, as the help lists it.</extracomment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>A lesson to open, a .fourier file.</source>
+        <translation>Une leçon à ouvrir, un fichier .fourier.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
+        <translation>[fichier]</translation>
+    </message>
+</context>
+<context>
+    <name>Curve</name>
+    <message>
+        <source>Square series, %1 term, scale %2</source>
+        <extracomment>What screen readers say of the curve: %1 is the number of terms, %2 the scale.</extracomment>
+        <translation>Série carrée, %1 terme, échelle %2</translation>
+    </message>
+    <message>
+        <source>Square series, %1 terms, scale %2</source>
+        <translation>Série carrée, %1 termes, échelle %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 term, scale %2</source>
+        <translation>Série triangulaire, %1 terme, échelle %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 terms, scale %2</source>
+        <translation>Série triangulaire, %1 termes, échelle %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 term, scale %2</source>
+        <translation>Série en dents de scie, %1 terme, échelle %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 terms, scale %2</source>
+        <translation>Série en dents de scie, %1 termes, échelle %2</translation>
+    </message>
+    <message>
+        <source>y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the curve: %1 is the scale.</extracomment>
+        <translation>y = 4 sin x, échelle %1</translation>
+    </message>
+    <message>
+        <source>y = 4 cos x, scale %1</source>
+        <translation>y = 4 cos x, échelle %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Fourier Series</source>
+        <translation>Séries de Fourier</translation>
+    </message>
+    <message>
+        <source>Watch the partial sums of the square, triangle and sawtooth series build up their waves</source>
+        <translation>Regardez les sommes partielles des séries carrée, triangulaire et en dents de scie construire leurs ondes</translation>
+    </message>
+    <message>
+        <source>Fourier;series;harmonics;sine;cosine;square;triangle;sawtooth;</source>
+        <extracomment>Words to find the program by in menus and software centres, each one followed by a semicolon, the last one too.</extracomment>
+        <translation>Fourier;série;harmoniques;sinus;cosinus;carré;triangle;dents de scie;</translation>
+    </message>
+    <message>
+        <source>Large window (for a projector)</source>
+        <extracomment>The menu entry&apos;s action that starts the program with --zoom 2.</extracomment>
+        <translation>Grande fenêtre (pour un projecteur)</translation>
+    </message>
+</context>
+<context>
+    <name>LessonFile</name>
+    <message>
+        <source>null</source>
+        <extracomment>A kind of value in the file, as the messages &quot;... is %3, not %4&quot; name it.</extracomment>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>vrai ou faux</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>une liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objet</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>the file: no &quot;%1&quot;</source>
+        <extracomment>%1 is the name of a member the file lacks, such as format.</extracomment>
+        <translation>le fichier&#xa0;: «&#xa0;%1&#xa0;» manque</translation>
+    </message>
+    <message>
+        <source>the file: &quot;%1&quot; is %2, not %3</source>
+        <extracomment>%1 is the name of a member of the file, %2 the kind of value it holds, %3 the kind it should hold, such as &quot;a number&quot;.</extracomment>
+        <translation>le fichier&#xa0;: «&#xa0;%1&#xa0;» est %2, et non %3</translation>
+    </message>
+    <message>
+        <source>step %1: no &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the name of a member it lacks, such as scale.</extracomment>
+        <translation>étape %1&#xa0;: «&#xa0;%2&#xa0;» manque</translation>
+    </message>
+    <message>
+        <source>step %1: &quot;%2&quot; is %3, not %4</source>
+        <extracomment>%1 is the number of the step, %2 the name of one of its members, %3 the kind of value it holds, %4 the kind it should hold, such as &quot;a text&quot;.</extracomment>
+        <translation>étape %1&#xa0;: «&#xa0;%2&#xa0;» est %3, et non %4</translation>
+    </message>
+    <message>
+        <source>step %1 is %2, not an object</source>
+        <extracomment>%1 is the number of the step, %2 the kind of value it is, such as &quot;a number&quot;.</extracomment>
+        <translation>l&apos;étape %1 est %2, et non un objet</translation>
+    </message>
+    <message>
+        <source>step %1: unknown command &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the word the file has where the name of a button&apos;s command (square, sin, ...) should be.</extracomment>
+        <translation>étape %1&#xa0;: commande inconnue «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>le fichier dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>le fichier n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not JSON: %3</source>
+        <extracomment>%1 and %2 say where in the file it stops being JSON, %3 why, in Qt&apos;s words.</extracomment>
+        <translation>ligne %1, colonne %2&#xa0;: pas du JSON&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the file holds no lesson: it is not a JSON object</source>
+        <translation>le fichier ne contient aucune leçon&#xa0;: ce n&apos;est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is &quot;%1&quot;, not &quot;%2&quot;</source>
+        <extracomment>%1 is the format the file names, %2 the one of lesson files.</extracomment>
+        <translation>«&#xa0;format&#xa0;» est «&#xa0;%1&#xa0;», et non «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, newer than this program reads (%2)</source>
+        <translation>«&#xa0;version&#xa0;» vaut %1, une version plus récente que celle que lit ce programme (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, not a version of lesson files</source>
+        <translation>«&#xa0;version&#xa0;» vaut %1, qui n&apos;est pas une version des fichiers de leçon</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; holds %1 steps, more than the %2 a lesson may have</source>
+        <translation>«&#xa0;steps&#xa0;» contient %1 étapes, plus que les %2 qu&apos;une leçon peut avoir</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The value of the Scale Must be less than 20.</source>
+        <translation>La valeur de l&apos;échelle ne peut pas dépasser 20.</translation>
+    </message>
+    <message>
+        <source>No Signal Available</source>
+        <translation>Aucun signal disponible</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Watch Fourier partial sums build up square, triangle and sawtooth waves</source>
+        <translation>Des sommes partielles de Fourier qui construisent des ondes carrées, triangulaires et en dents de scie</translation>
+    </message>
+    <message>
+        <source>A small program for the classroom that shows how a Fourier series builds up a periodic signal. Type a number of terms and a scale, press a button, and it draws y = 4 sin x, y = 4 cos x, or the partial sum of the square, triangle or sawtooth series on a graduated pair of axes.</source>
+        <translation>Un petit programme pour la classe qui montre comment une série de Fourier construit un signal périodique. Saisissez un nombre de termes et une échelle, appuyez sur un bouton, et il trace y = 4 sin x, y = 4 cos x ou la somme partielle de la série carrée, triangulaire ou en dents de scie sur deux axes gradués.</translation>
+    </message>
+    <message>
+        <source>Curves pile up until Clear is pressed, so sums with 1, 3, 10 and 100 terms can be compared on one picture. Thousands of terms are drawn at once; a long sum can be cancelled.</source>
+        <translation>Les courbes s&apos;accumulent jusqu&apos;à ce qu&apos;on appuie sur Effacer&#xa0;: on peut ainsi comparer sur une même image les sommes à 1, 3, 10 et 100 termes. Des milliers de termes sont tracés aussitôt&#xa0;; une longue somme peut être annulée.</translation>
+    </message>
+    <message>
+        <source>A large window for a classroom projector, from the menu or with --zoom</source>
+        <translation>Une grande fenêtre pour le projecteur de la classe, depuis le menu ou avec --zoom</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard or save it as PNG for a worksheet or a slide</source>
+        <translation>Copiez l&apos;image dans le presse-papiers ou enregistrez-la en PNG pour une fiche d&apos;exercices ou une diapositive</translation>
+    </message>
+    <message>
+        <source>Every control named for screen readers; the plot area describes its curves</source>
+        <translation>Chaque contrôle est nommé pour les lecteurs d&apos;écran&#xa0;; la zone du graphique décrit ses courbes</translation>
+    </message>
+    <message>
+        <source>In English, Spanish, Brazilian Portuguese, French and German, as the desktop chooses or with --lang</source>
+        <translation>En anglais, espagnol, portugais du Brésil, français et allemand, selon le bureau ou avec --lang</translation>
+    </message>
+    <message>
+        <source>The square series with 1, 3 and 10 terms at scale 10</source>
+        <translation>La série carrée à 1, 3 et 10 termes à l&apos;échelle 10</translation>
+    </message>
+    <message>
+        <source>The first release: the sine, the cosine and the square, triangle and sawtooth partial sums, exact to the pixel at any number of terms, in five languages.</source>
+        <extracomment>The notes of the first release.</extracomment>
+        <translation>La première version&#xa0;: le sinus, le cosinus et les sommes partielles carrée, triangulaire et en dents de scie, exactes au pixel près quel que soit le nombre de termes, en cinq langues.</translation>
+    </message>
+    <message>
+        <source>Undo and redo every click, save the lesson and open it again tomorrow</source>
+        <translation>Annulez et rétablissez chaque clic, enregistrez la leçon et rouvrez-la demain</translation>
+    </message>
+</context>
+<context>
+    <name>MimeType</name>
+    <message>
+        <source>Fourier Análisis lesson</source>
+        <extracomment>What file managers call a lesson file, the program&apos;s file type.</extracomment>
+        <translation>Leçon de Fourier Análisis</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide avec les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>no DISPLAY set</source>
+        <translation>DISPLAY n&apos;est pas définie</translation>
+    </message>
+    <message>
+        <source>cannot open the display to show the window on (%1)</source>
+        <translation>impossible d&apos;ouvrir l&apos;écran où afficher la fenêtre (%1)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>aucun écran où afficher la fenêtre&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY ne sont définies</translation>
+    </message>
+    <message>
+        <source>a zoom of %1 does not fit the screen; using %2</source>
+        <translation>un zoom de %1 ne tient pas à l&apos;écran&#xa0;; utilisation de %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Form1</name>
+    <message>
+        <source>Drawing the curve…</source>
+        <translation>Tracé de la courbe…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The curve could not be drawn: %1</source>
+        <translation>La courbe n&apos;a pas pu être tracée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Calculate Sawtooh Series</source>
+        <translation>Calculer la série en dents de scie</translation>
+    </message>
+    <message>
+        <source>Calculate Triangular Series</source>
+        <translation>Calculer la série triangulaire</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sin x</translation>
+    </message>
+    <message>
+        <source>Calculate  Square Series</source>
+        <translation>Calculer la série carrée</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>This Program Shown the Fourier Series Behavior for Diferent Signals</source>
+        <translation>Le comportement de la série de Fourier pour divers signaux</translation>
+    </message>
+    <message>
+        <source>Clear Button</source>
+        <translation>Bouton Effacer</translation>
+    </message>
+    <message>
+        <source>Odd Function</source>
+        <translation>Fonction
+impaire</translation>
+    </message>
+    <message>
+        <source>Even Function</source>
+        <translation>Fonction paire</translation>
+    </message>
+    <message>
+        <source>Trigonometric Functions Representing an Analog Waveform</source>
+        <translation>Fonctions trigonométriques représentant une forme d&apos;onde analogique</translation>
+    </message>
+    <message>
+        <source>Number of Coeficients in the Fourier Series</source>
+        <translation>Nombre de coefficients de la série de Fourier</translation>
+    </message>
+    <message>
+        <source>X,Y Scale</source>
+        <translation>Échelle X,Y</translation>
+    </message>
+    <message>
+        <source>Plot area</source>
+        <translation>Zone du graphique</translation>
+    </message>
+    <message>
+        <source>The step could not be undone: %1</source>
+        <translation>L&apos;étape n&apos;a pas pu être annulée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The step could not be redone: %1</source>
+        <translation>L&apos;étape n&apos;a pas pu être rétablie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The lesson %1 could not be opened: %2</source>
+        <translation>La leçon %1 n&apos;a pas pu être ouverte&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>elle a plus que les %1 étapes que peut contenir un fichier de leçon</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>elle dépasserait 1 Mio, la taille maximale d&apos;un fichier de leçon</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>La leçon n&apos;a pas pu être enregistrée sous %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureActions</name>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copier l&apos;image</translation>
+    </message>
+    <message>
+        <source>Save Picture As…</source>
+        <translation>Enregistrer l&apos;image sous…</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Enregistrer l&apos;image sous</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Lesson (*.fourier)</source>
+        <translation>Leçon (*.fourier)</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sin x</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 term</source>
+        <translation>Série carrée, %1 terme</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 terms</source>
+        <translation>Série carrée, %1 termes</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 term</source>
+        <translation>Série triangulaire, %1 terme</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 terms</source>
+        <translation>Série triangulaire, %1 termes</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 term</source>
+        <translation>Série en dents de scie, %1 terme</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 terms</source>
+        <translation>Série en dents de scie, %1 termes</translation>
+    </message>
+    <message>
+        <source>Open Lesson…</source>
+        <translation>Ouvrir une leçon…</translation>
+    </message>
+    <message>
+        <source>Save Lesson As…</source>
+        <translation>Enregistrer la leçon sous…</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Enregistrer la leçon sous</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::writeFileSafely</name>
+    <message>
+        <source>only %1 of its %2 bytes reached the disk</source>
+        <translation>seuls %1 de ses %2 octets ont atteint le disque</translation>
+    </message>
+</context>
+</TS>

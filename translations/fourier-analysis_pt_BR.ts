@@ -1,0 +1,641 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>O plugin de plataforma: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Onde procurar os plugins de plataforma.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>O tema da plataforma.</translation>
+    </message>
+    <message>
+        <source>A further plugin to load, such as an input device&apos;s.</source>
+        <translation>Outro plugin a carregar, como o de um dispositivo de entrada.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s size and place, as WxH+X+Y.</source>
+        <translation>O tamanho e a posição da janela principal, na forma WxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s icon.</source>
+        <translation>O ícone da janela principal.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s title.</source>
+        <translation>O título da janela principal.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>A sessão a restaurar.</translation>
+    </message>
+    <message>
+        <source>The X display to use.</source>
+        <translation>O display X a usar.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowgeometry.</source>
+        <translation>O mesmo que -qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name for the window system.</source>
+        <translation>O nome do aplicativo para o sistema de janelas.</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowtitle.</source>
+        <translation>O mesmo que -qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>The widget style: Fusion, Windows, ...</source>
+        <translation>O estilo dos controles: Fusion, Windows, ...</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Uma folha de estilo a aplicar.</translation>
+    </message>
+    <message>
+        <source>Settings for the QML debugger.</source>
+        <translation>Configurações do depurador de QML.</translation>
+    </message>
+    <message>
+        <source>How the platform&apos;s own dialogs are used.</source>
+        <translation>Como são usados os diálogos próprios da plataforma.</translation>
+    </message>
+    <message>
+        <source>The font engine to use.</source>
+        <translation>O mecanismo de fontes a usar.</translation>
+    </message>
+    <message>
+        <source>Lay the window out from right to left.</source>
+        <translation>Dispõe a janela da direita para a esquerda.</translation>
+    </message>
+    <message>
+        <source>Say how many widgets remain at the end.</source>
+        <translation>Diz no final quantos controles restam.</translation>
+    </message>
+    <message>
+        <source>Never grab the mouse or the keyboard.</source>
+        <translation>Nunca captura o mouse nem o teclado.</translation>
+    </message>
+    <message>
+        <source>Grab the mouse and the keyboard even under a debugger.</source>
+        <translation>Captura o mouse e o teclado mesmo sob um depurador.</translation>
+    </message>
+    <message>
+        <source>Talk to the X server synchronously, for debugging.</source>
+        <translation>Comunica-se com o servidor X de forma síncrona, para depuração.</translation>
+    </message>
+    <message>
+        <source>Draws y = 4 sin x, y = 4 cos x and the partial sums of the square, triangle and sawtooth Fourier series.
+Qt&apos;s standard options such as -platform and -style also work.</source>
+        <translation>Desenha y = 4 sen x, y = 4 cos x e as somas parciais das séries de Fourier quadrada, triangular e dente de serra.
+As opções padrão do Qt, como -platform e -style, também funcionam.</translation>
+    </message>
+    <message>
+        <source>Make the whole window FACTOR times larger, for a projector (for example 1.5, 2 or 3). A factor too large for the screen is lowered to the largest that fits.</source>
+        <translation>Amplia a janela inteira FATOR vezes, para um projetor (por exemplo 1.5, 2 ou 3, com ponto decimal). Um fator grande demais para a tela é reduzido ao maior que couber.</translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <extracomment>The value of --zoom, in capitals as the help shows it.</extracomment>
+        <translation>FATOR</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE instead of the desktop&apos;s: es (Spanish), pt_BR (Brazilian Portuguese), fr (French), de (German) or en (English).</source>
+        <translation>Usa o idioma CÓDIGO em vez do da área de trabalho: es (espanhol), pt_BR (português do Brasil), fr (francês), de (alemão) ou en (inglês).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <extracomment>The value of --lang, in capitals as the help shows it.</extracomment>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>there is no translation into &apos;%1&apos;; the program speaks English</source>
+        <translation>não há tradução para o idioma “%1”; o programa fala inglês</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+    <message>
+        <source>--zoom wants a factor of 1 or more, such as 1.5, 2 or 3, not &apos;%1&apos;.</source>
+        <translation>--zoom precisa de um fator de 1 ou mais, como 1.5, 2 ou 3, não “%1”.</translation>
+    </message>
+    <message>
+        <source>output error</source>
+        <translation>erro de saída</translation>
+    </message>
+    <message>
+        <source>write error: %1</source>
+        <translation>erro de escrita: %1</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of the one argument, a file, as the help lists it.</extracomment>
+        <translation>arquivo</translation>
+    </message>
+    <message>
+        <source>A lesson to open, a .fourier file.</source>
+        <translation>Uma lição a abrir, um arquivo .fourier.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
+        <translation>[arquivo]</translation>
+    </message>
+</context>
+<context>
+    <name>Curve</name>
+    <message>
+        <source>Square series, %1 term, scale %2</source>
+        <extracomment>What screen readers say of the curve: %1 is the number of terms, %2 the scale.</extracomment>
+        <translation>Série quadrada, %1 termo, escala %2</translation>
+    </message>
+    <message>
+        <source>Square series, %1 terms, scale %2</source>
+        <translation>Série quadrada, %1 termos, escala %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 term, scale %2</source>
+        <translation>Série triangular, %1 termo, escala %2</translation>
+    </message>
+    <message>
+        <source>Triangle series, %1 terms, scale %2</source>
+        <translation>Série triangular, %1 termos, escala %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 term, scale %2</source>
+        <translation>Série dente de serra, %1 termo, escala %2</translation>
+    </message>
+    <message>
+        <source>Sawtooth series, %1 terms, scale %2</source>
+        <translation>Série dente de serra, %1 termos, escala %2</translation>
+    </message>
+    <message>
+        <source>y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the curve: %1 is the scale.</extracomment>
+        <translation>y = 4 sen x, escala %1</translation>
+    </message>
+    <message>
+        <source>y = 4 cos x, scale %1</source>
+        <translation>y = 4 cos x, escala %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Fourier Series</source>
+        <translation>Séries de Fourier</translation>
+    </message>
+    <message>
+        <source>Watch the partial sums of the square, triangle and sawtooth series build up their waves</source>
+        <translation>Veja as somas parciais das séries quadrada, triangular e dente de serra formarem suas ondas</translation>
+    </message>
+    <message>
+        <source>Fourier;series;harmonics;sine;cosine;square;triangle;sawtooth;</source>
+        <extracomment>Words to find the program by in menus and software centres, each one followed by a semicolon, the last one too.</extracomment>
+        <translation>Fourier;série;harmônicos;seno;cosseno;quadrada;triangular;dente de serra;</translation>
+    </message>
+    <message>
+        <source>Large window (for a projector)</source>
+        <extracomment>The menu entry&apos;s action that starts the program with --zoom 2.</extracomment>
+        <translation>Janela grande (para um projetor)</translation>
+    </message>
+</context>
+<context>
+    <name>LessonFile</name>
+    <message>
+        <source>null</source>
+        <extracomment>A kind of value in the file, as the messages &quot;... is %3, not %4&quot; name it.</extracomment>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>verdadeiro ou falso</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>um número</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>um texto</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>uma lista</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>um objeto</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>the file: no &quot;%1&quot;</source>
+        <extracomment>%1 is the name of a member the file lacks, such as format.</extracomment>
+        <translation>o arquivo: falta “%1”</translation>
+    </message>
+    <message>
+        <source>the file: &quot;%1&quot; is %2, not %3</source>
+        <extracomment>%1 is the name of a member of the file, %2 the kind of value it holds, %3 the kind it should hold, such as &quot;a number&quot;.</extracomment>
+        <translation>o arquivo: “%1” é %2, não %3</translation>
+    </message>
+    <message>
+        <source>step %1: no &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the name of a member it lacks, such as scale.</extracomment>
+        <translation>passo %1: falta “%2”</translation>
+    </message>
+    <message>
+        <source>step %1: &quot;%2&quot; is %3, not %4</source>
+        <extracomment>%1 is the number of the step, %2 the name of one of its members, %3 the kind of value it holds, %4 the kind it should hold, such as &quot;a text&quot;.</extracomment>
+        <translation>passo %1: “%2” é %3, não %4</translation>
+    </message>
+    <message>
+        <source>step %1 is %2, not an object</source>
+        <extracomment>%1 is the number of the step, %2 the kind of value it is, such as &quot;a number&quot;.</extracomment>
+        <translation>o passo %1 é %2, não um objeto</translation>
+    </message>
+    <message>
+        <source>step %1: unknown command &quot;%2&quot;</source>
+        <extracomment>%1 is the number of the step, %2 the word the file has where the name of a button&apos;s command (square, sin, ...) should be.</extracomment>
+        <translation>passo %1: comando desconhecido “%2”</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>o arquivo tem mais de 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>o arquivo não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: not JSON: %3</source>
+        <extracomment>%1 and %2 say where in the file it stops being JSON, %3 why, in Qt&apos;s words.</extracomment>
+        <translation>linha %1, coluna %2: não é JSON: %3</translation>
+    </message>
+    <message>
+        <source>the file holds no lesson: it is not a JSON object</source>
+        <translation>o arquivo não contém nenhuma lição: não é um objeto JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is &quot;%1&quot;, not &quot;%2&quot;</source>
+        <extracomment>%1 is the format the file names, %2 the one of lesson files.</extracomment>
+        <translation>“format” é “%1”, não “%2”</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, newer than this program reads (%2)</source>
+        <translation>“version” é %1, mais recente do que a que este programa lê (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, not a version of lesson files</source>
+        <translation>“version” é %1, que não é uma versão dos arquivos de lição</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; holds %1 steps, more than the %2 a lesson may have</source>
+        <translation>“steps” contém %1 passos, mais do que os %2 que uma lição pode ter</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The value of the Scale Must be less than 20.</source>
+        <translation>O valor da escala não pode ser maior que 20.</translation>
+    </message>
+    <message>
+        <source>No Signal Available</source>
+        <translation>Nenhum sinal disponível</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Watch Fourier partial sums build up square, triangle and sawtooth waves</source>
+        <translation>Somas parciais de Fourier formando ondas quadradas, triangulares e dente de serra</translation>
+    </message>
+    <message>
+        <source>A small program for the classroom that shows how a Fourier series builds up a periodic signal. Type a number of terms and a scale, press a button, and it draws y = 4 sin x, y = 4 cos x, or the partial sum of the square, triangle or sawtooth series on a graduated pair of axes.</source>
+        <translation>Um pequeno programa para a sala de aula que mostra como uma série de Fourier forma um sinal periódico. Digite um número de termos e uma escala, pressione um botão, e ele desenha y = 4 sen x, y = 4 cos x ou a soma parcial da série quadrada, triangular ou dente de serra sobre um par de eixos graduados.</translation>
+    </message>
+    <message>
+        <source>Curves pile up until Clear is pressed, so sums with 1, 3, 10 and 100 terms can be compared on one picture. Thousands of terms are drawn at once; a long sum can be cancelled.</source>
+        <translation>As curvas se acumulam até que se pressione Limpar, de modo que somas com 1, 3, 10 e 100 termos podem ser comparadas numa mesma imagem. Milhares de termos são desenhados na hora; uma soma longa pode ser cancelada.</translation>
+    </message>
+    <message>
+        <source>A large window for a classroom projector, from the menu or with --zoom</source>
+        <translation>Uma janela grande para o projetor da sala de aula, pelo menu ou com --zoom</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard or save it as PNG for a worksheet or a slide</source>
+        <translation>Copie a imagem para a área de transferência ou salve-a como PNG para uma folha de exercícios ou um slide</translation>
+    </message>
+    <message>
+        <source>Every control named for screen readers; the plot area describes its curves</source>
+        <translation>Cada controle tem um nome para os leitores de tela; a área do gráfico descreve suas curvas</translation>
+    </message>
+    <message>
+        <source>In English, Spanish, Brazilian Portuguese, French and German, as the desktop chooses or with --lang</source>
+        <translation>Em inglês, espanhol, português do Brasil, francês e alemão, conforme a área de trabalho ou com --lang</translation>
+    </message>
+    <message>
+        <source>The square series with 1, 3 and 10 terms at scale 10</source>
+        <translation>A série quadrada com 1, 3 e 10 termos na escala 10</translation>
+    </message>
+    <message>
+        <source>The first release: the sine, the cosine and the square, triangle and sawtooth partial sums, exact to the pixel at any number of terms, in five languages.</source>
+        <extracomment>The notes of the first release.</extracomment>
+        <translation>A primeira versão: o seno, o cosseno e as somas parciais quadrada, triangular e dente de serra, exatas até o pixel com qualquer número de termos, em cinco idiomas.</translation>
+    </message>
+    <message>
+        <source>Undo and redo every click, save the lesson and open it again tomorrow</source>
+        <translation>Desfaça e refaça cada clique, salve a lição e abra-a novamente amanhã</translation>
+    </message>
+</context>
+<context>
+    <name>MimeType</name>
+    <message>
+        <source>Fourier Análisis lesson</source>
+        <extracomment>What file managers call a lesson file, the program&apos;s file type.</extracomment>
+        <translation>Lição do Fourier Análisis</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda com as opções específicas do Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra informações sobre a versão.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta um valor depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opções]</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>no DISPLAY set</source>
+        <translation>DISPLAY não está definida</translation>
+    </message>
+    <message>
+        <source>cannot open the display to show the window on (%1)</source>
+        <translation>não é possível abrir a tela para mostrar a janela (%1)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>não há tela para mostrar a janela: nem DISPLAY nem WAYLAND_DISPLAY estão definidas</translation>
+    </message>
+    <message>
+        <source>a zoom of %1 does not fit the screen; using %2</source>
+        <translation>um zoom de %1 não cabe na tela; usando %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Form1</name>
+    <message>
+        <source>Drawing the curve…</source>
+        <translation>Desenhando a curva…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The curve could not be drawn: %1</source>
+        <translation>Não foi possível desenhar a curva: %1</translation>
+    </message>
+    <message>
+        <source>Calculate Sawtooh Series</source>
+        <translation>Calcular série dente de serra</translation>
+    </message>
+    <message>
+        <source>Calculate Triangular Series</source>
+        <translation>Calcular série triangular</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sen x</translation>
+    </message>
+    <message>
+        <source>Calculate  Square Series</source>
+        <translation>Calcular série quadrada</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>This Program Shown the Fourier Series Behavior for Diferent Signals</source>
+        <translation>O comportamento da série de Fourier com diferentes sinais</translation>
+    </message>
+    <message>
+        <source>Clear Button</source>
+        <translation>Botão Limpar</translation>
+    </message>
+    <message>
+        <source>Odd Function</source>
+        <translation>Função ímpar</translation>
+    </message>
+    <message>
+        <source>Even Function</source>
+        <translation>Função par</translation>
+    </message>
+    <message>
+        <source>Trigonometric Functions Representing an Analog Waveform</source>
+        <translation>Funções trigonométricas que representam uma forma de onda analógica</translation>
+    </message>
+    <message>
+        <source>Number of Coeficients in the Fourier Series</source>
+        <translation>Número de coeficientes da série de Fourier</translation>
+    </message>
+    <message>
+        <source>X,Y Scale</source>
+        <translation>Escala X,Y</translation>
+    </message>
+    <message>
+        <source>Plot area</source>
+        <translation>Área do gráfico</translation>
+    </message>
+    <message>
+        <source>The step could not be undone: %1</source>
+        <translation>Não foi possível desfazer o passo: %1</translation>
+    </message>
+    <message>
+        <source>The step could not be redone: %1</source>
+        <translation>Não foi possível refazer o passo: %1</translation>
+    </message>
+    <message>
+        <source>The lesson %1 could not be opened: %2</source>
+        <translation>Não foi possível abrir a lição %1: %2</translation>
+    </message>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>tem mais do que os %1 passos que cabem num arquivo de lição</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>teria mais de 1 MiB, o máximo que um arquivo de lição pode ter</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>Não foi possível salvar a lição como %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureActions</name>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagem</translation>
+    </message>
+    <message>
+        <source>Save Picture As…</source>
+        <translation>Salvar imagem como…</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Salvar imagem como</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>Não foi possível salvar a imagem como %1: %2</translation>
+    </message>
+    <message>
+        <source>Lesson (*.fourier)</source>
+        <translation>Lição (*.fourier)</translation>
+    </message>
+    <message>
+        <source>Sin x</source>
+        <translation>Sen x</translation>
+    </message>
+    <message>
+        <source>Cos x</source>
+        <translation>Cos x</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 term</source>
+        <translation>Série quadrada, %1 termo</translation>
+    </message>
+    <message>
+        <source>Square Series, %1 terms</source>
+        <translation>Série quadrada, %1 termos</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 term</source>
+        <translation>Série triangular, %1 termo</translation>
+    </message>
+    <message>
+        <source>Triangular Series, %1 terms</source>
+        <translation>Série triangular, %1 termos</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 term</source>
+        <translation>Série dente de serra, %1 termo</translation>
+    </message>
+    <message>
+        <source>Sawtooth Series, %1 terms</source>
+        <translation>Série dente de serra, %1 termos</translation>
+    </message>
+    <message>
+        <source>Open Lesson…</source>
+        <translation>Abrir lição…</translation>
+    </message>
+    <message>
+        <source>Save Lesson As…</source>
+        <translation>Salvar lição como…</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir lição</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Salvar lição como</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::writeFileSafely</name>
+    <message>
+        <source>only %1 of its %2 bytes reached the disk</source>
+        <translation>apenas %1 dos seus %2 bytes chegaram ao disco</translation>
+    </message>
+</context>
+</TS>
