@@ -9,6 +9,7 @@
 #include "wrappingbutton.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <array>
 #include <gtest/gtest.h>
@@ -250,24 +252,35 @@ struct Spoken {
     const char* noSignal;
     const char* description;
     const char* qtCancel;
+    /// The menu's entry that undoes the square series' click.
+    const char* undo;
+    /// What opening a lesson whose second step names no command says, %1 for its path.
+    const char* badLesson;
 };
 
 const Spoken spoken[] = {
     { "es", "Borrar", "No hay señal disponible", "Serie cuadrada, 4 términos, escala 2.5",
-        "Cancelar" },
+        "Cancelar", "Deshacer: Serie cuadrada, 4 términos",
+        "No se pudo abrir la lección %1: paso 2: orden desconocida «squar»" },
     { "pt_BR", "Limpar", "Nenhum sinal disponível", "Série quadrada, 4 termos, escala 2.5",
-        "Cancelar" },
-    { "fr", "Effacer", "Aucun signal disponible", "Série carrée, 4 termes, échelle 2.5",
-        "Annuler" },
+        "Cancelar", "Desfazer: Série quadrada, 4 termos",
+        "Não foi possível abrir a lição %1: passo 2: comando desconhecido “squar”" },
+    { "fr", "Effacer", "Aucun signal disponible", "Série carrée, 4 termes, échelle 2.5", "Annuler",
+        "Annuler\u00a0: Série carrée, 4 termes",
+        "La leçon %1 n'a pas pu être ouverte\u00a0: étape 2\u00a0: commande inconnue "
+        "«\u00a0squar\u00a0»" },
     { "de", "Löschen", "Kein Signal verfügbar", "Rechteckreihe, 4 Glieder, Maßstab 2.5",
-        "Abbrechen" },
+        "Abbrechen", "Rückgängig: Rechteckreihe, 4 Glieder",
+        "Die Lektion %1 konnte nicht geöffnet werden: Schritt 2: unbekannter Befehl "
+        "„squar“" },
 };
 
 class InEveryLanguage : public ::testing::TestWithParam<Spoken> { };
 
 // The window speaks the language everywhere a user meets it: its captions, its messages, what
-// screen readers say of the picture, and Qt's own buttons; numbers are read with the full stop
-// whatever the language, and the picture is the English one pixel for pixel.
+// screen readers say of the picture (an undone one too), the menu's undo, a refused lesson, and
+// Qt's own buttons; numbers are read with the full stop whatever the language, and the picture
+// is the English one pixel for pixel.
 TEST_P(InEveryLanguage, TheWindowSpeaksItAndReadsNumbersAsInEnglish)
 {
     const Spoken& expected = GetParam();
@@ -287,10 +300,30 @@ TEST_P(InEveryLanguage, TheWindowSpeaksItAndReadsNumbersAsInEnglish)
     EXPECT_EQ(form.pictureBox().surface().mapping().right(), 2.5f);
     EXPECT_TRUE(form.pictureBox().surface().image() == english.pictureBox().surface().image());
     EXPECT_EQ(form.pictureBox().accessibleDescription().toStdString(), expected.description);
+    QAction* undo = form.pictureBox().actions().value(0);
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text().toStdString(), expected.undo);
 
     form.findChild<QLineEdit*>(QStringLiteral("T1"))->setText(QStringLiteral("0"));
     form.Ejecutar_Click();
     EXPECT_EQ(dismisser.messages, std::vector<std::string> { expected.noSignal });
+    form.Command1_Click();
+    EXPECT_TRUE(form.pictureBox().accessibleDescription().isEmpty());
+    undo->trigger();
+    EXPECT_EQ(form.pictureBox().accessibleDescription().toStdString(), expected.description);
+
+    QTemporaryDir folder;
+    const QString lesson = folder.filePath(QStringLiteral("typo.fourier"));
+    QFile file(lesson);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "fourier-analysis-lesson", "version": 1, "steps": [
+        {"command": "sin", "terms": "1", "scale": "10"},
+        {"command": "squar", "terms": "1", "scale": "10"}]})");
+    file.close();
+    EXPECT_FALSE(form.openLesson(lesson));
+    ASSERT_EQ(dismisser.messages.size(), 2u);
+    EXPECT_EQ(dismisser.messages[1],
+        QString::fromUtf8(expected.badLesson).arg(QDir::toNativeSeparators(lesson)).toStdString());
     const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().toStdString(), expected.qtCancel);
 }
