@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "coretexts.h"
 
+#include "commands.h"
 #include "frame.h"
-#include "series.h"
 
 #include <QCoreApplication>
 #include <array>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "commands.h"
 #include "curve.h"
 #include "fastsum.h"
 #include "formcontext.h"
@@ -6,7 +7,6 @@
 #include "imagesurface.h"
 #include "plotarea.h"
 #include "sampling.h"
-#include "series.h"
 
 #include <QGuiApplication>
 #include <array>

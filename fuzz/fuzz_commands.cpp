@@ -4,11 +4,11 @@
 // on: the right messages, nothing drawn before a scale was accepted, Clear leaves a blank area,
 // a cancelled plot leaves no curve behind, a plot that ran shows its curve.
 
+#include "commands.h"
 #include "frame.h"
 #include "imagesurface.h"
 #include "pixels.h"
 #include "plotarea.h"
-#include "series.h"
 #include "val.h"
 
 #include <QGuiApplication>

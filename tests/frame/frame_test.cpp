@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
+#include "commands.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
 #include "plotarea.h"
 #include "recordingsurface.h"
-#include "series.h"
 
 #include <bit>
 #include <cmath>

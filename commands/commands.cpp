@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "series.h"
+#include "commands.h"
 
 #include "curve.h"
 #include "frame.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
+#include "commands.h"
 #include "curve.h"
 #include "fakeform.h"
 #include "fastsum.h"
@@ -8,7 +9,6 @@
 #include "plotarea.h"
 #include "recordingsurface.h"
 #include "sampling.h"
-#include "series.h"
 
 #include <array>
 #include <gtest/gtest.h>

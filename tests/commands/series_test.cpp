@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
+#include "commands.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
 #include "plotarea.h"
 #include "recordingsurface.h"
 #include "sampling.h"
-#include "series.h"
 
 #include <bit>
 #include <cmath>
