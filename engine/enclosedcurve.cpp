@@ -3,8 +3,8 @@
 
 #include "enclosure.h"
 #include "parallel.h"
-#include "plotsurface.h"
 #include "sampling.h"
+#include "usermapping.h"
 
 #include <algorithm>
 #include <chrono>
