@@ -5,6 +5,7 @@
 #include "picturebox.h"
 #include "readout.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -135,7 +136,14 @@ void PictureReadout::announce()
     const bool readable = m_pictureBox.surface().mapping().isUserScale();
     // A hidden probe shows again on the first key; there is no probe while nothing can be read.
     m_pictureBox.setProbe(readable ? m_probeAt : std::nullopt);
-    m_pictureBox.setAccessibleDescription(textAt(m_probeAt.value_or(origin())));
+    const QString reading = textAt(m_probeAt.value_or(origin()));
+    if (reading == m_pictureBox.accessibleDescription())
+        return;
+    m_pictureBox.setAccessibleDescription(reading);
+    // Qt 6.4 changes a description without telling assistive technology; screen readers speak
+    // the new description of the object with the focus when they are told.
+    QAccessibleEvent changed(&m_pictureBox, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void PictureReadout::stopAnnouncing()

@@ -39,7 +39,8 @@ private:
     bool showTip(QPoint position, QPoint globalPosition);
     /// Moves the probe as \a key asks; returns false for a key the probe does not take.
     bool moveProbe(const QKeyEvent& key);
-    /// Tells screen readers what the probe reads, or the hint when there is nothing to read.
+    /// Shows the probe, and tells screen readers what it reads, or the hint when there is
+    /// nothing to read.
     void announce();
     /// Hides the probe and gives the plot area its description of the curves back.
     void stopAnnouncing();
