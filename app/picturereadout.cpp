@@ -6,6 +6,7 @@
 #include "readout.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,7 +65,9 @@ bool PictureReadout::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return moveProbe(static_cast<const QKeyEvent&>(*event));
     case QEvent::FocusOut:
-        stopAnnouncing();
+        // The plot area's own menu takes the focus only while it is open.
+        if (static_cast<const QFocusEvent&>(*event).reason() != Qt::PopupFocusReason)
+            stopAnnouncing();
         break;
     default:
         break;

@@ -15,9 +15,10 @@ class PictureBox;
 /// The plot area's readout of its picture: where the pointer rests, a tooltip that follows it
 /// with the point's coordinates and the curves through it; while the plot area has the focus, a
 /// probe that the arrow keys move (ten pixels at a time with Shift, back to the origin with
-/// Home, away with Escape), whose reading becomes the plot area's description, which screen
-/// readers announce. Before any scale there is only a hint of how to start. Neither the tooltip
-/// nor the probe is ever drawn into the picture.
+/// Home, away with Escape or when the focus leaves for anything but the plot area's menu), whose
+/// reading becomes the plot area's description, which screen readers announce. Before any scale
+/// there is only a hint of how to start. Neither the tooltip nor the probe is ever drawn into the
+/// picture.
 class PictureReadout final : public QObject {
     Q_OBJECT
 public:

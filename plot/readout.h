@@ -29,9 +29,9 @@ inline constexpr int readoutReach = 1;
 ///
 /// In the area's initial system, before any scale, that is only readoutHint. Then it is the
 /// pixel centre's true x, also as a multiple of pi, and y, in whichever direction the axes run,
-/// each to as many decimals as tell a pixel from its neighbour; and the description of every
-/// curve of \a curves, oldest first, that passes through the pixel or beside it, the newest
-/// first and each description once.
+/// each to as many decimals as tell a pixel from its neighbour; then the description of every
+/// curve that passes through the pixel or beside it, the newest first and each description
+/// once. \a curves are the curves drawn since the last Cls, the oldest first.
 std::vector<Phrase> readoutAt(
     const UserMapping& mapping, std::span<const DrawnCurve> curves, int column, int row);
 
