@@ -114,6 +114,7 @@ public:
     std::vector<DrawnCurve> curves;
 };
 
+/// The marks of the curve being drawn are kept as 64 pixels a word.
 constexpr std::size_t markBits = 64;
 
 } // namespace
