@@ -4,8 +4,10 @@
 #include "commands.h"
 #include "curves.h"
 #include "frame.h"
+#include "readout.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -42,6 +44,23 @@ static_assert(curveWordings
             cosineCurve.wording },
     "a curve's wording is not in the table lupdate reads");
 
+constexpr std::array<std::string_view, 3> readoutLines {
+    //: What the plot area reads under the pointer or the probe before any scale is set.
+    QT_TRANSLATE_NOOP("Readout", "Nothing to read yet: type a scale and click a button to draw."),
+    //: The point read in the plot area: %1 is x, %2 the same x as a multiple of pi.
+    QT_TRANSLATE_NOOP("Readout", "x = %1 (%2\u03c0)"),
+    //: The point read in the plot area: %1 is y.
+    QT_TRANSLATE_NOOP("Readout", "y = %1"),
+};
+static_assert(readoutLines == std::array { readoutHint, readoutX, readoutY },
+    "a line of the readout is not in the table lupdate reads");
+
+QString translated(const char* context, const Phrase& phrase)
+{
+    const QString pattern = QCoreApplication::translate(context, phrase.pattern.c_str());
+    return QString::fromStdString(Phrase::filledIn(pattern.toStdString(), phrase.arguments));
+}
+
 } // namespace
 
 QString translatedMessage(std::string_view text)
@@ -51,8 +70,14 @@ QString translatedMessage(std::string_view text)
 
 QString translatedDescription(const Phrase& description)
 {
-    const QString pattern = QCoreApplication::translate("Curve", description.pattern.c_str());
-    return QString::fromStdString(Phrase::filledIn(pattern.toStdString(), description.arguments));
+    return translated("Curve", description);
+}
+
+QString translatedReadoutLine(const Phrase& line)
+{
+    const bool own
+        = std::find(readoutLines.begin(), readoutLines.end(), line.pattern) != readoutLines.end();
+    return translated(own ? "Readout" : "Curve", line);
 }
 
 } // namespace fourier

@@ -7,6 +7,7 @@
 #include "lessonfile.h"
 #include "pictureactions.h"
 #include "picturebox.h"
+#include "picturereadout.h"
 #include "replay.h"
 #include "wrappingbutton.h"
 
@@ -242,6 +243,7 @@ void Form1::nameForScreenReaders()
     m_pic->setAccessibleName(QCoreApplication::translate("fourier::Form1", plotAreaName.data()));
     m_pic->setDescriber(translatedDescription);
     new PictureActions(*m_pic, *this); // owned by the picture box
+    new PictureReadout(*m_pic); // owned by the picture box
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
         auto* label = findChild<QLabel*>(fromUtf8(labelName));

@@ -82,21 +82,24 @@ constexpr int compressionLevel = 1;
 class ImageState final : public SurfaceState {
 public:
     ImageState(QByteArray compressed, QSize imageSize, const UserMapping& system, double x,
-        double y, std::vector<Phrase> notes)
+        double y, std::vector<DrawnCurve> drawn)
         : pixels(std::move(compressed))
         , size(imageSize)
         , mapping(system)
         , currentX(x)
         , currentY(y)
-        , descriptions(std::move(notes))
+        , curves(std::move(drawn))
     {
     }
 
+    /// A curve's pixels are counted in full in every state that shares them: the figure stays
+    /// the same for as long as the state lives, as the history's accounting needs.
     std::size_t bytes() const override
     {
         std::size_t total = sizeof *this + static_cast<std::size_t>(pixels.capacity());
-        for (const Phrase& line : descriptions) {
-            total += sizeof line + line.pattern.capacity();
+        for (const DrawnCurve& curve : curves) {
+            const Phrase& line = curve.description;
+            total += sizeof curve + line.pattern.capacity() + curve.pixels->bytes();
             for (const std::string& word : line.arguments)
                 total += sizeof word + word.capacity();
         }
@@ -108,8 +111,11 @@ public:
     UserMapping mapping;
     double currentX;
     double currentY;
-    std::vector<Phrase> descriptions;
+    std::vector<DrawnCurve> curves;
 };
+
+/// The marks of the curve being drawn are kept as 64 pixels a word.
+constexpr std::size_t markBits = 64;
 
 } // namespace
 
@@ -142,12 +148,29 @@ void ImageSurface::Cls()
     clearUpperVectorState();
     m_currentX = 0.0;
     m_currentY = 0.0;
-    m_descriptions.clear();
+    m_curves.clear();
+    clearMarks();
 }
 
 void ImageSurface::describeCurve(const Phrase& description)
 {
-    m_descriptions.push_back(description);
+    auto pixels = std::make_shared<const CurvePixels>(m_marks, m_image.width(), m_image.height());
+    m_curves.push_back({ description, std::move(pixels) });
+    clearMarks();
+}
+
+std::vector<Phrase> ImageSurface::curveDescriptions() const
+{
+    std::vector<Phrase> lines;
+    lines.reserve(m_curves.size());
+    for (const DrawnCurve& curve : m_curves)
+        lines.push_back(curve.description);
+    return lines;
+}
+
+void ImageSurface::clearMarks()
+{
+    std::fill(m_marks.begin(), m_marks.end(), 0);
 }
 
 std::unique_ptr<const SurfaceState> ImageSurface::saveState() const
@@ -158,7 +181,7 @@ std::unique_ptr<const SurfaceState> ImageSurface::saveState() const
         throw std::bad_alloc();
     pixels.squeeze();
     return std::make_unique<ImageState>(
-        std::move(pixels), m_image.size(), m_mapping, m_currentX, m_currentY, m_descriptions);
+        std::move(pixels), m_image.size(), m_mapping, m_currentX, m_currentY, m_curves);
 }
 
 void ImageSurface::restoreState(const SurfaceState& state)
@@ -169,18 +192,31 @@ void ImageSurface::restoreState(const SurfaceState& state)
     const QByteArray pixels = qUncompress(saved.pixels);
     if (pixels.size() != m_image.sizeInBytes())
         throw std::bad_alloc();
-    std::vector<Phrase> descriptions = saved.descriptions;
+    std::vector<DrawnCurve> curves = saved.curves;
     // Nothing below can fail, so the surface is never left half restored.
     std::memcpy(m_image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
     m_mapping = saved.mapping;
     m_currentX = saved.currentX;
     m_currentY = saved.currentY;
-    m_descriptions = std::move(descriptions);
+    m_curves = std::move(curves);
+    clearMarks();
 }
 
 void ImageSurface::setPixel(int column, int row, QRgb rgb)
 {
     reinterpret_cast<QRgb*>(m_image.scanLine(row))[column] = rgb;
+}
+
+void ImageSurface::setPoint(int column, int row, QRgb rgb)
+{
+    setPixel(column, row, rgb);
+    const auto height = static_cast<std::size_t>(m_image.height());
+    if (m_marks.empty())
+        m_marks.resize(
+            (static_cast<std::size_t>(m_image.width()) * height + markBits - 1) / markBits);
+    const std::size_t bit
+        = static_cast<std::size_t>(column) * height + static_cast<std::size_t>(row);
+    m_marks[bit / markBits] |= std::uint64_t { 1 } << (bit % markBits);
 }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2)
@@ -249,7 +285,7 @@ void ImageSurface::PSet(float x, float y, Colour colour)
     const auto column = m_mapping.column(x);
     const auto row = m_mapping.row(y);
     if (column && row)
-        setPixel(*column, *row, toQRgb(colour));
+        setPoint(*column, *row, toQRgb(colour));
 }
 
 void ImageSurface::PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour)
@@ -260,7 +296,7 @@ void ImageSurface::PSetMany(std::span<const float> xs, std::span<const float> ys
         const auto column = m_mapping.column(xs[i]);
         const auto row = m_mapping.row(ys[i]);
         if (column && row)
-            setPixel(*column, *row, rgb);
+            setPoint(*column, *row, rgb);
     }
 }
 

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "curvepixels.h"
 #include "plotsurface.h"
 
 #include <QFont>
 #include <QImage>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace fourier {
 
 /// A plot surface that draws into an image of its drawing area, one image pixel per pixel.
+///
+/// It also keeps, for each curve noted since the last Cls, the pixels the curve set: those its
+/// points (PSet, PSetMany) set since the note before. They are part of its state, so that a
+/// state put back reads as it did.
 ///
 /// Filling the image and drawing text run Qt's vector routines, which leave this thread's
 /// arithmetic slowed down (see clearUpperVectorState); the operations that run them clear that
@@ -29,13 +35,18 @@ public:
     void CurrentY(float y) override;
     void Print(int value) override;
     const UserMapping& mapping() const override { return m_mapping; }
+    /// Notes the curve drawn since the last note, with the pixels its points set.
     void describeCurve(const Phrase& description) override;
-    /// The image is kept compressed without loss: a plot area is mostly background.
+    /// The image is kept compressed without loss: a plot area is mostly background. Points
+    /// set since the last note belong to no curve yet, and are not kept as one.
     std::unique_ptr<const SurfaceState> saveState() const override;
     void restoreState(const SurfaceState& state) override;
 
     /// One line per curve drawn since the last Cls, in the order they were drawn.
-    const std::vector<Phrase>& curveDescriptions() const { return m_descriptions; }
+    std::vector<Phrase> curveDescriptions() const;
+    /// The curves drawn since the last Cls with the pixels each set, in the order they were
+    /// drawn.
+    const std::vector<DrawnCurve>& curves() const { return m_curves; }
     void PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
 
     /// Sets the font numbers are printed in; the application's font until then.
@@ -53,11 +64,18 @@ public:
 
 private:
     void setPixel(int column, int row, QRgb rgb);
+    /// Sets the pixel of a point, and notes it as one of the curve being drawn.
+    void setPoint(int column, int row, QRgb rgb);
+    /// Forgets the points of the curve being drawn.
+    void clearMarks();
 
     QImage m_image;
     UserMapping m_mapping;
     QFont m_font;
-    std::vector<Phrase> m_descriptions;
+    std::vector<DrawnCurve> m_curves;
+    /// The pixels points set since the last note, a bit per pixel down each column; empty when
+    /// none was.
+    std::vector<std::uint64_t> m_marks;
     // Kept in double: after a Print the position moves on by a line, which a float might not hold.
     double m_currentX = 0.0;
     double m_currentY = 0.0;

@@ -37,6 +37,10 @@ public:
     double pixelX(double x) const { return (x - m_left) * m_xScale; }
     /// Vertical pixel position (not yet floored) of user y.
     double pixelY(double y) const { return (y - m_top) * m_yScale; }
+    /// The user x at horizontal pixel position \a p: pixelX the other way round.
+    double userX(double p) const { return m_left + p / m_xScale; }
+    /// The user y at vertical pixel position \a p: pixelY the other way round.
+    double userY(double p) const { return m_top + p / m_yScale; }
 
     /// The column that user x falls in, or nothing when it lies outside the area.
     std::optional<int> column(float x) const { return cell(pixelX(x), m_width); }

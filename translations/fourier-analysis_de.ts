@@ -419,6 +419,24 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     </message>
 </context>
 <context>
+    <name>Readout</name>
+    <message>
+        <source>Nothing to read yet: type a scale and click a button to draw.</source>
+        <extracomment>What the plot area reads under the pointer or the probe before any scale is set.</extracomment>
+        <translation>Noch nichts abzulesen: Geben Sie einen Maßstab ein und drücken Sie eine Schaltfläche, um zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>x = %1 (%2π)</source>
+        <extracomment>The point read in the plot area: %1 is x, %2 the same x as a multiple of pi.</extracomment>
+        <translation>x = %1 (%2π)</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <extracomment>The point read in the plot area: %1 is y.</extracomment>
+        <translation>y = %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no DISPLAY set</source>
@@ -630,6 +648,13 @@ Funktion</translation>
     <message>
         <source>Save Lesson As</source>
         <translation>Lektion speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureReadout</name>
+    <message>
+        <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
+        <translation>Zeigen Sie auf das Bild, um die Koordinaten des Punktes und die Kurven durch ihn abzulesen. Mit der Tastatur bewegen die Pfeiltasten eine Sonde, die dasselbe abliest, Umschalt und eine Pfeiltaste zehn Pixel auf einmal; Pos1 bringt sie zum Ursprung zurück und Esc blendet sie aus.</translation>
     </message>
 </context>
 <context>

@@ -419,6 +419,24 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     </message>
 </context>
 <context>
+    <name>Readout</name>
+    <message>
+        <source>Nothing to read yet: type a scale and click a button to draw.</source>
+        <extracomment>What the plot area reads under the pointer or the probe before any scale is set.</extracomment>
+        <translation>Aún no hay nada que leer: escriba una escala y pulse un botón para dibujar.</translation>
+    </message>
+    <message>
+        <source>x = %1 (%2π)</source>
+        <extracomment>The point read in the plot area: %1 is x, %2 the same x as a multiple of pi.</extracomment>
+        <translation>x = %1 (%2π)</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <extracomment>The point read in the plot area: %1 is y.</extracomment>
+        <translation>y = %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no DISPLAY set</source>
@@ -629,6 +647,13 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>Save Lesson As</source>
         <translation>Guardar lección como</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureReadout</name>
+    <message>
+        <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
+        <translation>Señale la imagen para leer las coordenadas del punto y las curvas que pasan por él. Con el teclado, las teclas de flecha mueven una sonda que lee lo mismo, Mayús y una flecha de diez en diez píxeles; Inicio la devuelve al origen y Esc la oculta.</translation>
     </message>
 </context>
 <context>

@@ -419,6 +419,24 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
 </context>
 <context>
+    <name>Readout</name>
+    <message>
+        <source>Nothing to read yet: type a scale and click a button to draw.</source>
+        <extracomment>What the plot area reads under the pointer or the probe before any scale is set.</extracomment>
+        <translation>Rien à lire pour l&apos;instant&#xa0;: saisissez une échelle et appuyez sur un bouton pour tracer.</translation>
+    </message>
+    <message>
+        <source>x = %1 (%2π)</source>
+        <extracomment>The point read in the plot area: %1 is x, %2 the same x as a multiple of pi.</extracomment>
+        <translation>x = %1 (%2π)</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <extracomment>The point read in the plot area: %1 is y.</extracomment>
+        <translation>y = %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no DISPLAY set</source>
@@ -630,6 +648,13 @@ impaire</translation>
     <message>
         <source>Save Lesson As</source>
         <translation>Enregistrer la leçon sous</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureReadout</name>
+    <message>
+        <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
+        <translation>Pointez l&apos;image pour lire les coordonnées du point et les courbes qui y passent. Au clavier, les touches fléchées déplacent une sonde qui lit de même, Maj et une flèche de dix pixels à la fois&#xa0;; Début la ramène à l&apos;origine et Échap la masque.</translation>
     </message>
 </context>
 <context>

@@ -419,6 +419,24 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
 </context>
 <context>
+    <name>Readout</name>
+    <message>
+        <source>Nothing to read yet: type a scale and click a button to draw.</source>
+        <extracomment>What the plot area reads under the pointer or the probe before any scale is set.</extracomment>
+        <translation>Ainda não há nada para ler: digite uma escala e pressione um botão para desenhar.</translation>
+    </message>
+    <message>
+        <source>x = %1 (%2π)</source>
+        <extracomment>The point read in the plot area: %1 is x, %2 the same x as a multiple of pi.</extracomment>
+        <translation>x = %1 (%2π)</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <extracomment>The point read in the plot area: %1 is y.</extracomment>
+        <translation>y = %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no DISPLAY set</source>
@@ -629,6 +647,13 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>Save Lesson As</source>
         <translation>Salvar lição como</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PictureReadout</name>
+    <message>
+        <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
+        <translation>Aponte para a imagem para ler as coordenadas do ponto e as curvas que passam por ele. Com o teclado, as teclas de seta movem uma sonda que lê o mesmo, Shift e uma seta de dez em dez pixels; Home a traz de volta à origem e Esc a esconde.</translation>
     </message>
 </context>
 <context>

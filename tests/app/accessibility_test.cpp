@@ -5,7 +5,12 @@
 #include "picturebox.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -105,6 +110,95 @@ TEST(Accessibility, MessagesAreAlertsWithTheApplicationsTitle)
     // An alert is what screen readers announce as soon as it appears.
     EXPECT_EQ(dismisser.messageRoles, std::vector<QAccessible::Role> { QAccessible::AlertMessage });
     EXPECT_EQ(dismisser.messages, std::vector<std::string> { "No Signal Available" });
+}
+
+void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Column 215 holds x = pi/2 at scale 10, where the square wave's sum of 10 terms passes through
+// row 113; all three sums pass through the origin, pixel (186, 162).
+TEST(Accessibility, TheArrowKeysMoveAProbeWhoseReadingIsThePlotAreasDescription)
+{
+    Form1 form;
+    form.show();
+    form.activateWindow();
+    QElapsedTimer timer;
+    timer.start();
+    while (!form.isActiveWindow() && timer.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(form.isActiveWindow());
+    PictureBox& pic = form.pictureBox();
+    pic.setFocus();
+    press(&pic, Qt::Key_Right);
+    EXPECT_EQ(accessibleDescription(&pic).toStdString(),
+        "Nothing to read yet: type a scale and click a button to draw.");
+    EXPECT_FALSE(pic.probe().has_value());
+    press(&pic, Qt::Key_Escape);
+    EXPECT_EQ(accessibleDescription(&pic), QString());
+
+    for (const char* terms : { "1", "3", "10" }) {
+        form.findChild<QLineEdit*>(QStringLiteral("T1"))->setText(QString::fromLatin1(terms));
+        form.Ejecutar_Click();
+    }
+    const std::string curves = "Square series, 1 term, scale 10\n"
+                               "Square series, 3 terms, scale 10\n"
+                               "Square series, 10 terms, scale 10";
+    EXPECT_EQ(accessibleDescription(&pic).toStdString(), curves);
+    const QImage picture = pic.surface().image();
+    const QImage shown = pic.grab().toImage();
+
+    // The first key shows the probe at the origin; then it moves, by ten pixels with Shift.
+    press(&pic, Qt::Key_Left);
+    EXPECT_EQ(pic.probe(), QPoint(186, 162));
+    EXPECT_EQ(accessibleDescription(&pic).toStdString(),
+        "x = 0.00 (0.00\u03c0)\ny = 0.00\nSquare series, 10 terms, scale 10\n"
+        "Square series, 3 terms, scale 10\nSquare series, 1 term, scale 10");
+    for (int i = 0; i < 3; ++i)
+        press(&pic, Qt::Key_Right, Qt::ShiftModifier);
+    press(&pic, Qt::Key_Left);
+    for (int i = 0; i < 5; ++i)
+        press(&pic, Qt::Key_Up, Qt::ShiftModifier);
+    press(&pic, Qt::Key_Down, Qt::KeypadModifier);
+    EXPECT_EQ(pic.probe(), QPoint(215, 113));
+    const std::string reading
+        = "x = 1.55 (0.49\u03c0)\ny = 3.02\nSquare series, 10 terms, scale 10";
+    EXPECT_EQ(accessibleDescription(&pic).toStdString(), reading);
+    // On the screen the probe rings the pixel it reads, in the selection's colour; the picture
+    // itself has not changed.
+    const QImage withProbe = pic.grab().toImage();
+    const QPoint ring = pic.contentsRect().topLeft() + QPoint(215 + 3, 113);
+    EXPECT_EQ(withProbe.pixelColor(ring), pic.palette().color(QPalette::Highlight));
+    EXPECT_EQ(withProbe.pixel(ring - QPoint(3, 0)), shown.pixel(ring - QPoint(3, 0)));
+    EXPECT_TRUE(pic.surface().image() == picture);
+
+    // It stops at the edge, Home brings it back to the origin, Escape hides it.
+    for (int i = 0; i < 30; ++i)
+        press(&pic, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(pic.probe(), QPoint(215, 0));
+    press(&pic, Qt::Key_Home);
+    EXPECT_EQ(pic.probe(), QPoint(186, 162));
+    press(&pic, Qt::Key_Right);
+    press(&pic, Qt::Key_Escape);
+    EXPECT_FALSE(pic.probe().has_value());
+    EXPECT_EQ(accessibleDescription(&pic).toStdString(), curves);
+    EXPECT_TRUE(pic.grab().toImage() == shown);
+
+    // It shows again where it was, stays while the plot area's menu is open, and goes when the
+    // focus leaves the plot area.
+    press(&pic, Qt::Key_Down);
+    EXPECT_EQ(pic.probe(), QPoint(187, 162));
+    QFocusEvent menuOpens(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(&pic, &menuOpens);
+    EXPECT_EQ(pic.probe(), QPoint(187, 162));
+    press(&pic, Qt::Key_Tab);
+    EXPECT_EQ(
+        QApplication::focusWidget(), form.findChild<QPushButton*>(QStringLiteral("Ejecutar")));
+    EXPECT_FALSE(pic.probe().has_value());
+    EXPECT_EQ(accessibleDescription(&pic).toStdString(), curves);
+    EXPECT_TRUE(pic.surface().image() == picture);
 }
 
 } // namespace

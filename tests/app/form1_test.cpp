@@ -7,10 +7,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
+#include <QToolTip>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -137,6 +141,12 @@ TEST(Form1, TabGoesRoundTheControlsInOrderFromClear)
     for (std::size_t i = 0; i < order.size(); ++i) {
         QWidget* focus = QApplication::focusWidget();
         seen.push_back(focus ? focus->objectName().toStdString() : "(none)");
+        // In the plot area the arrow keys move the probe, and Tab still leaves it.
+        for (const auto key : { Qt::Key_Right, Qt::Key_Down }) {
+            QKeyEvent arrow(QEvent::KeyPress, key, Qt::NoModifier);
+            if (focus == &form.pictureBox())
+                QApplication::sendEvent(focus, &arrow);
+        }
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         if (focus)
             QApplication::sendEvent(focus, &tab);
@@ -239,6 +249,55 @@ TEST(Form1, EachButtonRunsItsOwnCommand)
         bySlot.Command1_Click();
         EXPECT_TRUE(isWhite(bySlot.pictureBox().surface().image()));
     }
+}
+
+// Column 215 holds x = pi/2 at scale 10, where the square wave's sums of 1, 3 and 10 terms pass
+// through rows 97, 106 and 113.
+TEST(Form1, TheTooltipReadsThePointAndTheCurvesUnderThePointerAndFollowsIt)
+{
+    Form1 form;
+    ASSERT_TRUE(activate(form));
+    PictureBox& pic = form.pictureBox();
+    const QPoint border = pic.contentsRect().topLeft();
+    const auto rest = [&pic](QPoint at) {
+        QHelpEvent help(QEvent::ToolTip, at, pic.mapToGlobal(at));
+        QApplication::sendEvent(&pic, &help);
+    };
+    const auto move = [&pic](QPoint at) {
+        QMouseEvent event(
+            QEvent::MouseMove, at, pic.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&pic, &event);
+    };
+    const auto tip = [] { return QToolTip::isVisible() ? QToolTip::text().toStdString() : ""; };
+
+    rest(border + QPoint(215, 113));
+    EXPECT_EQ(tip(), "Nothing to read yet: type a scale and click a button to draw.");
+    for (const char* terms : { "1", "3", "10" }) {
+        child<QLineEdit>(form, "T1")->setText(QString::fromLatin1(terms));
+        form.Ejecutar_Click();
+    }
+    const QImage picture = pic.surface().image();
+    const QString description = pic.accessibleDescription();
+    // Shown afresh, the picture under a resting pointer is read afresh.
+    EXPECT_EQ(tip(), "x = 1.55 (0.49\u03c0)\ny = 3.02\nSquare series, 10 terms, scale 10");
+    move(border + QPoint(215, 106));
+    EXPECT_EQ(tip(), "x = 1.55 (0.49\u03c0)\ny = 3.45\nSquare series, 3 terms, scale 10");
+    move(border + QPoint(215, 101));
+    EXPECT_EQ(tip(), "x = 1.55 (0.49\u03c0)\ny = 3.75");
+    move(border + QPoint(186, 162));
+    EXPECT_EQ(tip(),
+        "x = 0.00 (0.00\u03c0)\ny = 0.00\nSquare series, 10 terms, scale 10\n"
+        "Square series, 3 terms, scale 10\nSquare series, 1 term, scale 10");
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&pic, &leave);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+    // On the border there is nothing to read.
+    rest(QPoint(0, 0));
+    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_TRUE(pic.surface().image() == picture);
+    EXPECT_EQ(pic.accessibleDescription(), description);
+    EXPECT_FALSE(pic.probe().has_value());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "modaldismisser.h"
 #include "picturebox.h"
+#include "picturereadout.h"
 #include "translations.h"
 #include "wrappingbutton.h"
 
@@ -256,31 +257,39 @@ struct Spoken {
     const char* undo;
     /// What opening a lesson whose second step names no command says, %1 for its path.
     const char* badLesson;
+    /// What the plot area reads before any scale.
+    const char* hint;
 };
 
 const Spoken spoken[] = {
     { "es", "Borrar", "No hay señal disponible", "Serie cuadrada, 4 términos, escala 2.5",
         "Cancelar", "Deshacer: Serie cuadrada, 4 términos",
-        "No se pudo abrir la lección %1: paso 2: orden desconocida «squar»" },
+        "No se pudo abrir la lección %1: paso 2: orden desconocida «squar»",
+        "Aún no hay nada que leer: escriba una escala y pulse un botón para dibujar." },
     { "pt_BR", "Limpar", "Nenhum sinal disponível", "Série quadrada, 4 termos, escala 2.5",
         "Cancelar", "Desfazer: Série quadrada, 4 termos",
-        "Não foi possível abrir a lição %1: passo 2: comando desconhecido “squar”" },
+        "Não foi possível abrir a lição %1: passo 2: comando desconhecido “squar”",
+        "Ainda não há nada para ler: digite uma escala e pressione um botão para desenhar." },
     { "fr", "Effacer", "Aucun signal disponible", "Série carrée, 4 termes, échelle 2.5", "Annuler",
         "Annuler\u00a0: Série carrée, 4 termes",
         "La leçon %1 n'a pas pu être ouverte\u00a0: étape 2\u00a0: commande inconnue "
-        "«\u00a0squar\u00a0»" },
+        "«\u00a0squar\u00a0»",
+        "Rien à lire pour l'instant\u00a0: saisissez une échelle et appuyez sur un bouton pour "
+        "tracer." },
     { "de", "Löschen", "Kein Signal verfügbar", "Rechteckreihe, 4 Glieder, Maßstab 2.5",
         "Abbrechen", "Rückgängig: Rechteckreihe, 4 Glieder",
         "Die Lektion %1 konnte nicht geöffnet werden: Schritt 2: unbekannter Befehl "
-        "„squar“" },
+        "„squar“",
+        "Noch nichts abzulesen: Geben Sie einen Maßstab ein und drücken Sie eine Schaltfläche, um "
+        "zu zeichnen." },
 };
 
 class InEveryLanguage : public ::testing::TestWithParam<Spoken> { };
 
 // The window speaks the language everywhere a user meets it: its captions, its messages, what
-// screen readers say of the picture (an undone one too), the menu's undo, a refused lesson, and
-// Qt's own buttons; numbers are read with the full stop whatever the language, and the picture
-// is the English one pixel for pixel.
+// screen readers say of the picture (an undone one too), what the picture reads before any scale,
+// the menu's undo, a refused lesson, and Qt's own buttons; numbers are read with the full stop
+// whatever the language, and the picture is the English one pixel for pixel.
 TEST_P(InEveryLanguage, TheWindowSpeaksItAndReadsNumbersAsInEnglish)
 {
     const Spoken& expected = GetParam();
@@ -295,6 +304,9 @@ TEST_P(InEveryLanguage, TheWindowSpeaksItAndReadsNumbersAsInEnglish)
     EXPECT_EQ(clear->text().toStdString(), expected.clear);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(clear)->text(QAccessible::Name).toStdString(),
         expected.clear);
+    const auto* readout = form.pictureBox().findChild<PictureReadout*>();
+    ASSERT_NE(readout, nullptr);
+    EXPECT_EQ(readout->textAt({ 0, 0 }).toStdString(), expected.hint);
     form.findChild<QLineEdit*>(QStringLiteral("T2"))->setText(QStringLiteral("2.5"));
     form.Ejecutar_Click();
     EXPECT_EQ(form.pictureBox().surface().mapping().right(), 2.5f);

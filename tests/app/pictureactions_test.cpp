@@ -13,10 +13,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -101,9 +104,28 @@ struct DrawnWindow {
     QString description;
 };
 
+/// Shows the readout on \a pic: the probe moved off the origin, and the tooltip over a curve.
+void showReadout(PictureBox& pic)
+{
+    ASSERT_TRUE(activate(*pic.window()));
+    pic.setFocus();
+    for (const auto key : { Qt::Key_Up, Qt::Key_Up, Qt::Key_Right }) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&pic, &press);
+    }
+    const QPoint at = pic.contentsRect().topLeft() + QPoint(215, 97);
+    QHelpEvent help(QEvent::ToolTip, at, pic.mapToGlobal(at));
+    QApplication::sendEvent(&pic, &help);
+    EXPECT_EQ(pic.probe(), QPoint(187, 161));
+    EXPECT_TRUE(QToolTip::isVisible());
+}
+
 TEST(PictureOut, CopyPicturePutsTheDrawingAreasOwnPixelsOnTheClipboard)
 {
     DrawnWindow window;
+    // Neither the probe nor the tooltip is part of the picture.
+    showReadout(window.pic);
+    const QString described = window.pic.accessibleDescription();
     EXPECT_EQ(window.pic.contextMenuPolicy(), Qt::ActionsContextMenu);
     QAction* copy = menuEntry(window.pic, QStringLiteral("Copy Picture"));
     ASSERT_NE(copy, nullptr);
@@ -116,7 +138,7 @@ TEST(PictureOut, CopyPicturePutsTheDrawingAreasOwnPixelsOnTheClipboard)
     EXPECT_EQ(copied.size(), QSize(373, 325));
     EXPECT_EQ(copied.convertToFormat(window.picture.format()), window.picture);
     EXPECT_EQ(window.pic.surface().image(), window.picture);
-    EXPECT_EQ(window.pic.accessibleDescription(), window.description);
+    EXPECT_EQ(window.pic.accessibleDescription(), described);
 }
 
 struct SaveCase {
@@ -194,6 +216,7 @@ TEST(PictureOut, AFailedSaveSaysSoAndLeavesNothingBehind)
 TEST(PictureOut, ASaveWritesTheExactPixelsAndAFailedOneKeepsTheOlderFile)
 {
     DrawnWindow window;
+    showReadout(window.pic);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("picture.png"));
     ASSERT_TRUE(window.pic.findChild<PictureActions*>()->savePicture(path));

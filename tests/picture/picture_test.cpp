@@ -80,7 +80,8 @@ std::vector<std::tuple<StepCommand, std::string, std::string>> clicks(
     return texts;
 }
 
-/// Whether two surfaces hold the same picture, coordinate system and notes.
+/// Whether two surfaces hold the same picture, coordinate system and notes, each curve's with the
+/// pixels it set, so that the picture reads the same.
 ::testing::AssertionResult sameState(const ImageSurface& got, const ImageSurface& want)
 {
     const UserMapping& a = got.mapping();
@@ -92,6 +93,8 @@ std::vector<std::tuple<StepCommand, std::string, std::string>> clicks(
         return ::testing::AssertionFailure() << "the coordinate system differs";
     if (got.curveDescriptions() != want.curveDescriptions())
         return ::testing::AssertionFailure() << "the descriptions differ";
+    if (got.curves() != want.curves())
+        return ::testing::AssertionFailure() << "the curves' pixels differ";
     return ::testing::AssertionSuccess();
 }
 

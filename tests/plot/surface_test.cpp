@@ -4,10 +4,13 @@
 #include "picturebox.h"
 #include "pixels.h"
 #include "plotarea.h"
+#include "readout.h"
 
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace fourier {
@@ -230,6 +233,152 @@ TEST(ImageSurface, PrintedNumbersKeepAPlaceForTheSign)
     };
     EXPECT_GT(leftmostInk(5), leftmostInk(-5));
     EXPECT_GE(leftmostInk(-5), 10);
+}
+
+/// Draws a curve noted as \a pattern filled in with \a arguments: a point at the centre of every
+/// column of the area at height \a y.
+void curveAt(
+    ImageSurface& surface, float y, const char* pattern, std::vector<std::string> arguments)
+{
+    std::vector<float> xs;
+    const UserMapping& mapping = surface.mapping();
+    for (int column = 0; column < width; ++column)
+        xs.push_back(static_cast<float>(mapping.userX(column + 0.5)));
+    const std::vector<float> ys(xs.size(), y);
+    surface.PSetMany(xs, ys, colours::purple);
+    surface.describeCurve({ pattern, std::move(arguments) });
+}
+
+/// Three partial sums of the square wave where they pass x = pi/2 at scale 10, in rows 97, 106
+/// and 113.
+void threeSums(ImageSurface& surface)
+{
+    surface.Scale(-10, 10, 10, -10);
+    curveAt(surface, 4.0f, "Square series, %1 term, scale %2", { "1", "10" });
+    curveAt(surface, 3.45f, "Square series, %1 terms, scale %2", { "3", "10" });
+    curveAt(surface, 3.02f, "Square series, %1 terms, scale %2", { "10", "10" });
+}
+
+std::string readAt(const ImageSurface& surface, int column, int row)
+{
+    std::string text;
+    for (const Phrase& line : readoutAt(surface.mapping(), surface.curves(), column, row))
+        text += (text.empty() ? "" : "\n") + line.text();
+    return text;
+}
+
+// Column 215 holds x = pi/2 at scale 10; its centre is at 1.55496, 0.49496 pi.
+TEST(Readout, GivesThePointAndTheCurvesThroughItOrBesideIt)
+{
+    struct ReadCase {
+        const char* name;
+        std::function<void(ImageSurface&)> draw;
+        int column;
+        int row;
+        std::string reads;
+    };
+    const std::vector<ReadCase> cases {
+        { "on a curve", threeSums, 215, 113,
+            "x = 1.55 (0.49\u03c0)\ny = 3.02\nSquare series, 10 terms, scale 10" },
+        { "a pixel beside a curve", threeSums, 215, 105,
+            "x = 1.55 (0.49\u03c0)\ny = 3.51\nSquare series, 3 terms, scale 10" },
+        { "two pixels from a curve", threeSums, 215, 104, "x = 1.55 (0.49\u03c0)\ny = 3.57" },
+        { "blank area at the origin", threeSums, 186, 162, "x = 0.00 (0.00\u03c0)\ny = 0.00" },
+        { "curves on one another, newest first and each once",
+            [](ImageSurface& surface) {
+                surface.Scale(-10, 10, 10, -10);
+                curveAt(surface, 4.0f, "y = 4 sin x, scale %1", { "10" });
+                curveAt(surface, 4.0f, "Square series, %1 term, scale %2", { "1", "10" });
+                curveAt(surface, 4.0f, "y = 4 sin x, scale %1", { "10" });
+            },
+            215, 97,
+            "x = 1.55 (0.49\u03c0)\ny = 4.00\ny = 4 sin x, scale 10\n"
+            "Square series, 1 term, scale 10" },
+        { "a negative scale, where the axes run the other way",
+            [](ImageSurface& surface) {
+                surface.Scale(10, -10, -10, 10);
+                curveAt(surface, 3.02f, "Square series, %1 terms, scale %2", { "10", "-10" });
+            },
+            width - 1 - 215, 211,
+            "x = 1.55 (0.49\u03c0)\ny = 3.02\nSquare series, 10 terms, scale -10" },
+        { "scale 0.5, a decimal more",
+            [](ImageSurface& surface) { surface.Scale(-0.5f, 0.5f, 0.5f, -0.5f); }, 0, 0,
+            "x = -0.499 (-0.1587\u03c0)\ny = 0.498" },
+        { "a scale so small that fixed decimals would be all zeros",
+            [](ImageSurface& surface) { surface.Scale(-1e-9f, 1e-9f, 1e-9f, -1e-9f); }, 0, 0,
+            "x = -9.973e-10 (-3.175e-10\u03c0)\ny = 9.969e-10" },
+        { "only noted curves after a Cls, not lines or points",
+            [](ImageSurface& surface) {
+                threeSums(surface);
+                surface.Cls();
+                surface.Line(-10, 3.02f, 10, 3.02f);
+                surface.PSet(1.55f, 3.02f, colours::red);
+            },
+            215, 113, "x = 1.55 (0.49\u03c0)\ny = 3.02" },
+        { "before any scale", [](ImageSurface& surface) { surface.PSet(0, 0, colours::red); }, 0, 0,
+            "Nothing to read yet: type a scale and click a button to draw." },
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageSurface surface(width, height);
+        c.draw(surface);
+        const QImage before = surface.image();
+        EXPECT_EQ(readAt(surface, c.column, c.row), c.reads);
+        EXPECT_EQ(surface.image(), before);
+        // A state put back reads as it did.
+        const auto state = surface.saveState();
+        surface.Cls();
+        surface.restoreState(*state);
+        EXPECT_EQ(readAt(surface, c.column, c.row), c.reads);
+    }
+    EXPECT_EQ(resolvedNumber(-0.004, 20.0 / width, 10), "0.00");
+}
+
+// A curve's record is exactly the pixels it set, however they lie, in no more than a bit each.
+TEST(CurvePixels, HoldExactlyThePixelsSetInABitEachAtMost)
+{
+    struct Shape {
+        const char* name;
+        std::function<bool(int column, int row)> set;
+        std::size_t mostBytes;
+    };
+    const std::vector<Shape> shapes {
+        { "a sine wave",
+            [](int column, int row) {
+                return row == static_cast<int>(162.5 - 60 * std::sin(column / 20.0));
+            },
+            2'000 },
+        { "one pixel in every other, all over",
+            [](int column, int row) { return (column + row) % 2 == 0; },
+            sizeof(CurvePixels) + (width * height + 7) / 8 },
+        { "nothing", [](int, int) { return false; }, sizeof(CurvePixels) },
+    };
+    for (const Shape& shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        ImageSurface surface(width, height);
+        surface.Scale(0, 0, width, height);
+        std::vector<float> xs;
+        std::vector<float> ys;
+        for (int column = 0; column < width; ++column) {
+            for (int row = 0; row < height; ++row) {
+                if (shape.set(column, row)) {
+                    xs.push_back(static_cast<float>(column) + 0.5f);
+                    ys.push_back(static_cast<float>(row) + 0.5f);
+                }
+            }
+        }
+        surface.PSetMany(xs, ys, colours::green);
+        surface.describeCurve({ "a curve", {} });
+        ASSERT_EQ(surface.curves().size(), 1u);
+        const CurvePixels& pixels = *surface.curves().front().pixels;
+        int wrong = 0;
+        for (int column = 0; column < width; ++column) {
+            for (int row = 0; row < height; ++row)
+                wrong += pixels.contains(column, row) == shape.set(column, row) ? 0 : 1;
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_LE(pixels.bytes(), shape.mostBytes);
+    }
 }
 
 } // namespace
