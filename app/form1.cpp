@@ -9,6 +9,7 @@
 #include "picturebox.h"
 #include "picturereadout.h"
 #include "replay.h"
+#include "windowsize.h"
 #include "wrappingbutton.h"
 
 #include <QApplication>
@@ -183,6 +184,9 @@ Form1::Form1(QWidget* parent)
         applyLayout(*widgets[i], form1Controls[i]);
     }
     m_history = std::make_unique<StepHistory>(Pic().saveState());
+    // The plot area's context menu and its readout, which the picture box owns.
+    new PictureActions(*m_pic, *this);
+    new PictureReadout(*m_pic);
     nameForScreenReaders();
     stackLabelsBeneath(widgets);
     orderTabs(*this, widgets);
@@ -194,7 +198,7 @@ Form1::Form1(QWidget* parent)
 void Form1::setUpWindow()
 {
     setWindowTitle(fromUtf8(applicationTitle));
-    setFixedSize(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
+    setFixedSize(formSize);
     QPalette formPalette = palette();
     formPalette.setColor(QPalette::Window, toQColor(formBackground));
     setPalette(formPalette);
@@ -242,8 +246,6 @@ void Form1::nameForScreenReaders()
 {
     m_pic->setAccessibleName(QCoreApplication::translate("fourier::Form1", plotAreaName.data()));
     m_pic->setDescriber(translatedDescription);
-    new PictureActions(*m_pic, *this); // owned by the picture box
-    new PictureReadout(*m_pic); // owned by the picture box
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
         auto* label = findChild<QLabel*>(fromUtf8(labelName));
