@@ -34,6 +34,20 @@ constexpr std::array counts { 4.0, 100.0, 1000.0, 10000.0 };
 /// Counts only the fast path is timed at: the plain loop would take hours.
 constexpr std::array largeCounts { 100000.0, 1000000.0 };
 constexpr std::array scales { 10.0, 20.0 };
+/// Scales at which a flat stretch or an extremum of the limit lies within a hair of a pixel-row
+/// edge (pi makes the square wave fill the view), each timed beside the same count at scale 20:
+/// such a curve must cost about what it costs anywhere else.
+struct GrazingCase {
+    const Wave* wave;
+    double count;
+    double scale;
+};
+constexpr std::array grazingCases {
+    GrazingCase { &squareWave, 1e6, 3.14159 },
+    GrazingCase { &squareWave, 1e6, 3.85289431 },
+    GrazingCase { &squareWave, 3e6, 3.14159 },
+    GrazingCase { &squareWave, 3e6, 20 },
+};
 
 ImageSurface scaledSurface(double scale)
 {
@@ -122,8 +136,11 @@ void sinAfterClear(benchmark::State& state)
 
 std::string caseName(const char* kind, const Wave* wave, double count, double scale)
 {
+    // Whole scales as 10 or 20, others with all the digits they were typed with.
+    std::array<char, 32> scaleText {};
+    std::snprintf(scaleText.data(), scaleText.size(), "%.10g", scale);
     return std::string(kind) + "/" + std::string(wave->name) + "/n:"
-        + std::to_string(static_cast<long>(count)) + "/scale:" + std::to_string(long(scale));
+        + std::to_string(static_cast<long>(count)) + "/scale:" + scaleText.data();
 }
 
 /// The console output, keeping the median (or the only) real time of every benchmark.
@@ -227,6 +244,12 @@ int main(int argc, char* argv[])
                 }
             }
         }
+    }
+    for (const GrazingCase& c : grazingCases) {
+        benchmark::RegisterBenchmark(caseName("fast", c.wave, c.count, c.scale).c_str(), fastPath,
+            c.wave, c.count, c.scale, true)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
     }
     for (const auto& [name, curve] :
         { std::pair { "SinX", &sineCurve }, std::pair { "CosX", &cosineCurve } }) {
