@@ -139,8 +139,8 @@ std::string caseName(const char* kind, const Wave* wave, double count, double sc
     // Whole scales as 10 or 20, others with all the digits they were typed with.
     std::array<char, 32> scaleText {};
     std::snprintf(scaleText.data(), scaleText.size(), "%.10g", scale);
-    return std::string(kind) + "/" + std::string(wave->name) + "/n:"
-        + std::to_string(static_cast<long>(count)) + "/scale:" + scaleText.data();
+    return std::string(kind) + "/" + std::string(wave->name)
+        + "/n:" + std::to_string(static_cast<long>(count)) + "/scale:" + scaleText.data();
 }
 
 /// The console output, keeping the median (or the only) real time of every benchmark.

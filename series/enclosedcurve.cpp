@@ -43,13 +43,16 @@ constexpr double remainingShare = 1.25;
 /// How often progress is reported between batches.
 constexpr auto reportInterval = std::chrono::milliseconds(50);
 
-/// A sample whose plain-loop value is known: summed, certified, its pixel row found.
+/// A summed sample: its plain-loop value known to lie in an interval, and so its pixel row to
+/// lie in [firstRow, lastRow] (-1 above the area, the height below it).
 struct Anchor {
     std::size_t index;
     std::size_t block;
     KnownSum known;
-    /// The plain loop's row, or -1 above the area, or the height below it.
-    int row;
+    int firstRow;
+    int lastRow;
+    /// Whether the row is known: only then does it mark its column.
+    bool certain() const { return firstRow == lastRow; }
 };
 
 constexpr std::int32_t none = -1;
@@ -109,7 +112,9 @@ private:
 
     // Sums.
     void request(std::size_t index);
+    void requestPending();
     bool sumRequested();
+    bool settleUncertainAnchors();
     bool report();
     void continueWaiting();
     void checkSettled(const Stretch& stretch, const Interval& plain) const;
@@ -139,6 +144,9 @@ private:
     std::vector<std::optional<PreparedAnchor>> m_pieceAnchor;
 
     std::vector<Stretch> m_work;
+    /// Lone samples that enclosures could not settle, to be summed only if their rows are still
+    /// in question once the stretches of this round are done.
+    std::vector<Stretch> m_pending;
     std::vector<Waiting> m_waiting;
     std::vector<std::size_t> m_requested;
 
@@ -336,7 +344,9 @@ bool EnclosedCurve::tryToSettle(const Stretch& stretch)
         return true;
     }
     if (adjacentInColumn(stretch, stretch.left, true)
-        && adjacentInColumn(stretch, stretch.right, false)) {
+        && adjacentInColumn(stretch, stretch.right, false)
+        && m_anchors[static_cast<std::size_t>(stretch.left)].certain()
+        && m_anchors[static_cast<std::size_t>(stretch.right)].certain()) {
         // Between two anchors of one column whose neighbouring samples differ by less than a
         // row, no row between the anchors' rows can be skipped.
         const Anchor& a = m_anchors[static_cast<std::size_t>(stretch.left)];
@@ -351,7 +361,7 @@ bool EnclosedCurve::tryToSettle(const Stretch& stretch)
                   + 2 * boundAt(x1, x2) + 2 * 0x1p-24 * largest)
             * m_rowsPerUnit;
         if (stepInRows < 1 - 1e-6) {
-            const auto [from, to] = ordered(a.row, b.row);
+            const auto [from, to] = ordered(a.firstRow, b.firstRow);
             markRows(stretch.block, from, to);
             if (allMarked(stretch.block, low, high)) {
                 checkSettled(stretch, plain);
@@ -385,12 +395,29 @@ void EnclosedCurve::request(std::size_t index)
         m_requested.push_back(index);
 }
 
+void EnclosedCurve::requestPending()
+{
+    // Where a plateau or a crest runs along a row edge, many lone samples lie too near the edge
+    // for their enclosures, yet the other samples of their column often set both rows; a sum
+    // for them would change nothing.
+    for (const Stretch& single : m_pending) {
+        const Interval plain = enclose(single);
+        const auto [low, high] = ordered(rowOf(plain.lo), rowOf(plain.hi));
+        if (allMarked(single.block, low, high)) {
+            checkSettled(single, plain);
+            continue;
+        }
+        request(single.first);
+        m_waiting.push_back({ single, Waiting::Kind::Single });
+    }
+    m_pending.clear();
+}
+
 void EnclosedCurve::split(const Stretch& stretch)
 {
     const std::uint32_t middle = stretch.first + (stretch.last - stretch.first) / 2;
     if (stretch.first == stretch.last) {
-        request(stretch.first);
-        m_waiting.push_back({ stretch, Waiting::Kind::Single });
+        m_pending.push_back(stretch);
     } else if (m_terms <= cheapSumTerms) {
         const bool needLeft = !adjacentInColumn(stretch, stretch.left, true);
         const bool needRight = !adjacentInColumn(stretch, stretch.right, false);
@@ -458,8 +485,9 @@ bool EnclosedCurve::report()
 }
 
 /// Sums every requested sample: by the plain loop for few terms, otherwise by the rotation
-/// recurrence in groups on every core, each sum certified and recomputed by the plain loop where
-/// its row is not certain.
+/// recurrence in groups on every core, each sum certified. Where its row is not certain, the
+/// plain loop recomputes it at once while that is cheap; with many terms the anchor is left
+/// with the rows it may be in, for settleUncertainAnchors.
 bool EnclosedCurve::sumRequested()
 {
     std::sort(m_requested.begin(), m_requested.end());
@@ -469,11 +497,12 @@ bool EnclosedCurve::sumRequested()
         xs[i] = m_samples[m_requested[i]];
     std::vector<double> sums(count);
     std::vector<Interval> known(count);
-    std::vector<int> rows(count);
+    std::vector<std::pair<int, int>> rows(count);
 
     std::atomic<bool> stop { false };
     const auto keepGoing = [&stop] { return !stop.load(std::memory_order_relaxed); };
     const bool plainOnly = m_terms <= plainSumTerms;
+    const bool leaveUncertain = m_terms > cheapSumTerms;
     const double batchWork = static_cast<double>(count) * m_terms;
     std::atomic<std::uint64_t> done { 0 };
 
@@ -505,21 +534,21 @@ bool EnclosedCurve::sumRequested()
                 const double y = sums[i];
                 if (plainOnly) {
                     known[i] = { y - bound, y + bound };
-                    rows[i] = rowOf(y);
+                    rows[i] = { rowOf(y), rowOf(y) };
                     continue;
                 }
                 const double spread = bound + 0x1p-52 * std::abs(y);
-                const int low = rowOf(y - spread);
-                if (low == rowOf(y + spread)) {
+                const auto range = ordered(rowOf(y - spread), rowOf(y + spread));
+                if (range.first == range.second || leaveUncertain) {
                     known[i] = { y - bound, y + bound };
-                    rows[i] = low;
+                    rows[i] = range;
                     continue;
                 }
                 const auto exact = referenceSumWhile(m_wave, m_request.count, xs[i], keepGoing);
                 if (!exact)
                     return;
                 known[i] = { *exact - bound, *exact + bound };
-                rows[i] = rowOf(*exact);
+                rows[i] = { rowOf(*exact), rowOf(*exact) };
             }
         }
     };
@@ -546,16 +575,53 @@ bool EnclosedCurve::sumRequested()
             std::upper_bound(m_blockFirst.begin(), m_blockFirst.end(), index) - m_blockFirst.begin()
             - 1);
         const auto id = static_cast<std::int32_t>(m_anchors.size());
-        m_anchors.push_back({ index, block, { xs[i], known[i] }, rows[i] });
+        const auto [firstRow, lastRow] = rows[i];
+        m_anchors.push_back({ index, block, { xs[i], known[i] }, firstRow, lastRow });
         m_anchorAt[index] = id;
-        mark(block, rows[i]);
+        if (firstRow == lastRow)
+            mark(block, firstRow);
         if (m_request.tuning.checkEnclosures) {
             const double plain = referenceSum(m_wave, m_request.count, xs[i]);
-            if (!(plain >= known[i].lo && plain <= known[i].hi) || rowOf(plain) != rows[i])
+            const int row = rowOf(plain);
+            if (!(plain >= known[i].lo && plain <= known[i].hi) || row < firstRow || row > lastRow)
                 throw std::logic_error("an anchor's sum or row is not the plain loop's");
         }
     }
     m_requested.clear();
+    return true;
+}
+
+/// Runs the plain loop, on every core, at the anchors whose rows are in question and matter:
+/// those whose column does not have every row they may be in set already.
+bool EnclosedCurve::settleUncertainAnchors()
+{
+    std::vector<Anchor*> open;
+    for (Anchor& anchor : m_anchors) {
+        if (!anchor.certain() && !allMarked(anchor.block, anchor.firstRow, anchor.lastRow))
+            open.push_back(&anchor);
+    }
+    if (open.empty())
+        return true;
+    std::vector<double> exact(open.size());
+    std::atomic<bool> stop { false };
+    const auto keepGoing = [&stop] { return !stop.load(std::memory_order_relaxed); };
+    const std::size_t threads
+        = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), open.size());
+    const auto sumShare = [&](std::size_t share) {
+        for (std::size_t i = share; i < open.size(); i += threads) {
+            const auto y = referenceSumWhile(m_wave, m_request.count, open[i]->known.x, keepGoing);
+            if (!y)
+                return;
+            exact[i] = *y;
+        }
+    };
+    if (!runTasks(threads, sumShare, stop, [this] { return m_request.progress(m_reported); }))
+        return false;
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        const int row = rowOf(exact[i]);
+        open[i]->firstRow = open[i]->lastRow = row;
+        mark(open[i]->block, row);
+    }
     return true;
 }
 
@@ -642,12 +708,15 @@ EnclosureOutcome EnclosedCurve::run(CurvePoints& points)
             if (!tryToSettle(stretch))
                 split(stretch);
         }
+        requestPending();
         if (!report())
             return EnclosureOutcome::Cancelled;
         if (!m_requested.empty() && !sumRequested())
             return EnclosureOutcome::Cancelled;
         continueWaiting();
     }
+    if (!settleUncertainAnchors())
+        return EnclosureOutcome::Cancelled;
 
     for (std::size_t block = 0; block < blocks; ++block) {
         const float x = static_cast<float>(m_samples[m_blockFirst[block]]);
