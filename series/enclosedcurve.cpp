@@ -81,6 +81,7 @@ public:
         , m_mapping(request.mapping)
         , m_samples(request.samples)
         , m_enclosures(enclosures)
+        , m_sumBounds(sumBounds(request.wave, request.extraTerms))
         , m_terms(static_cast<double>(request.extraTerms) + 1)
         , m_height(request.mapping.height())
         , m_rowsPerUnit(static_cast<double>(request.mapping.height())
@@ -95,7 +96,8 @@ private:
     // Setting up.
     bool findColumns();
     bool findRowPoints();
-    double boundAt(double x1, double x2) const;
+    double plainBoundAt(double x1, double x2) const;
+    double recurrenceBoundAt(double x) const;
 
     // Rows and marks.
     int rowOf(double sum) const;
@@ -124,6 +126,7 @@ private:
     const UserMapping& m_mapping;
     std::span<const double> m_samples;
     SumEnclosures m_enclosures;
+    SumBounds m_sumBounds;
     double m_terms;
     int m_height;
     double m_rowsPerUnit;
@@ -193,9 +196,17 @@ bool EnclosedCurve::findRowPoints()
     return true;
 }
 
-double EnclosedCurve::boundAt(double x1, double x2) const
+/// How far the plain loop's sum may lie from the exact one over [x1, x2].
+double EnclosedCurve::plainBoundAt(double x1, double x2) const
 {
-    const double bound = m_request.bound.at(std::max(std::abs(x1), std::abs(x2)));
+    const double bound = m_sumBounds.plainAt(std::max(std::abs(x1), std::abs(x2)));
+    return std::max(bound, m_request.tuning.minimumBound);
+}
+
+/// How far the rotation recurrence's sum at sample \a x may lie from the exact one.
+double EnclosedCurve::recurrenceBoundAt(double x) const
+{
+    const double bound = m_sumBounds.recurrenceAt(x, m_enclosures.stretch(x, x).least);
     return std::max(bound, m_request.tuning.minimumBound);
 }
 
@@ -309,8 +320,9 @@ Interval EnclosedCurve::enclose(const Stretch& stretch) const
             sum = intersect(sum, { right->sum.lo - reach, right->sum.hi + reach });
         }
     }
-    // Each of the cones, the chord and the rounding of their arithmetic.
-    const double bound = boundAt(x1, x2);
+    // From the exact sum to the plain loop's, and the rounding of the arithmetic of the cones
+    // and the chord.
+    const double bound = plainBoundAt(x1, x2);
     const double slack = 1e-12 + 0x1p-50 * (std::abs(sum.lo) + std::abs(sum.hi));
     Interval plain { sum.lo - bound - slack, sum.hi + bound + slack };
     if (!(plain.lo <= plain.hi)) {
@@ -358,7 +370,7 @@ bool EnclosedCurve::tryToSettle(const Stretch& stretch)
                 std::abs(a.known.sum.hi), std::abs(b.known.sum.lo), std::abs(b.known.sum.hi) });
         const double stepInRows
             = (m_enclosures.slopeBound(m_enclosures.stretch(x1, x2)) * largestSpacing
-                  + 2 * boundAt(x1, x2) + 2 * 0x1p-24 * largest)
+                  + 2 * plainBoundAt(x1, x2) + 2 * 0x1p-24 * largest)
             * m_rowsPerUnit;
         if (stepInRows < 1 - 1e-6) {
             const auto [from, to] = ordered(a.firstRow, b.firstRow);
@@ -530,24 +542,27 @@ bool EnclosedCurve::sumRequested()
                 return;
             }
             for (std::size_t i = first; i < first + size; ++i) {
-                const double bound = boundAt(xs[i], xs[i]);
+                // An anchor knows the exact sum, which the enclosures build on, and the plain
+                // loop's row.
+                const double plain = plainBoundAt(xs[i], xs[i]);
                 const double y = sums[i];
                 if (plainOnly) {
-                    known[i] = { y - bound, y + bound };
+                    known[i] = { y - plain, y + plain };
                     rows[i] = { rowOf(y), rowOf(y) };
                     continue;
                 }
-                const double spread = bound + 0x1p-52 * std::abs(y);
+                const double recurrence = recurrenceBoundAt(xs[i]);
+                const double spread = recurrence + plain + 0x1p-52 * std::abs(y);
                 const auto range = ordered(rowOf(y - spread), rowOf(y + spread));
                 if (range.first == range.second || leaveUncertain) {
-                    known[i] = { y - bound, y + bound };
+                    known[i] = { y - recurrence, y + recurrence };
                     rows[i] = range;
                     continue;
                 }
                 const auto exact = referenceSumWhile(m_wave, m_request.count, xs[i], keepGoing);
                 if (!exact)
                     return;
-                known[i] = { *exact - bound, *exact + bound };
+                known[i] = { *exact - plain, *exact + plain };
                 rows[i] = { rowOf(*exact), rowOf(*exact) };
             }
         }
@@ -582,8 +597,10 @@ bool EnclosedCurve::sumRequested()
             mark(block, firstRow);
         if (m_request.tuning.checkEnclosures) {
             const double plain = referenceSum(m_wave, m_request.count, xs[i]);
+            const double reach = plainBoundAt(xs[i], xs[i]);
             const int row = rowOf(plain);
-            if (!(plain >= known[i].lo && plain <= known[i].hi) || row < firstRow || row > lastRow)
+            if (!(plain >= known[i].lo - reach && plain <= known[i].hi + reach) || row < firstRow
+                || row > lastRow)
                 throw std::logic_error("an anchor's sum or row is not the plain loop's");
         }
     }
@@ -651,7 +668,9 @@ EnclosureOutcome EnclosedCurve::run(CurvePoints& points)
         return EnclosureOutcome::Drawn;
     if (!findColumns() || !findRowPoints())
         return EnclosureOutcome::Declined;
-    if (boundAt(m_samples.front(), m_samples.back()) * m_rowsPerUnit > largestBoundInRows)
+    const double largestX = std::max(std::abs(m_samples.front()), std::abs(m_samples.back()));
+    const double bound = std::max(m_request.bound.at(largestX), m_request.tuning.minimumBound);
+    if (bound * m_rowsPerUnit > largestBoundInRows)
         return EnclosureOutcome::Declined;
     const std::size_t blocks = m_blockColumn.size();
     m_marks.assign(blocks * static_cast<std::size_t>(m_height), 0);

@@ -26,6 +26,27 @@ std::optional<std::uint64_t> extraTermCount(double count)
     return static_cast<std::uint64_t>(count) - 1;
 }
 
+namespace {
+
+constexpr double u = 0x1p-53;
+constexpr double library = 2 * u;
+constexpr double margin = 2.0;
+constexpr double rounding = 1 + 1e-10;
+
+/// The pieces of the bounds below, for one wave and count.
+struct BoundParts {
+    double terms;
+    double step;
+    double startError;
+    double stepError;
+    double product;
+    double termError;
+    double coefficients;
+    double termErrors;
+    double perUnitX;
+    double partial;
+};
+
 // Why the bound holds. Write k_j = 1 + j d for term j (d the wave's step), c_j for its
 // coefficient (c_0 = 4, exactly the plain loop's value for the others), b for sin (cos for
 // the triangle) and S(x) = sum over j of c_j b(k_j x), computed exactly. Both sums are
@@ -68,12 +89,9 @@ std::optional<std::uint64_t> extraTermCount(double count)
 //
 // The result is doubled: that covers the rounding of this computation itself and leaves a
 // margin should the library be off by more than it claims.
-CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
+BoundParts boundParts(const Wave& wave, std::uint64_t extraTerms)
 {
-    constexpr double u = 0x1p-53;
-    constexpr double library = 2 * u;
     constexpr double rootTwo = 1.4142135623730952; // rounded up
-    constexpr double margin = 2.0;
     constexpr double product = rootTwo * (2 + u) * u;
 
     constexpr double rotation = 2 * u;
@@ -101,11 +119,99 @@ CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
         = seriesAmplitude * coefficientRounding / step * (overK ? terms : harmonic);
     const double termErrors = startError * coefficients
         + (extraTerms == 0 ? 0.0 : (termError - startError) * weighted / terms);
-    const double base = termErrors * (1 + u) + coefficients * library
-        + u * (coefficients - seriesAmplitude) * (2 + termError + library)
-        + 2 * u * terms * partial;
-    constexpr double rounding = 1 + 1e-10;
-    return CertaintyBound { margin * rounding * base, margin * rounding * u * perUnitX };
+    return { terms, step, startError, stepError, product, termError, coefficients, termErrors,
+        perUnitX, partial };
+}
+
+/// The largest partial sum of S over all x: pi Si(pi) for the square wave, 2 pi Si(pi) for the
+/// sawtooth (both rounded up), otherwise the sum of the coefficients.
+double largestPartialSum(const Wave& wave, double coefficients)
+{
+    constexpr double squareLargest = 5.8180;
+    constexpr double sawtoothLargest = 11.6360;
+    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK)
+        return wave.step == 2 ? squareLargest : (wave.step == 1 ? sawtoothLargest : coefficients);
+    return coefficients;
+}
+
+} // namespace
+
+CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
+{
+    const BoundParts p = boundParts(wave, extraTerms);
+    const double base = p.termErrors * (1 + u) + p.coefficients * library
+        + u * (p.coefficients - seriesAmplitude) * (2 + p.termError + library)
+        + 2 * u * p.terms * p.partial;
+    return CertaintyBound { margin * rounding * base, margin * rounding * u * p.perUnitX };
+}
+
+// The two halves of the bound, sharper. Of the sum above, the plain loop alone makes
+// sum_j c_j g + sum_{j>=1} [u c_j (1 + g) + u Q_j] + u |x| sum_{j>=1} c_j k_j, and the
+// recurrence |sum_j c_j (b(z_j) - b(e^{i k_j x}))| + sum_{j>=1} [u c_j (1 + e_j) + u Q_j]. Two
+// of its parts can be made much smaller:
+//
+// - No partial sum of S exceeds A = pi Si(pi) for the square wave, or 2 pi Si(pi) for the
+//   sawtooth. S_J / 4 is the integral from 0 to x of sin(2 (J + 1) t) / (2 sin t), or of
+//   sin((J + 1/2) t) / (2 sin(t / 2)) - 1/2. On (0, pi/2], or (0, pi], the lobes of the first
+//   integrand alternate and shrink, so its integral lies between 0 and its first lobe, which
+//   sin t >= 2t / pi (sin(t / 2) >= t / pi) bounds by (pi / 4) Si(pi), or (pi / 2) Si(pi); the
+//   symmetries of S cover every other x. The reference's c_j move S by at most u C more, and
+//   either loop's partial sums lie within the whole bound of S's, so Q_j <= A + u C + the bound.
+// - The recurrence's errors turn with its terms and so largely cancel. With omega = e^{idx},
+//   z_j - e^{i k_j x} = (z_0 - e^{ix}) w^j + e^{ix} (w^j - omega^j) + sum_{i<j} r_i w^{j-1-i},
+//   where r_i, the rounding of the product that gives z_{i+1}, is at most m (1 + E)(1 + delta).
+//   The c_j do not increase, so by Abel's inequality |sum_j c_j v_j| is at most the first c_j
+//   times the largest |sum_{j<=p} v_j|. The partial sums of w^j are at most H = (1 + G) /
+//   (2 s - delta), with s = |sin(d x / 2)| (so |1 - omega| = 2 s) and G = (1 + delta)^(J + 1);
+//   those of omega^j at most 1 / s. This gives e_0 c_0 H for the start and
+//   m (1 + E)(1 + delta)(C - c_0) H for the products. Writing w^j - omega^j = omega^j beta_j,
+//   beta_j = (1 + eta)^j - 1 with |eta| <= delta, so |beta_j| <= j delta G and
+//   |beta_{j+1} - beta_j| <= delta G, summation by parts gives at most
+//   delta G ((1 + u)^2 4 / d + 2 (C - c_0)) / s for the step (c_J J <= (1 + u)^2 4 / d). Away from
+//   the points where s vanishes this is far below sum_j c_j e_j; the smaller of the two is taken.
+SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms)
+{
+    const BoundParts p = boundParts(wave, extraTerms);
+    const double c = p.coefficients;
+    const double rest = c - seriesAmplitude;
+    SumBounds bounds;
+    bounds.m_certainty = certaintyBound(wave, extraTerms);
+    bounds.m_largestPartial = largestPartialSum(wave, c) + u * c;
+    bounds.m_linearPartial = p.partial;
+    bounds.m_additions = u * p.terms;
+    bounds.m_plainBase = c * library + u * rest * (1 + library);
+    bounds.m_plainPerUnitX = margin * rounding * u * p.perUnitX;
+    bounds.m_recurrenceBase = u * rest * (1 + p.termError);
+    bounds.m_linearTermErrors = p.termErrors;
+    const double delta = p.stepError;
+    const double grown = std::exp((p.terms + 1) * std::log1p(delta) * (1 + 1e-12)) * (1 + 1e-12);
+    bounds.m_stepError = delta;
+    bounds.m_beforeTurn
+        = (p.startError * seriesAmplitude + p.product * (1 + p.termError) * (1 + delta) * rest)
+        * (1 + grown);
+    bounds.m_afterTurn = delta * grown * ((1 + u) * (1 + u) * seriesAmplitude / p.step + 2 * rest);
+    return bounds;
+}
+
+double SumBounds::partialAt(double x) const
+{
+    return std::min(m_linearPartial, m_largestPartial + m_certainty.at(x));
+}
+
+double SumBounds::plainAt(double x) const
+{
+    return margin * rounding * (m_plainBase + m_additions * partialAt(x))
+        + m_plainPerUnitX * std::abs(x);
+}
+
+double SumBounds::recurrenceAt(double x, double least) const
+{
+    double termErrors = m_linearTermErrors;
+    const double gap = 2 * least - m_stepError;
+    if (gap > 0)
+        termErrors = std::min(termErrors, m_beforeTurn / gap + m_afterTurn / least);
+    return margin * rounding
+        * (termErrors * (1 + u) + m_recurrenceBase + m_additions * partialAt(x));
 }
 
 bool wideKernelAvailable()

@@ -29,6 +29,39 @@ struct CertaintyBound {
 /// does not grow with the count.
 CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms);
 
+/// The certainty bound's two halves, how far the rotation recurrence's sum and how far the plain
+/// loop's lie from the exact partial sum, each sharper than the whole for a large count: the
+/// recurrence's rounding errors turn with its terms and largely cancel, except near the points
+/// where sin(d x / 2) vanishes (d the wave's step). Dearer than CertaintyBound::at, for the few
+/// samples and stretches the enclosures look at.
+class SumBounds {
+public:
+    /// At least |sum by the rotation recurrence - exact sum| at x, where |sin(d x / 2)| is at
+    /// least \a least (0 when nothing is known of it).
+    double recurrenceAt(double x, double least) const;
+    /// At least |referenceSum - exact sum| at x.
+    double plainAt(double x) const;
+
+private:
+    friend SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms);
+    double partialAt(double x) const;
+
+    CertaintyBound m_certainty;
+    double m_largestPartial = 0.0;
+    double m_linearPartial = 0.0;
+    double m_additions = 0.0;
+    double m_plainBase = 0.0;
+    double m_plainPerUnitX = 0.0;
+    double m_recurrenceBase = 0.0;
+    double m_linearTermErrors = 0.0;
+    double m_stepError = 0.0;
+    double m_beforeTurn = 0.0;
+    double m_afterTurn = 0.0;
+};
+
+/// The two halves for \a wave with \a extraTerms terms after the base one, in closed form.
+SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms);
+
 /// Whether this processor can run the AVX2 copy of the kernel.
 bool wideKernelAvailable();
 
