@@ -608,36 +608,54 @@ bool EnclosedCurve::sumRequested()
     return true;
 }
 
-/// Runs the plain loop, on every core, at the anchors whose rows are in question and matter:
-/// those whose column does not have every row they may be in set already.
+/// Runs the plain loop at the anchors whose rows are in question and matter: those whose column
+/// does not have every row they may be in set already. One at a time, each on every core, so
+/// that an anchor which sets the row its column lacks spares the others of the column theirs.
 bool EnclosedCurve::settleUncertainAnchors()
 {
-    std::vector<Anchor*> open;
-    for (Anchor& anchor : m_anchors) {
-        if (!anchor.certain() && !allMarked(anchor.block, anchor.firstRow, anchor.lastRow))
-            open.push_back(&anchor);
+    struct Open {
+        std::size_t anchor;
+        /// Smaller where the anchor's sum lies further towards the row its column lacks.
+        double lean;
+        bool firstOfColumn = false;
+    };
+    // Whether rows grow with the sum, or the other way.
+    const bool rowsGrow = m_mapping.pixelY(toFloat(m_wave.pointSign)) > m_mapping.pixelY(0.0f);
+    std::vector<Open> open;
+    for (std::size_t a = 0; a < m_anchors.size(); ++a) {
+        const Anchor& anchor = m_anchors[a];
+        if (anchor.certain() || allMarked(anchor.block, anchor.firstRow, anchor.lastRow))
+            continue;
+        const double centre = (anchor.known.sum.lo + anchor.known.sum.hi) / 2;
+        const bool lacksLow = anchor.firstRow >= 0 && anchor.firstRow < m_height
+            && !marked(anchor.block, anchor.firstRow);
+        open.push_back({ a, lacksLow == rowsGrow ? centre : -centre });
     }
     if (open.empty())
         return true;
-    std::vector<double> exact(open.size());
-    std::atomic<bool> stop { false };
-    const auto keepGoing = [&stop] { return !stop.load(std::memory_order_relaxed); };
-    const std::size_t threads
-        = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), open.size());
-    const auto sumShare = [&](std::size_t share) {
-        for (std::size_t i = share; i < open.size(); i += threads) {
-            const auto y = referenceSumWhile(m_wave, m_request.count, open[i]->known.x, keepGoing);
-            if (!y)
-                return;
-            exact[i] = *y;
-        }
-    };
-    if (!runTasks(threads, sumShare, stop, [this] { return m_request.progress(m_reported); }))
-        return false;
+    // The likeliest anchor of each column first, then the rest, should they still matter.
+    std::sort(open.begin(), open.end(), [this](const Open& a, const Open& b) {
+        const std::size_t blockA = m_anchors[a.anchor].block;
+        const std::size_t blockB = m_anchors[b.anchor].block;
+        return blockA != blockB ? blockA < blockB : a.lean < b.lean;
+    });
     for (std::size_t i = 0; i < open.size(); ++i) {
-        const int row = rowOf(exact[i]);
-        open[i]->firstRow = open[i]->lastRow = row;
-        mark(open[i]->block, row);
+        open[i].firstOfColumn
+            = i == 0 || m_anchors[open[i - 1].anchor].block != m_anchors[open[i].anchor].block;
+    }
+    std::stable_partition(open.begin(), open.end(), [](const Open& o) { return o.firstOfColumn; });
+    const std::size_t threads = std::max(1u, std::thread::hardware_concurrency());
+    for (const Open& o : open) {
+        Anchor& anchor = m_anchors[o.anchor];
+        if (allMarked(anchor.block, anchor.firstRow, anchor.lastRow))
+            continue;
+        const auto exact = referenceSumOnThreads(m_wave, m_request.extraTerms, anchor.known.x,
+            threads, [this] { return m_request.progress(m_reported); });
+        if (!exact)
+            return false;
+        const int row = rowOf(*exact);
+        anchor.firstRow = anchor.lastRow = row;
+        mark(anchor.block, row);
     }
     return true;
 }

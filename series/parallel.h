@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "wave.h"
+
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace fourier {
 
@@ -14,5 +18,12 @@ namespace fourier {
 /// thread instead, one after another, with a report between two of them.
 bool runTasks(std::size_t tasks, const std::function<void(std::size_t)>& task,
     std::atomic<bool>& stop, const std::function<bool()>& report);
+
+/// The plain loop's sum at \a x with \a extraTerms terms after the base one, its terms computed
+/// on \a threads threads: bit for bit referenceSum's, since every term is computed as the plain
+/// loop computes it and they are added one by one in its order. Calls \a report about every
+/// 50 ms, and gives nothing once it returns false.
+std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extraTerms, double x,
+    std::size_t threads, const std::function<bool()>& report);
 
 } // namespace fourier

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
 #include "fastsum.h"
+#include "parallel.h"
 #include "sampling.h"
 
 #include <algorithm>
@@ -134,6 +135,33 @@ INSTANTIATE_TEST_SUITE_P(Waves, Bound,
     ::testing::Combine(::testing::Values(&squareWave, &triangleWave, &sawtoothWave),
         ::testing::Values(1, 2, 3, 100, 1000, 10000)),
     boundName);
+
+// The plain loop with its terms shared among threads adds the very same terms in the very same
+// order: the same double, bit for bit, on either side of the threads' shares and rounds. A
+// report that says stop ends it with nothing.
+TEST(ReferenceSumOnThreads, IsThePlainLoopBitForBit)
+{
+    constexpr std::uint64_t share = std::uint64_t { 1 } << 17;
+    const std::vector<std::tuple<const Wave*, std::uint64_t, double, std::size_t>> cases {
+        { &squareWave, 0, 1.25, 2 },
+        { &squareWave, 1, -0.7, 2 },
+        { &squareWave, share - 1, 2.7152, 2 },
+        { &triangleWave, share, -19.9999, 2 },
+        { &sawtoothWave, share + 1, 3.1416, 2 },
+        { &squareWave, 2 * share, 0.3846, 2 },
+        { &sawtoothWave, 2 * share + 3, -6.2831, 3 },
+        { &triangleWave, 5 * share / 2, 0.0001, 1 },
+    };
+    for (const auto& [wave, extraTerms, x, threads] : cases) {
+        const double count = static_cast<double>(extraTerms) + 1;
+        const auto shared
+            = referenceSumOnThreads(*wave, extraTerms, x, threads, [] { return true; });
+        ASSERT_TRUE(shared.has_value());
+        EXPECT_EQ(*shared, referenceSum(*wave, count, x))
+            << wave->name << " " << extraTerms << " terms at " << x;
+    }
+    EXPECT_FALSE(referenceSumOnThreads(squareWave, 1'000'000'000, 1.0, 2, [] { return false; }));
+}
 
 // A stop raised from outside ends even an endless sum.
 TEST(Stop, EndsEndlessWork)
