@@ -34,6 +34,12 @@ struct CurveTuning {
     /// covers, throwing std::logic_error at the first that misses. For tests: it costs the plain
     /// loop's time.
     bool checkEnclosures = false;
+    /// Up to this many terms a sum costs less than splitting a stretch a few times, so the
+    /// enclosures split stretches at summed samples and settle a summed sample's row at once;
+    /// above it they split stretches by enclosures alone down to single samples, sum only those
+    /// whose rows still matter, and run the plain loop only where a sum's row is in question and
+    /// matters. Tests lower it to take that road at counts the plain loop checks quickly.
+    double cheapSumTerms = 4096;
 };
 
 /// The samples [first, last) whose pixel column lies inside the area.

@@ -28,10 +28,6 @@ constexpr double largestSpacing = sampleStep * (1 + 1e-9);
 constexpr std::size_t fewestSamplesPerColumn = 8;
 /// The certainty bound, in pixel rows, above which enclosures would rarely settle anything.
 constexpr double largestBoundInRows = 0.25;
-/// Up to this many terms a sum costs less than splitting a stretch a few times, so stretches
-/// are split at summed samples; above it they are split by enclosures alone down to single
-/// samples, and only those are summed.
-constexpr double cheapSumTerms = 4096;
 /// Up to this many terms anchors are summed by the plain loop itself.
 constexpr double plainSumTerms = 64;
 /// Below this much work (samples times terms) a batch of anchors is summed on the calling
@@ -381,7 +377,7 @@ bool EnclosedCurve::tryToSettle(const Stretch& stretch)
             }
         }
     }
-    if (m_terms > cheapSumTerms && stretch.first < stretch.last) {
+    if (m_terms > m_request.tuning.cheapSumTerms && stretch.first < stretch.last) {
         // Where sums are dear, the enclosures of the two end samples alone often tell their
         // rows; when the stretch only crosses from one to the other, it is settled.
         for (const std::uint32_t end : { stretch.first, stretch.last }) {
@@ -430,7 +426,7 @@ void EnclosedCurve::split(const Stretch& stretch)
     const std::uint32_t middle = stretch.first + (stretch.last - stretch.first) / 2;
     if (stretch.first == stretch.last) {
         m_pending.push_back(stretch);
-    } else if (m_terms <= cheapSumTerms) {
+    } else if (m_terms <= m_request.tuning.cheapSumTerms) {
         const bool needLeft = !adjacentInColumn(stretch, stretch.left, true);
         const bool needRight = !adjacentInColumn(stretch, stretch.right, false);
         if (needLeft || needRight) {
@@ -514,7 +510,7 @@ bool EnclosedCurve::sumRequested()
     std::atomic<bool> stop { false };
     const auto keepGoing = [&stop] { return !stop.load(std::memory_order_relaxed); };
     const bool plainOnly = m_terms <= plainSumTerms;
-    const bool leaveUncertain = m_terms > cheapSumTerms;
+    const bool leaveUncertain = m_terms > m_request.tuning.cheapSumTerms;
     const double batchWork = static_cast<double>(count) * m_terms;
     std::atomic<std::uint64_t> done { 0 };
 
