@@ -39,7 +39,7 @@ constexpr double remainingShare = 1.25;
 /// How often progress is reported between batches.
 constexpr auto reportInterval = std::chrono::milliseconds(50);
 
-/// A summed sample: its plain-loop value known to lie in an interval, and so its pixel row to
+/// A summed sample: its exact sum known to lie in an interval, and the plain loop's pixel row to
 /// lie in [firstRow, lastRow] (-1 above the area, the height below it).
 struct Anchor {
     std::size_t index;
