@@ -88,8 +88,8 @@ TEST_P(Bound, CoversTheRecurrencesError)
         groups.emplace_back(at, at + runLength);
     }
     const SumBounds halves = sumBounds(*wave, *extraTermCount(count));
-    const auto least
-        = [&](double x) { return std::abs(std::sin(wave->step * x / 2)) * (1 - 1e-13); };
+    const double step = wave->step;
+    const auto least = [step](double x) { return std::abs(std::sin(step * x / 2)) * (1 - 1e-13); };
     constexpr long double exactError = 1e-13;
 
     for (std::size_t g = 0; g < groups.size(); ++g) {
