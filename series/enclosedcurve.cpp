@@ -92,7 +92,7 @@ private:
     // Setting up.
     bool findColumns();
     bool findRowPoints();
-    double plainBoundAt(double x1, double x2) const;
+    double plainBoundAt(const LineSpan& span) const;
     double recurrenceBoundAt(double x) const;
 
     // Rows and marks.
@@ -192,11 +192,11 @@ bool EnclosedCurve::findRowPoints()
     return true;
 }
 
-/// How far the plain loop's sum may lie from the exact one over [x1, x2].
-double EnclosedCurve::plainBoundAt(double x1, double x2) const
+/// How far the plain loop's sum may lie from the exact one over \a span.
+double EnclosedCurve::plainBoundAt(const LineSpan& span) const
 {
-    const double bound = m_sumBounds.plainAt(std::max(std::abs(x1), std::abs(x2)));
-    return std::max(bound, m_request.tuning.minimumBound);
+    const double x = std::max(std::abs(span.x1), std::abs(span.x2));
+    return std::max(m_sumBounds.plainAt(x, span.least), m_request.tuning.minimumBound);
 }
 
 /// How far the rotation recurrence's sum at sample \a x may lie from the exact one.
@@ -318,7 +318,7 @@ Interval EnclosedCurve::enclose(const Stretch& stretch) const
     }
     // From the exact sum to the plain loop's, and the rounding of the arithmetic of the cones
     // and the chord.
-    const double bound = plainBoundAt(x1, x2);
+    const double bound = plainBoundAt(line);
     const double slack = 1e-12 + 0x1p-50 * (std::abs(sum.lo) + std::abs(sum.hi));
     Interval plain { sum.lo - bound - slack, sum.hi + bound + slack };
     if (!(plain.lo <= plain.hi)) {
@@ -364,9 +364,9 @@ bool EnclosedCurve::tryToSettle(const Stretch& stretch)
         const double largest
             = std::max({ std::abs(plain.lo), std::abs(plain.hi), std::abs(a.known.sum.lo),
                 std::abs(a.known.sum.hi), std::abs(b.known.sum.lo), std::abs(b.known.sum.hi) });
-        const double stepInRows
-            = (m_enclosures.slopeBound(m_enclosures.stretch(x1, x2)) * largestSpacing
-                  + 2 * plainBoundAt(x1, x2) + 2 * 0x1p-24 * largest)
+        const LineSpan between = m_enclosures.stretch(x1, x2);
+        const double stepInRows = (m_enclosures.slopeBound(between) * largestSpacing
+                                      + 2 * plainBoundAt(between) + 2 * 0x1p-24 * largest)
             * m_rowsPerUnit;
         if (stepInRows < 1 - 1e-6) {
             const auto [from, to] = ordered(a.firstRow, b.firstRow);
@@ -540,7 +540,7 @@ bool EnclosedCurve::sumRequested()
             for (std::size_t i = first; i < first + size; ++i) {
                 // An anchor knows the exact sum, which the enclosures build on, and the plain
                 // loop's row.
-                const double plain = plainBoundAt(xs[i], xs[i]);
+                const double plain = plainBoundAt(m_enclosures.stretch(xs[i], xs[i]));
                 const double y = sums[i];
                 if (plainOnly) {
                     known[i] = { y - plain, y + plain };
@@ -593,7 +593,7 @@ bool EnclosedCurve::sumRequested()
             mark(block, firstRow);
         if (m_request.tuning.checkEnclosures) {
             const double plain = referenceSum(m_wave, m_request.count, xs[i]);
-            const double reach = plainBoundAt(xs[i], xs[i]);
+            const double reach = plainBoundAt(m_enclosures.stretch(xs[i], xs[i]));
             const int row = rowOf(plain);
             if (!(plain >= known[i].lo - reach && plain <= known[i].hi + reach) || row < firstRow
                 || row > lastRow)

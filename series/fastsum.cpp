@@ -2,6 +2,7 @@
 #include "fastsum.h"
 
 #include <algorithm>
+#include <numbers>
 
 namespace fourier {
 
@@ -123,15 +124,25 @@ BoundParts boundParts(const Wave& wave, std::uint64_t extraTerms)
         perUnitX, partial };
 }
 
-/// The largest partial sum of S over all x: pi Si(pi) for the square wave, 2 pi Si(pi) for the
-/// sawtooth (both rounded up), otherwise the sum of the coefficients.
-double largestPartialSum(const Wave& wave, double coefficients)
+/// What bounds the partial sums S_j of one wave: all of them at every x, their limit, and the
+/// sum over j of their tails, at least |sin(d x / 2)| = 1.
+struct PartialSums {
+    double largest;
+    double level;
+    double tails;
+};
+
+PartialSums partialSums(const Wave& wave, double terms, double coefficients)
 {
-    constexpr double squareLargest = 5.8180;
-    constexpr double sawtoothLargest = 11.6360;
-    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK)
-        return wave.step == 2 ? squareLargest : (wave.step == 1 ? sawtoothLargest : coefficients);
-    return coefficients;
+    constexpr double up = 1 + 1e-12;
+    constexpr double pi = std::numbers::pi * up;
+    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK && wave.step == 2)
+        return { 5.8180, pi, 2 * std::log((2 * terms + 3) / 3) * up };
+    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK && wave.step == 1)
+        return { 11.6360, 2 * pi, 4 * std::log((terms + 2) / 2) * up };
+    if (wave.basis == Basis::Cosine && wave.falloff == Falloff::OverKSquared && wave.step == 2)
+        return { coefficients, pi * pi / 2, 2.0 / 3 * up };
+    return { coefficients, coefficients, 0.0 };
 }
 
 } // namespace
@@ -147,41 +158,49 @@ CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
 
 // The two halves of the bound, sharper. Of the sum above, the plain loop alone makes
 // sum_j c_j g + sum_{j>=1} [u c_j (1 + g) + u Q_j] + u |x| sum_{j>=1} c_j k_j, and the
-// recurrence |sum_j c_j (b(z_j) - b(e^{i k_j x}))| + sum_{j>=1} [u c_j (1 + e_j) + u Q_j]. Two
-// of its parts can be made much smaller:
+// recurrence |sum_j c_j (b(z_j) - b(e^{i k_j x}))| + sum_{j>=1} [u c_j (1 + e_j) + u Q_j].
+// Only what rests on the library's accuracy is doubled: the roundings of the additions and of
+// k x are the arithmetic's own. Two parts can be made much smaller:
 //
-// - No partial sum of S exceeds A = pi Si(pi) for the square wave, or 2 pi Si(pi) for the
-//   sawtooth. S_J / 4 is the integral from 0 to x of sin(2 (J + 1) t) / (2 sin t), or of
-//   sin((J + 1/2) t) / (2 sin(t / 2)) - 1/2. On (0, pi/2], or (0, pi], the lobes of the first
-//   integrand alternate and shrink, so its integral lies between 0 and its first lobe, which
-//   sin t >= 2t / pi (sin(t / 2) >= t / pi) bounds by (pi / 4) Si(pi), or (pi / 2) Si(pi); the
-//   symmetries of S cover every other x. The reference's c_j move S by at most u C more, and
-//   either loop's partial sums lie within the whole bound of S's, so Q_j <= A + u C + the bound.
+// - The partial sums. No partial sum of S exceeds A = pi Si(pi) for the square wave, or
+//   2 pi Si(pi) for the sawtooth. S_J / 4 is the integral from 0 to x of sin(2 (J + 1) t) /
+//   (2 sin t), or of sin((J + 1/2) t) / (2 sin(t / 2)) - 1/2. On (0, pi/2], or (0, pi], the
+//   lobes of the first integrand alternate and shrink, so its integral lies between 0 and its
+//   first lobe, which sin t >= 2t / pi (sin(t / 2) >= t / pi) bounds by (pi / 4) Si(pi), or
+//   (pi / 2) Si(pi); the symmetries of S cover every other x. Nearer the truth, S_j lies within
+//   its tail of the limit (pi, 2 pi and pi^2 / 2 at most), and by Abel's summation the tail
+//   after k_j is at most 4 / (k_{j+1} s), or 4 / (k_{j+1}^2 s) for the triangle, with
+//   s = |sin(d x / 2)|: summed over j, 2 ln((2J + 3) / 3) / s, 4 ln((J + 2) / 2) / s and
+//   (2 / 3) / s. The reference's c_j move S by at most u C more, and either loop's partial sums
+//   lie within the whole bound of S's.
 // - The recurrence's errors turn with its terms and so largely cancel. With omega = e^{idx},
 //   z_j - e^{i k_j x} = (z_0 - e^{ix}) w^j + e^{ix} (w^j - omega^j) + sum_{i<j} r_i w^{j-1-i},
 //   where r_i, the rounding of the product that gives z_{i+1}, is at most m (1 + E)(1 + delta).
 //   The c_j do not increase, so by Abel's inequality |sum_j c_j v_j| is at most the first c_j
 //   times the largest |sum_{j<=p} v_j|. The partial sums of w^j are at most H = (1 + G) /
-//   (2 s - delta), with s = |sin(d x / 2)| (so |1 - omega| = 2 s) and G = (1 + delta)^(J + 1);
-//   those of omega^j at most 1 / s. This gives e_0 c_0 H for the start and
-//   m (1 + E)(1 + delta)(C - c_0) H for the products. Writing w^j - omega^j = omega^j beta_j,
-//   beta_j = (1 + eta)^j - 1 with |eta| <= delta, so |beta_j| <= j delta G and
-//   |beta_{j+1} - beta_j| <= delta G, summation by parts gives at most
-//   delta G ((1 + u)^2 4 / d + 2 (C - c_0)) / s for the step (c_J J <= (1 + u)^2 4 / d). Away from
-//   the points where s vanishes this is far below sum_j c_j e_j; the smaller of the two is taken.
+//   (2 s - delta) (|1 - omega| = 2 s) with G = (1 + delta)^(J + 1); those of omega^j at most
+//   1 / s. This gives e_0 c_0 H for the start and m (1 + E)(1 + delta)(C - c_0) H for the
+//   products. Writing w^j - omega^j = omega^j beta_j, beta_j = (1 + eta)^j - 1 with
+//   |eta| <= delta, so |beta_j| <= j delta G and |beta_{j+1} - beta_j| <= delta G, summation by
+//   parts gives at most delta G ((1 + u)^2 4 / d + 2 (C - c_0)) / s for the step
+//   (c_J J <= (1 + u)^2 4 / d). Away from the points where s vanishes this is far below
+//   sum_j c_j e_j; the smaller of the two is taken.
 SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms)
 {
     const BoundParts p = boundParts(wave, extraTerms);
     const double c = p.coefficients;
     const double rest = c - seriesAmplitude;
+    const PartialSums sums = partialSums(wave, p.terms, c);
     SumBounds bounds;
     bounds.m_certainty = certaintyBound(wave, extraTerms);
-    bounds.m_largestPartial = largestPartialSum(wave, c) + u * c;
+    bounds.m_terms = p.terms;
     bounds.m_linearPartial = p.partial;
-    bounds.m_additions = u * p.terms;
-    bounds.m_plainBase = c * library + u * rest * (1 + library);
-    bounds.m_plainPerUnitX = margin * rounding * u * p.perUnitX;
-    bounds.m_recurrenceBase = u * rest * (1 + p.termError);
+    bounds.m_largestPartial = sums.largest + u * c;
+    bounds.m_partialLevel = sums.level + u * c;
+    bounds.m_tails = sums.tails;
+    bounds.m_plainBase = margin * rounding * (c * library + u * rest * (1 + library));
+    bounds.m_plainPerUnitX = rounding * u * p.perUnitX;
+    bounds.m_recurrenceBase = margin * rounding * u * rest * (1 + p.termError);
     bounds.m_linearTermErrors = p.termErrors;
     const double delta = p.stepError;
     const double grown = std::exp((p.terms + 1) * std::log1p(delta) * (1 + 1e-12)) * (1 + 1e-12);
@@ -193,15 +212,18 @@ SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms)
     return bounds;
 }
 
-double SumBounds::partialAt(double x) const
+double SumBounds::additionsAt(double x, double least) const
 {
-    return std::min(m_linearPartial, m_largestPartial + m_certainty.at(x));
+    const double deviation = m_certainty.at(x);
+    double sum = m_terms * std::min(m_linearPartial, m_largestPartial + deviation);
+    if (least > 0)
+        sum = std::min(sum, m_terms * (m_partialLevel + deviation) + m_tails / least);
+    return rounding * u * sum;
 }
 
-double SumBounds::plainAt(double x) const
+double SumBounds::plainAt(double x, double least) const
 {
-    return margin * rounding * (m_plainBase + m_additions * partialAt(x))
-        + m_plainPerUnitX * std::abs(x);
+    return m_plainBase + additionsAt(x, least) + m_plainPerUnitX * std::abs(x);
 }
 
 double SumBounds::recurrenceAt(double x, double least) const
@@ -210,8 +232,7 @@ double SumBounds::recurrenceAt(double x, double least) const
     const double gap = 2 * least - m_stepError;
     if (gap > 0)
         termErrors = std::min(termErrors, m_beforeTurn / gap + m_afterTurn / least);
-    return margin * rounding
-        * (termErrors * (1 + u) + m_recurrenceBase + m_additions * partialAt(x));
+    return margin * rounding * termErrors * (1 + u) + m_recurrenceBase + additionsAt(x, least);
 }
 
 bool wideKernelAvailable()

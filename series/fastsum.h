@@ -31,25 +31,29 @@ CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms);
 
 /// The certainty bound's two halves, how far the rotation recurrence's sum and how far the plain
 /// loop's lie from the exact partial sum, each sharper than the whole for a large count: the
-/// recurrence's rounding errors turn with its terms and largely cancel, except near the points
-/// where sin(d x / 2) vanishes (d the wave's step). Dearer than CertaintyBound::at, for the few
-/// samples and stretches the enclosures look at.
+/// recurrence's rounding errors turn with its terms and largely cancel, and the partial sums
+/// keep near the series' limit, except near the points where sin(d x / 2) vanishes (d the
+/// wave's step). Dearer than CertaintyBound::at, for the few samples and stretches the
+/// enclosures look at. \a least is a lower bound on |sin(d x / 2)| at x (0 when nothing is
+/// known of it).
 class SumBounds {
 public:
-    /// At least |sum by the rotation recurrence - exact sum| at x, where |sin(d x / 2)| is at
-    /// least \a least (0 when nothing is known of it).
+    /// At least |sum by the rotation recurrence - exact sum| at x.
     double recurrenceAt(double x, double least) const;
     /// At least |referenceSum - exact sum| at x.
-    double plainAt(double x) const;
+    double plainAt(double x, double least) const;
 
 private:
     friend SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms);
-    double partialAt(double x) const;
+    /// The rounding of either loop's additions.
+    double additionsAt(double x, double least) const;
 
     CertaintyBound m_certainty;
-    double m_largestPartial = 0.0;
+    double m_terms = 0.0;
     double m_linearPartial = 0.0;
-    double m_additions = 0.0;
+    double m_largestPartial = 0.0;
+    double m_partialLevel = 0.0;
+    double m_tails = 0.0;
     double m_plainBase = 0.0;
     double m_plainPerUnitX = 0.0;
     double m_recurrenceBase = 0.0;
