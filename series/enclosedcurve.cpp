@@ -94,6 +94,7 @@ private:
     bool findRowPoints();
     double plainBoundAt(const LineSpan& span) const;
     double recurrenceBoundAt(double x) const;
+    double nearPlainBoundAt(double x, double sum) const;
 
     // Rows and marks.
     int rowOf(double sum) const;
@@ -104,6 +105,7 @@ private:
 
     // Enclosures.
     Interval enclose(const Stretch& stretch) const;
+    Interval encloseExact(const Stretch& stretch, const LineSpan& line) const;
     bool tryToSettle(const Stretch& stretch);
     void split(const Stretch& stretch);
     bool adjacentInColumn(const Stretch& stretch, std::int32_t anchor, bool left) const;
@@ -111,6 +113,7 @@ private:
     // Sums.
     void request(std::size_t index);
     void requestPending();
+    bool leftUnsummed(const Stretch& single, const Interval& plain, int firstRow, int lastRow);
     bool sumRequested();
     bool settleUncertainAnchors();
     bool report();
@@ -197,6 +200,13 @@ double EnclosedCurve::plainBoundAt(const LineSpan& span) const
 {
     const double x = std::max(std::abs(span.x1), std::abs(span.x2));
     return std::max(m_sumBounds.plainAt(x, span.least), m_request.tuning.minimumBound);
+}
+
+/// How far the plain loop's sum at sample \a x may lie from the near-plain sum \a sum.
+double EnclosedCurve::nearPlainBoundAt(double x, double sum) const
+{
+    const double bound = m_sumBounds.nearPlainAt(x, m_enclosures.stretch(x, x).least, sum);
+    return std::max(bound, m_request.tuning.minimumBound);
 }
 
 /// How far the rotation recurrence's sum at sample \a x may lie from the exact one.
@@ -287,9 +297,25 @@ Interval alongChord(const KnownSum& a, const KnownSum& b, double curvature, doub
 
 Interval EnclosedCurve::enclose(const Stretch& stretch) const
 {
-    const double x1 = m_samples[stretch.first];
-    const double x2 = m_samples[stretch.last];
-    const LineSpan line = m_enclosures.stretch(x1, x2);
+    const LineSpan line = m_enclosures.stretch(m_samples[stretch.first], m_samples[stretch.last]);
+    const Interval sum = encloseExact(stretch, line);
+    // From the exact sum to the plain loop's, and the rounding of the arithmetic of the cones
+    // and the chord.
+    const double bound = plainBoundAt(line);
+    const double slack = 1e-12 + 0x1p-50 * (std::abs(sum.lo) + std::abs(sum.hi));
+    Interval plain { sum.lo - bound - slack, sum.hi + bound + slack };
+    if (!(plain.lo <= plain.hi)) {
+        if (m_request.tuning.checkEnclosures)
+            throw std::logic_error("enclosures of a stretch do not meet");
+        plain = { -infinity, infinity };
+    }
+    return plain;
+}
+
+Interval EnclosedCurve::encloseExact(const Stretch& stretch, const LineSpan& line) const
+{
+    const double x1 = line.x1;
+    const double x2 = line.x2;
     Interval sum = m_enclosures.limit(line);
     if (const auto piece = m_enclosures.singularFreePiece(x1, x2)) {
         const auto slot = static_cast<std::size_t>(*piece - m_firstPiece);
@@ -316,17 +342,7 @@ Interval EnclosedCurve::enclose(const Stretch& stretch) const
             sum = intersect(sum, { right->sum.lo - reach, right->sum.hi + reach });
         }
     }
-    // From the exact sum to the plain loop's, and the rounding of the arithmetic of the cones
-    // and the chord.
-    const double bound = plainBoundAt(line);
-    const double slack = 1e-12 + 0x1p-50 * (std::abs(sum.lo) + std::abs(sum.hi));
-    Interval plain { sum.lo - bound - slack, sum.hi + bound + slack };
-    if (!(plain.lo <= plain.hi)) {
-        if (m_request.tuning.checkEnclosures)
-            throw std::logic_error("enclosures of a stretch do not meet");
-        plain = { -infinity, infinity };
-    }
-    return plain;
+    return sum;
 }
 
 bool EnclosedCurve::adjacentInColumn(const Stretch& stretch, std::int32_t anchor, bool left) const
@@ -415,10 +431,35 @@ void EnclosedCurve::requestPending()
             checkSettled(single, plain);
             continue;
         }
+        if (m_terms > m_request.tuning.cheapSumTerms && leftUnsummed(single, plain, low, high))
+            continue;
         request(single.first);
         m_waiting.push_back({ single, Waiting::Kind::Single });
     }
     m_pending.clear();
+}
+
+bool EnclosedCurve::leftUnsummed(
+    const Stretch& single, const Interval& plain, int firstRow, int lastRow)
+{
+    // Where the enclosures know the exact sum far better than the recurrence would (the
+    // triangle's, away from its corners), the recurrence's sum would settle nothing they do not:
+    // the sample becomes an anchor as it is, for settleUncertainAnchors.
+    const double x = m_samples[single.first];
+    const LineSpan line = m_enclosures.stretch(x, x);
+    const Interval exact = encloseExact(single, line);
+    if (!(exact.lo <= exact.hi && exact.hi - exact.lo < recurrenceBoundAt(x) / 4))
+        return false;
+    const double slack = 1e-12 + 0x1p-50 * (std::abs(exact.lo) + std::abs(exact.hi));
+    if (m_request.tuning.checkEnclosures) {
+        const double y = referenceSum(m_wave, m_request.count, x);
+        if (!(y >= plain.lo && y <= plain.hi))
+            throw std::logic_error("the plain sum escapes a lone sample's enclosure");
+    }
+    m_anchorAt[single.first] = static_cast<std::int32_t>(m_anchors.size());
+    m_anchors.push_back({ single.first, single.block, { x, { exact.lo - slack, exact.hi + slack } },
+        firstRow, lastRow });
+    return true;
 }
 
 void EnclosedCurve::split(const Stretch& stretch)
@@ -604,9 +645,10 @@ bool EnclosedCurve::sumRequested()
     return true;
 }
 
-/// Runs the plain loop at the anchors whose rows are in question and matter: those whose column
-/// does not have every row they may be in set already. One at a time, each on every core, so
-/// that an anchor which sets the row its column lacks spares the others of the column theirs.
+/// Settles the rows of the anchors that are in question and matter: those whose column does not
+/// have every row they may be in set already. First by sums far nearer the plain loop's, then,
+/// for the few left, by the plain loop on every core, one at a time; a column's likeliest
+/// anchor first, so that one which sets the row its column lacks spares the others theirs.
 bool EnclosedCurve::settleUncertainAnchors()
 {
     struct Open {
@@ -641,12 +683,64 @@ bool EnclosedCurve::settleUncertainAnchors()
     }
     std::stable_partition(open.begin(), open.end(), [](const Open& o) { return o.firstOfColumn; });
     const std::size_t threads = std::max(1u, std::thread::hardware_concurrency());
-    for (const Open& o : open) {
-        Anchor& anchor = m_anchors[o.anchor];
+    const auto report = [this] { return m_request.progress(m_reported); };
+    // A near-plain sum, under half the plain loop's time on one thread, settles most of them: a
+    // few at a time, one a thread.
+    std::vector<std::size_t> unsettled;
+    for (std::size_t next = 0; next < open.size();) {
+        std::vector<std::size_t> batch;
+        for (; next < open.size() && batch.size() < threads; ++next) {
+            const Anchor& anchor = m_anchors[open[next].anchor];
+            if (allMarked(anchor.block, anchor.firstRow, anchor.lastRow))
+                continue;
+            // The exact sum lies within far less than the near-plain sum's bound of the
+            // anchor's centre, and so in practice does the plain loop's: where that bound
+            // reaches a row edge from the centre, the near-plain sum would rarely settle it.
+            const double x = anchor.known.x;
+            const double centre = (anchor.known.sum.lo + anchor.known.sum.hi) / 2;
+            const double reach = nearPlainBoundAt(x, centre) + 0x1p-52 * std::abs(centre);
+            if (rowOf(centre - reach) == rowOf(centre + reach))
+                batch.push_back(open[next].anchor);
+            else
+                unsettled.push_back(open[next].anchor);
+        }
+        std::vector<double> sums(batch.size());
+        std::atomic<bool> stop { false };
+        const auto sumOne = [&](std::size_t i) {
+            const double x = m_anchors[batch[i]].known.x;
+            if (const auto sum = nearPlainSum(m_wave, m_request.extraTerms, x, stop))
+                sums[i] = *sum;
+        };
+        if (!runTasks(batch.size(), sumOne, stop, report))
+            return false;
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            Anchor& anchor = m_anchors[batch[i]];
+            const double x = anchor.known.x;
+            const double bound = nearPlainBoundAt(x, sums[i]);
+            const double spread = bound + 0x1p-52 * std::abs(sums[i]);
+            const auto [low, high] = ordered(rowOf(sums[i] - spread), rowOf(sums[i] + spread));
+            if (m_request.tuning.checkEnclosures) {
+                const double plain = referenceSum(m_wave, m_request.count, x);
+                if (!(std::abs(plain - sums[i]) <= bound) || rowOf(plain) < low
+                    || rowOf(plain) > high)
+                    throw std::logic_error(
+                        "a near-plain sum is not within its bound of the plain loop");
+            }
+            anchor.firstRow = std::max(anchor.firstRow, low);
+            anchor.lastRow = std::min(anchor.lastRow, high);
+            if (anchor.certain())
+                mark(anchor.block, anchor.firstRow);
+            else
+                unsettled.push_back(batch[i]);
+        }
+    }
+    // What is left lies within the plain loop's own rounding of a row edge.
+    for (const std::size_t a : unsettled) {
+        Anchor& anchor = m_anchors[a];
         if (allMarked(anchor.block, anchor.firstRow, anchor.lastRow))
             continue;
-        const auto exact = referenceSumOnThreads(m_wave, m_request.extraTerms, anchor.known.x,
-            threads, [this] { return m_request.progress(m_reported); });
+        const auto exact
+            = referenceSumOnThreads(m_wave, m_request.extraTerms, anchor.known.x, threads, report);
         if (!exact)
             return false;
         const int row = rowOf(*exact);

@@ -209,6 +209,10 @@ SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms)
         = (p.startError * seriesAmplitude + p.product * (1 + p.termError) * (1 + delta) * rest)
         * (1 + grown);
     bounds.m_afterTurn = delta * grown * ((1 + u) * (1 + u) * seriesAmplitude / p.step + 2 * rest);
+    bounds.m_perUnitX = p.perUnitX;
+    bounds.m_termError = p.termError;
+    bounds.m_coefficients = c;
+    bounds.m_step = p.step;
     return bounds;
 }
 
@@ -226,13 +230,104 @@ double SumBounds::plainAt(double x, double least) const
     return m_plainBase + additionsAt(x, least) + m_plainPerUnitX * std::abs(x);
 }
 
-double SumBounds::recurrenceAt(double x, double least) const
+double SumBounds::termErrorsAt(double least) const
 {
     double termErrors = m_linearTermErrors;
     const double gap = 2 * least - m_stepError;
     if (gap > 0)
         termErrors = std::min(termErrors, m_beforeTurn / gap + m_afterTurn / least);
-    return margin * rounding * termErrors * (1 + u) + m_recurrenceBase + additionsAt(x, least);
+    return margin * rounding * termErrors * (1 + u);
+}
+
+double SumBounds::recurrenceAt(double x, double least) const
+{
+    return termErrorsAt(least) + m_recurrenceBase + additionsAt(x, least);
+}
+
+// The near-plain sum N. Let S~ = sum_j c_j b(p_j), with p_j = k_j x rounded as the plain loop
+// rounds it (p_0 = x): the plain loop differs from S~ by its library, its products and its
+// additions only. k_j x = p_j + r_j exactly, r_j found by splitting the factors in halves
+// (Dekker), and b(p_j) = b(k_j x) - r_j b'(k_j x) within r_j^2 / 2 + |r_j|^3 / 6, with
+// r_j <= u k_j |x|. N takes z_j for e^{i k_j x} in both, so it is off from S~ by at most the
+// recurrence's term errors above and sum_j c_j r_j e_j <= u |x| E sum_j c_j k_j; by the
+// Taylor remainders, at most 2 (1 + u)^2 (u x)^2 J (1 + d (J + 1) / 2) (1 + u |x| k_J / 3);
+// by the three roundings of each term, 2.0001 u c_j (1 + E); and by the compensated sum
+// (Ogita, Rump and Oishi's Sum2), u |N| and gamma_J^2 times the sum of |terms|, with
+// gamma_J = J u / (1 - J u).
+double SumBounds::nearPlainAt(double x, double least, double sum) const
+{
+    const double J = m_terms;
+    const double gamma = J * u / (1 - J * u);
+    const double ux = u * std::abs(x);
+    const double own = ux * m_perUnitX * m_termError * (1 + u)
+        + 2 * (1 + u) * (1 + u) * ux * ux * J * (1 + m_step * (J + 1) / 2)
+            * (1 + ux * (1 + m_step * J) / 3)
+        + 2.0001 * u * (m_coefficients - seriesAmplitude) * (1 + m_termError)
+        + u * std::abs(sum) * (1 + 2 * u) + gamma * gamma * m_coefficients * (1 + m_termError) * 2;
+    return m_plainBase + additionsAt(x, least) + termErrorsAt(least) + rounding * own;
+}
+
+namespace {
+
+/// a b = product + error exactly, by Dekker's splitting of each factor into halves; a and b
+/// are far from overflow and underflow here.
+void exactProduct(double a, double b, double& product, double& error)
+{
+    constexpr double splitter = 0x1p27 + 1;
+    const auto split = [](double v, double& high, double& low) {
+        const double c = splitter * v;
+        high = c - (c - v);
+        low = v - high;
+    };
+    double aHigh;
+    double aLow;
+    double bHigh;
+    double bLow;
+    split(a, aHigh, aLow);
+    split(b, bHigh, bLow);
+    product = a * b;
+    error = ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+}
+
+} // namespace
+
+std::optional<double> nearPlainSum(
+    const Wave& wave, std::uint64_t extraTerms, double x, const std::atomic<bool>& stop)
+{
+    const bool cosine = wave.basis == Basis::Cosine;
+    double re = std::cos(x);
+    double im = std::sin(x);
+    // The step as RotationSummer takes it, d - 1 products of the start.
+    double stepRe = re;
+    double stepIm = im;
+    for (int m = 1; m < wave.step; ++m) {
+        const double turned = stepRe * re - stepIm * im;
+        stepIm = stepRe * im + stepIm * re;
+        stepRe = turned;
+    }
+    double sum = (cosine ? re : im) * seriesAmplitude;
+    double compensation = 0.0;
+    std::int64_t k = 1;
+    for (std::uint64_t j = 1; j <= extraTerms; ++j) {
+        if (j % RotationSummer::termBlock == 0 && stop.load(std::memory_order_relaxed))
+            return std::nullopt;
+        const double turned = re * stepRe - im * stepIm;
+        im = re * stepIm + im * stepRe;
+        re = turned;
+        k += wave.step;
+        const double kd = static_cast<double>(k);
+        double argument;
+        double dropped;
+        exactProduct(kd, x, argument, dropped);
+        // The plain loop takes sin or cos at k x - dropped.
+        const double basis = cosine ? re + im * dropped : im - re * dropped;
+        const double term = coefficient(wave.falloff, kd) * basis;
+        const double next = sum + term;
+        const double back = next - sum;
+        compensation += (sum - (next - back)) + (term - back);
+        sum = next;
+    }
+    return sum + compensation;
 }
 
 bool wideKernelAvailable()

@@ -55,7 +55,7 @@ long double exactSum(const Wave& wave, double count, double x)
 // The recurrence stays within the bound of the plain loop at samples across the whole range,
 // on either kernel, and the bound stays far below a pixel so that the plain loop is rarely
 // needed. Each of the sharper halves holds on its own, next to the points where the
-// recurrence's errors stop cancelling too.
+// recurrence's errors stop cancelling too, and so does the near-plain sum's bound.
 class Bound : public ::testing::TestWithParam<std::tuple<const Wave*, double>> { };
 
 TEST_P(Bound, CoversTheRecurrencesError)
@@ -106,6 +106,11 @@ TEST_P(Bound, CoversTheRecurrencesError)
             ASSERT_LE(std::abs(expected[i] - exact.back()),
                 halves.plainAt(xs[i], least(xs[i])) + exactError)
                 << "x " << xs[i];
+            const auto nearPlain = nearPlainSum(*wave, *extraTermCount(count), xs[i], stop);
+            ASSERT_TRUE(nearPlain.has_value());
+            ASSERT_LE(std::abs(expected[i] - *nearPlain),
+                halves.nearPlainAt(xs[i], least(xs[i]), *nearPlain))
+                << "x " << xs[i];
         }
         for (const bool wide : { true, false }) {
             RotationSummer summer(*wave, extraTermCount(count), wide);
@@ -136,6 +141,36 @@ INSTANTIATE_TEST_SUITE_P(Waves, Bound,
     ::testing::Combine(::testing::Values(&squareWave, &triangleWave, &sawtoothWave),
         ::testing::Values(1, 2, 3, 100, 1000, 10000)),
     boundName);
+
+// Far out on the line the plain loop's rounding of k x moves the square wave's and the
+// sawtooth's sums most; the near-plain sum puts that rounding in, and so lies nearer the plain
+// loop than the recurrence. (The triangle's small coefficients leave that rounding little to
+// move, and its recurrence, adding nearly the same terms in the same order, rounds much as the
+// plain loop does.)
+TEST(NearPlainSum, IsNearerThePlainLoopThanTheRecurrence)
+{
+    constexpr double count = 100000;
+    const std::atomic<bool> stop { false };
+    for (const Wave* wave : { &squareWave, &sawtoothWave }) {
+        std::vector<double> xs;
+        for (double x = -19.95; x < 20; x += 2.5)
+            xs.push_back(x);
+        std::vector<double> recurrence(xs.size());
+        RotationSummer summer(*wave, extraTermCount(count), false);
+        std::atomic<std::uint64_t> done { 0 };
+        ASSERT_TRUE(summer.sum(xs, recurrence, stop, done));
+        double recurrenceOff = 0.0;
+        double nearPlainOff = 0.0;
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            const double plain = referenceSum(*wave, count, xs[i]);
+            recurrenceOff = std::max(recurrenceOff, std::abs(recurrence[i] - plain));
+            const auto nearPlain = nearPlainSum(*wave, *extraTermCount(count), xs[i], stop);
+            ASSERT_TRUE(nearPlain.has_value());
+            nearPlainOff = std::max(nearPlainOff, std::abs(*nearPlain - plain));
+        }
+        EXPECT_LT(nearPlainOff, recurrenceOff / 2) << wave->name;
+    }
+}
 
 // The plain loop with its terms shared among threads adds the very same terms in the very same
 // order: the same double, bit for bit, on either side of the threads' shares and rounds. A
