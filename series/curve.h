@@ -37,7 +37,7 @@ struct CurveTuning {
     /// Up to this many terms a sum costs less than splitting a stretch a few times, so the
     /// enclosures split stretches at summed samples and settle a summed sample's row at once;
     /// above it they split stretches by enclosures alone down to single samples, sum only those
-    /// whose rows still matter, and run the plain loop only where a sum's row is in question and
+    /// whose rows still matter, and settle a sum whose row is in question only where that row
     /// matters. Tests lower it to take that road at counts the plain loop checks quickly.
     double cheapSumTerms = 4096;
 };

@@ -108,7 +108,7 @@ std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extr
     // starting it costs, and little memory.
     constexpr std::uint64_t share = std::uint64_t { 1 } << 17;
     threads = std::max<std::size_t>(threads, 1);
-    std::vector<double> terms(threads * share);
+    std::vector<double> terms(std::min<std::uint64_t>(threads * share, extraTerms));
     double y = basisAt(wave.basis, x) * seriesAmplitude;
     std::atomic<bool> stop { false };
     auto lastReport = std::chrono::steady_clock::now();
