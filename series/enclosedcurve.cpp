@@ -442,13 +442,23 @@ void EnclosedCurve::requestPending()
 bool EnclosedCurve::leftUnsummed(
     const Stretch& single, const Interval& plain, int firstRow, int lastRow)
 {
-    // Where the enclosures know the exact sum far better than the recurrence would (the
-    // triangle's, away from its corners), the recurrence's sum would settle nothing they do not:
-    // the sample becomes an anchor as it is, for settleUncertainAnchors.
+    // The recurrence's sum lies, in practice, right at the exact sum, and its row is certain only
+    // beyond its bound and the plain loop's of every row edge. Where the enclosures know the
+    // exact sum far better than the recurrence would (the triangle's, away from its corners), or
+    // well enough to see an edge within those bounds of it, the sum would settle nothing: the
+    // sample becomes an anchor as it is, for settleUncertainAnchors.
     const double x = m_samples[single.first];
     const LineSpan line = m_enclosures.stretch(x, x);
     const Interval exact = encloseExact(single, line);
-    if (!(exact.lo <= exact.hi && exact.hi - exact.lo < recurrenceBoundAt(x) / 4))
+    if (!(exact.lo <= exact.hi))
+        return false;
+    const double recurrence = recurrenceBoundAt(x);
+    const double halfWidth = (exact.hi - exact.lo) / 2;
+    const double centre = exact.lo + halfWidth;
+    const double reach = recurrence + plainBoundAt(line) - halfWidth;
+    const bool settlesNothing = halfWidth < recurrence / 8
+        || (reach > 0 && rowOf(centre - reach) != rowOf(centre + reach));
+    if (!settlesNothing)
         return false;
     const double slack = 1e-12 + 0x1p-50 * (std::abs(exact.lo) + std::abs(exact.hi));
     if (m_request.tuning.checkEnclosures) {
