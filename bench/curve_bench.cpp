@@ -10,11 +10,13 @@
 #include "sampling.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <array>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <span>
 #include <string>
 
@@ -37,6 +39,23 @@ constexpr std::array largeCounts { 100000.0, 1000000.0 };
 constexpr std::array scales { 10.0, 20.0 };
 /// The colour curves are drawn in: any one the plot area can show.
 constexpr Colour curveColour = colours::purple;
+/// Scales at which a plateau or the highest sample of a wave lies within a hair of a pixel-row
+/// edge, each timed beside the same count at scale 20: the square wave's plateau at pi just
+/// above the top edge at 3.14159 (pi, which makes the wave fill the view), both plateaus 2e-9
+/// off an edge at 3.85289431; the triangle's crest 4e-14 below an edge and the sawtooth's
+/// highest sample 5e-10 off one, where only the plain loop can tell the row.
+struct GrazingCase {
+    const Wave* wave;
+    double count;
+    double scale;
+};
+constexpr std::array grazingCases {
+    GrazingCase { &squareWave, 1e6, 3.14159 },
+    GrazingCase { &squareWave, 1e6, 3.85289431 },
+    GrazingCase { &squareWave, 3e6, 3.14159 },
+    GrazingCase { &triangleWave, 2606850, 9.06107712 },
+    GrazingCase { &sawtoothWave, 1000220, 11.0479078 },
+};
 
 ImageSurface scaledSurface(double scale)
 {
@@ -125,8 +144,11 @@ void sinAfterClear(benchmark::State& state)
 
 std::string caseName(const char* kind, const Wave* wave, double count, double scale)
 {
-    return std::string(kind) + "/" + std::string(wave->name) + "/n:"
-        + std::to_string(static_cast<long>(count)) + "/scale:" + std::to_string(long(scale));
+    // Whole scales as 10 or 20, others with all the digits they were typed with.
+    std::array<char, 32> scaleText {};
+    std::snprintf(scaleText.data(), scaleText.size(), "%.10g", scale);
+    return std::string(kind) + "/" + std::string(wave->name)
+        + "/n:" + std::to_string(static_cast<long>(count)) + "/scale:" + scaleText.data();
 }
 
 /// The console output, keeping the median (or the only) real time of every benchmark.
@@ -182,6 +204,16 @@ void printSummary(const std::map<std::string, double>& medians)
                 std::printf("  %-36s %9.3f ms %8.4f\n", name.c_str(), median, median / unit);
         }
     }
+    std::printf("\nBeside a row edge, as a share of the same count at scale 20:\n");
+    for (const GrazingCase& c : grazingCases) {
+        const std::string name = caseName("fast", c.wave, c.count, c.scale);
+        const double grazing = find(name);
+        const double open = find(caseName("fast", c.wave, c.count, 20));
+        if (grazing > 0.0 && open > 0.0) {
+            std::printf(
+                "  %-44s %9.3f ms %9.3f ms %6.2f\n", name.c_str(), grazing, open, grazing / open);
+        }
+    }
     const double whole = find("command/Square/n:4/scale:10");
     if (whole > 0.0)
         std::printf("whole square command, n 4, scale 10: %.2f ms\n", whole);
@@ -229,6 +261,19 @@ int main(int argc, char* argv[])
                         ->Unit(benchmark::kMillisecond);
                 }
             }
+        }
+    }
+    std::set<std::string> registered;
+    for (const GrazingCase& c : grazingCases) {
+        for (const double scale : { c.scale, 20.0 }) {
+            const std::string name = caseName("fast", c.wave, c.count, scale);
+            const bool timedAlready = scale == 20.0
+                && std::find(largeCounts.begin(), largeCounts.end(), c.count) != largeCounts.end();
+            if (timedAlready || !registered.insert(name).second)
+                continue;
+            benchmark::RegisterBenchmark(name.c_str(), fastPath, c.wave, c.count, scale, true)
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
         }
     }
     for (const auto& [name, curve] :

@@ -38,6 +38,12 @@ struct CurveTuning {
     /// How the sums get their threads; tests pass one that refuses some or all of them, as a
     /// tight limit on processes does.
     ThreadStarter startThread = startSystemThread;
+    /// Up to this many terms a sum costs less than splitting a stretch a few times, so the
+    /// enclosures split stretches at summed samples and settle a summed sample's row at once;
+    /// above it they split stretches by enclosures alone down to single samples, sum only those
+    /// whose rows still matter, and settle a sum whose row is in question only where that row
+    /// matters. Tests lower it to take that road at counts the plain loop checks quickly.
+    double cheapSumTerms = 4096;
 };
 
 /// The samples [first, last) whose pixel column lies inside the area.

@@ -2,6 +2,7 @@
 #include "fastsum.h"
 
 #include <algorithm>
+#include <numbers>
 
 namespace fourier {
 
@@ -25,6 +26,27 @@ std::optional<std::uint64_t> extraTermCount(double count)
     // The counter runs over the whole numbers 2 .. floor(count).
     return static_cast<std::uint64_t>(count) - 1;
 }
+
+namespace {
+
+constexpr double u = 0x1p-53;
+constexpr double library = 2 * u;
+constexpr double margin = 2.0;
+constexpr double rounding = 1 + 1e-10;
+
+/// The pieces of the bounds below, for one wave and count.
+struct BoundParts {
+    double terms;
+    double step;
+    double startError;
+    double stepError;
+    double product;
+    double termError;
+    double coefficients;
+    double termErrors;
+    double perUnitX;
+    double partial;
+};
 
 // Why the bound holds. Write k_j = 1 + j d for term j (d the wave's step), c_j for its
 // coefficient (c_0 = 4, exactly the plain loop's value for the others), b for sin (cos for
@@ -68,12 +90,9 @@ std::optional<std::uint64_t> extraTermCount(double count)
 //
 // The result is doubled: that covers the rounding of this computation itself and leaves a
 // margin should the library be off by more than it claims.
-CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
+BoundParts boundParts(const Wave& wave, std::uint64_t extraTerms)
 {
-    constexpr double u = 0x1p-53;
-    constexpr double library = 2 * u;
     constexpr double rootTwo = 1.4142135623730952; // rounded up
-    constexpr double margin = 2.0;
     constexpr double product = rootTwo * (2 + u) * u;
 
     constexpr double rotation = 2 * u;
@@ -101,11 +120,214 @@ CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
         = seriesAmplitude * coefficientRounding / step * (overK ? terms : harmonic);
     const double termErrors = startError * coefficients
         + (extraTerms == 0 ? 0.0 : (termError - startError) * weighted / terms);
-    const double base = termErrors * (1 + u) + coefficients * library
-        + u * (coefficients - seriesAmplitude) * (2 + termError + library)
-        + 2 * u * terms * partial;
-    constexpr double rounding = 1 + 1e-10;
-    return CertaintyBound { margin * rounding * base, margin * rounding * u * perUnitX };
+    return { terms, step, startError, stepError, product, termError, coefficients, termErrors,
+        perUnitX, partial };
+}
+
+/// What bounds the partial sums S_j of one wave: all of them at every x, their limit, and the
+/// sum over j of their tails, at least |sin(d x / 2)| = 1.
+struct PartialSums {
+    double largest;
+    double level;
+    double tails;
+};
+
+PartialSums partialSums(const Wave& wave, double terms, double coefficients)
+{
+    constexpr double up = 1 + 1e-12;
+    constexpr double pi = std::numbers::pi * up;
+    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK && wave.step == 2)
+        return { 5.8180, pi, 2 * std::log((2 * terms + 3) / 3) * up };
+    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK && wave.step == 1)
+        return { 11.6360, 2 * pi, 4 * std::log((terms + 2) / 2) * up };
+    if (wave.basis == Basis::Cosine && wave.falloff == Falloff::OverKSquared && wave.step == 2)
+        return { coefficients, pi * pi / 2, 2.0 / 3 * up };
+    return { coefficients, coefficients, 0.0 };
+}
+
+} // namespace
+
+CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms)
+{
+    const BoundParts p = boundParts(wave, extraTerms);
+    const double base = p.termErrors * (1 + u) + p.coefficients * library
+        + u * (p.coefficients - seriesAmplitude) * (2 + p.termError + library)
+        + 2 * u * p.terms * p.partial;
+    return CertaintyBound { margin * rounding * base, margin * rounding * u * p.perUnitX };
+}
+
+// The two halves of the bound, sharper. Of the sum above, the plain loop alone makes
+// sum_j c_j g + sum_{j>=1} [u c_j (1 + g) + u Q_j] + u |x| sum_{j>=1} c_j k_j, and the
+// recurrence |sum_j c_j (b(z_j) - b(e^{i k_j x}))| + sum_{j>=1} [u c_j (1 + e_j) + u Q_j].
+// Only what rests on the library's accuracy is doubled: the roundings of the additions and of
+// k x are the arithmetic's own. Two parts can be made much smaller:
+//
+// - The partial sums. No partial sum of S exceeds A = pi Si(pi) for the square wave, or
+//   2 pi Si(pi) for the sawtooth. S_J / 4 is the integral from 0 to x of sin(2 (J + 1) t) /
+//   (2 sin t), or of sin((J + 1/2) t) / (2 sin(t / 2)) - 1/2. On (0, pi/2], or (0, pi], the
+//   lobes of the first integrand alternate and shrink, so its integral lies between 0 and its
+//   first lobe, which sin t >= 2t / pi (sin(t / 2) >= t / pi) bounds by (pi / 4) Si(pi), or
+//   (pi / 2) Si(pi); the symmetries of S cover every other x. Nearer the truth, S_j lies within
+//   its tail of the limit (pi, 2 pi and pi^2 / 2 at most), and by Abel's summation the tail
+//   after k_j is at most 4 / (k_{j+1} s), or 4 / (k_{j+1}^2 s) for the triangle, with
+//   s = |sin(d x / 2)|: summed over j, 2 ln((2J + 3) / 3) / s, 4 ln((J + 2) / 2) / s and
+//   (2 / 3) / s. The reference's c_j move S by at most u C more, and either loop's partial sums
+//   lie within the whole bound of S's.
+// - The recurrence's errors turn with its terms and so largely cancel. With omega = e^{idx},
+//   z_j - e^{i k_j x} = (z_0 - e^{ix}) w^j + e^{ix} (w^j - omega^j) + sum_{i<j} r_i w^{j-1-i},
+//   where r_i, the rounding of the product that gives z_{i+1}, is at most m (1 + E)(1 + delta).
+//   The c_j do not increase, so by Abel's inequality |sum_j c_j v_j| is at most the first c_j
+//   times the largest |sum_{j<=p} v_j|. The partial sums of w^j are at most H = (1 + G) /
+//   (2 s - delta) (|1 - omega| = 2 s) with G = (1 + delta)^(J + 1); those of omega^j at most
+//   1 / s. This gives e_0 c_0 H for the start and m (1 + E)(1 + delta)(C - c_0) H for the
+//   products. Writing w^j - omega^j = omega^j beta_j, beta_j = (1 + eta)^j - 1 with
+//   |eta| <= delta, so |beta_j| <= j delta G and |beta_{j+1} - beta_j| <= delta G, summation by
+//   parts gives at most delta G ((1 + u)^2 4 / d + 2 (C - c_0)) / s for the step
+//   (c_J J <= (1 + u)^2 4 / d). Away from the points where s vanishes this is far below
+//   sum_j c_j e_j; the smaller of the two is taken.
+SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms)
+{
+    const BoundParts p = boundParts(wave, extraTerms);
+    const double c = p.coefficients;
+    const double rest = c - seriesAmplitude;
+    const PartialSums sums = partialSums(wave, p.terms, c);
+    SumBounds bounds;
+    bounds.m_certainty = certaintyBound(wave, extraTerms);
+    bounds.m_terms = p.terms;
+    bounds.m_linearPartial = p.partial;
+    bounds.m_largestPartial = sums.largest + u * c;
+    bounds.m_partialLevel = sums.level + u * c;
+    bounds.m_tails = sums.tails;
+    bounds.m_plainBase = margin * rounding * (c * library + u * rest * (1 + library));
+    bounds.m_plainPerUnitX = rounding * u * p.perUnitX;
+    bounds.m_recurrenceBase = margin * rounding * u * rest * (1 + p.termError);
+    bounds.m_linearTermErrors = p.termErrors;
+    const double delta = p.stepError;
+    const double grown = std::exp((p.terms + 1) * std::log1p(delta) * (1 + 1e-12)) * (1 + 1e-12);
+    bounds.m_stepError = delta;
+    bounds.m_beforeTurn
+        = (p.startError * seriesAmplitude + p.product * (1 + p.termError) * (1 + delta) * rest)
+        * (1 + grown);
+    bounds.m_afterTurn = delta * grown * ((1 + u) * (1 + u) * seriesAmplitude / p.step + 2 * rest);
+    bounds.m_perUnitX = p.perUnitX;
+    bounds.m_termError = p.termError;
+    bounds.m_coefficients = c;
+    bounds.m_step = p.step;
+    return bounds;
+}
+
+double SumBounds::additionsAt(double x, double least) const
+{
+    const double deviation = m_certainty.at(x);
+    double sum = m_terms * std::min(m_linearPartial, m_largestPartial + deviation);
+    if (least > 0)
+        sum = std::min(sum, m_terms * (m_partialLevel + deviation) + m_tails / least);
+    return rounding * u * sum;
+}
+
+double SumBounds::plainAt(double x, double least) const
+{
+    return m_plainBase + additionsAt(x, least) + m_plainPerUnitX * std::abs(x);
+}
+
+double SumBounds::termErrorsAt(double least) const
+{
+    double termErrors = m_linearTermErrors;
+    const double gap = 2 * least - m_stepError;
+    if (gap > 0)
+        termErrors = std::min(termErrors, m_beforeTurn / gap + m_afterTurn / least);
+    return margin * rounding * termErrors * (1 + u);
+}
+
+double SumBounds::recurrenceAt(double x, double least) const
+{
+    return termErrorsAt(least) + m_recurrenceBase + additionsAt(x, least);
+}
+
+// The near-plain sum N. Let S~ = sum_j c_j b(p_j), with p_j = k_j x rounded as the plain loop
+// rounds it (p_0 = x): the plain loop differs from S~ by its library, its products and its
+// additions only. k_j x = p_j + r_j exactly, r_j found by splitting the factors in halves
+// (Dekker), and b(p_j) = b(k_j x) - r_j b'(k_j x) within r_j^2 / 2 + |r_j|^3 / 6, with
+// r_j <= u k_j |x|. N takes z_j for e^{i k_j x} in both, so it is off from S~ by at most the
+// recurrence's term errors above and sum_j c_j r_j e_j <= u |x| E sum_j c_j k_j; by the
+// Taylor remainders, at most 2 (1 + u)^2 (u x)^2 J (1 + d (J + 1) / 2) (1 + u |x| k_J / 3);
+// by the three roundings of each term, 2.0001 u c_j (1 + E); and by the compensated sum
+// (Ogita, Rump and Oishi's Sum2), u |N| and gamma_J^2 times the sum of |terms|, with
+// gamma_J = J u / (1 - J u).
+double SumBounds::nearPlainAt(double x, double least, double sum) const
+{
+    const double J = m_terms;
+    const double gamma = J * u / (1 - J * u);
+    const double ux = u * std::abs(x);
+    const double own = ux * m_perUnitX * m_termError * (1 + u)
+        + 2 * (1 + u) * (1 + u) * ux * ux * J * (1 + m_step * (J + 1) / 2)
+            * (1 + ux * (1 + m_step * J) / 3)
+        + 2.0001 * u * (m_coefficients - seriesAmplitude) * (1 + m_termError)
+        + u * std::abs(sum) * (1 + 2 * u) + gamma * gamma * m_coefficients * (1 + m_termError) * 2;
+    return m_plainBase + additionsAt(x, least) + termErrorsAt(least) + rounding * own;
+}
+
+namespace {
+
+/// a b = product + error exactly, by Dekker's splitting of each factor into halves; a and b
+/// are far from overflow and underflow here.
+void exactProduct(double a, double b, double& product, double& error)
+{
+    constexpr double splitter = 0x1p27 + 1;
+    const auto split = [](double v, double& high, double& low) {
+        const double c = splitter * v;
+        high = c - (c - v);
+        low = v - high;
+    };
+    double aHigh;
+    double aLow;
+    double bHigh;
+    double bLow;
+    split(a, aHigh, aLow);
+    split(b, bHigh, bLow);
+    product = a * b;
+    error = ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+}
+
+} // namespace
+
+std::optional<double> nearPlainSum(
+    const Wave& wave, std::uint64_t extraTerms, double x, const std::function<bool()>& keepGoing)
+{
+    const bool cosine = wave.basis == Basis::Cosine;
+    double re = std::cos(x);
+    double im = std::sin(x);
+    // The step as RotationSummer takes it, d - 1 products of the start.
+    double stepRe = re;
+    double stepIm = im;
+    for (int m = 1; m < wave.step; ++m) {
+        const double turned = stepRe * re - stepIm * im;
+        stepIm = stepRe * im + stepIm * re;
+        stepRe = turned;
+    }
+    double sum = (cosine ? re : im) * seriesAmplitude;
+    double compensation = 0.0;
+    std::int64_t k = 1;
+    for (std::uint64_t j = 1; j <= extraTerms; ++j) {
+        if (j % RotationSummer::termBlock == 0 && !keepGoing())
+            return std::nullopt;
+        const double turned = re * stepRe - im * stepIm;
+        im = re * stepIm + im * stepRe;
+        re = turned;
+        k += wave.step;
+        const double kd = static_cast<double>(k);
+        double argument;
+        double dropped;
+        exactProduct(kd, x, argument, dropped);
+        // The plain loop takes sin or cos at k x - dropped.
+        const double basis = cosine ? re + im * dropped : im - re * dropped;
+        const double term = coefficient(wave.falloff, kd) * basis;
+        const double next = sum + term;
+        const double back = next - sum;
+        compensation += (sum - (next - back)) + (term - back);
+        sum = next;
+    }
+    return sum + compensation;
 }
 
 bool wideKernelAvailable()

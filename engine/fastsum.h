@@ -30,6 +30,60 @@ struct CertaintyBound {
 /// does not grow with the count.
 CertaintyBound certaintyBound(const Wave& wave, std::uint64_t extraTerms);
 
+/// The certainty bound's two halves, how far the rotation recurrence's sum and how far the plain
+/// loop's lie from the exact partial sum, each sharper than the whole for a large count: the
+/// recurrence's rounding errors turn with its terms and largely cancel, and the partial sums
+/// keep near the series' limit, except near the points where sin(d x / 2) vanishes (d the
+/// wave's step). Dearer than CertaintyBound::at, for the few samples and stretches the
+/// enclosures look at. \a least is a lower bound on |sin(d x / 2)| at x (0 when nothing is
+/// known of it).
+class SumBounds {
+public:
+    /// At least |sum by the rotation recurrence - exact sum| at x.
+    double recurrenceAt(double x, double least) const;
+    /// At least |referenceSum - exact sum| at x.
+    double plainAt(double x, double least) const;
+    /// At least |referenceSum - nearPlainSum| at x, where nearPlainSum gave \a sum.
+    double nearPlainAt(double x, double least, double sum) const;
+
+private:
+    friend SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms);
+    /// The rounding of either loop's additions.
+    double additionsAt(double x, double least) const;
+    /// The recurrence's errors in its terms, summed.
+    double termErrorsAt(double least) const;
+
+    CertaintyBound m_certainty;
+    double m_terms = 0.0;
+    double m_linearPartial = 0.0;
+    double m_largestPartial = 0.0;
+    double m_partialLevel = 0.0;
+    double m_tails = 0.0;
+    double m_plainBase = 0.0;
+    double m_plainPerUnitX = 0.0;
+    double m_recurrenceBase = 0.0;
+    double m_linearTermErrors = 0.0;
+    double m_stepError = 0.0;
+    double m_beforeTurn = 0.0;
+    double m_afterTurn = 0.0;
+    double m_perUnitX = 0.0;
+    double m_termError = 0.0;
+    double m_coefficients = 0.0;
+    double m_step = 0.0;
+};
+
+/// The two halves for \a wave with \a extraTerms terms after the base one, in closed form.
+SumBounds sumBounds(const Wave& wave, std::uint64_t extraTerms);
+
+/// The sum at \a x with \a extraTerms terms after the base one, far nearer the plain loop's
+/// than the rotation recurrence's: the recurrence with the plain loop's own rounding of k x put
+/// in, to first order, and its additions compensated, so that what is left between the two is
+/// mostly the plain loop's own additions. Under half the plain loop's time, on one
+/// thread: for the few samples whose row the other sums leave in question. Nothing once
+/// \a keepGoing, asked every RotationSummer::termBlock terms, says to stop.
+std::optional<double> nearPlainSum(
+    const Wave& wave, std::uint64_t extraTerms, double x, const std::function<bool()>& keepGoing);
+
 /// Whether this processor can run the AVX2 copy of the kernel.
 bool wideKernelAvailable();
 

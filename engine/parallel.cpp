@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "parallel.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -128,6 +129,47 @@ bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const Kee
     lock.unlock();
     threads.join();
     return true;
+}
+
+std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extraTerms, double x,
+    std::size_t threads, const std::function<bool()>& report, const ThreadStarter& startThread)
+{
+    // Each thread computes this many terms at a time, some milliseconds of work: far more than
+    // starting it costs, and little memory.
+    constexpr std::uint64_t share = std::uint64_t { 1 } << 17;
+    threads = std::max<std::size_t>(threads, 1);
+    std::vector<double> terms(std::min<std::uint64_t>(threads * share, extraTerms));
+    double y = basisAt(wave.basis, x) * seriesAmplitude;
+    std::atomic<bool> stop { false };
+    auto lastReport = std::chrono::steady_clock::now();
+    for (std::uint64_t done = 0; done < extraTerms;) {
+        const std::uint64_t round = std::min<std::uint64_t>(extraTerms - done, terms.size());
+        const auto compute = [&](std::size_t thread, const KeepGoing& keepGoing) {
+            const std::uint64_t first = thread * share;
+            const std::uint64_t last = std::min(first + share, round);
+            for (std::uint64_t i = first; i < last; ++i) {
+                if (i % 4096 == 0 && !keepGoing())
+                    return;
+                // The harmonic of the plain loop's term done + i + 2.
+                const auto k = 1 + static_cast<std::int64_t>(done + i + 1) * wave.step;
+                const double kd = static_cast<double>(k);
+                terms[i] = coefficient(wave.falloff, kd) * basisAt(wave.basis, kd * x);
+            }
+        };
+        if (!runTasks(threads, compute, stop, report, startThread))
+            return std::nullopt;
+        for (std::uint64_t i = 0; i < round; ++i)
+            y = y + terms[i];
+        done += round;
+        // A round is over before runTasks reports; over many rounds, report between them.
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastReport >= reportInterval) {
+            lastReport = now;
+            if (!report())
+                return std::nullopt;
+        }
+    }
+    return y;
 }
 
 } // namespace fourier

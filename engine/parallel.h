@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "wave.h"
+
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace fourier {
@@ -29,5 +33,12 @@ std::thread startSystemThread(std::function<void()> work);
 /// progress and can be cancelled.
 bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const KeepGoing&)>& task,
     std::atomic<bool>& stop, const std::function<bool()>& report, const ThreadStarter& startThread);
+
+/// The plain loop's sum at \a x with \a extraTerms terms after the base one, its terms computed
+/// on \a threads threads: bit for bit referenceSum's, since every term is computed as the plain
+/// loop computes it and they are added one by one in its order. Calls \a report about every
+/// 50 ms, and gives nothing once it returns false. The threads come from \a startThread.
+std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extraTerms, double x,
+    std::size_t threads, const std::function<bool()>& report, const ThreadStarter& startThread);
 
 } // namespace fourier

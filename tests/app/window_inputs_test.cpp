@@ -69,7 +69,7 @@ std::vector<TypedText> typedTexts()
         { "hex prefix only", "&H", false, false, true, false },
         { "hex 32 bits", "&HFFFFFFFF", true, false, false, true, true },
         { "hex 64 bits", "&HFFFFFFFFFFFFFFFF", true, false, false, true },
-        { "octal 36 bits", "&O777777777777", true, false, false, true },
+        { "octal 36 bits", "&O777777777777", true, false, false, true, true },
         { "nan", "nan", false, false, true, false },
         { "inf", "inf", false, false, true, false },
         { "C hex", "0x10", false, false, true, false },
