@@ -30,7 +30,7 @@ struct EnclosureRequest {
     std::span<const double> samples;
     CertaintyBound bound;
     const CurveTuning& tuning;
-    /// Called on the calling thread about every 50 ms with how far the curve has got; false
+    /// Called on the calling thread every progressInterval with how far the curve has got; false
     /// cancels.
     const ProgressCallback& progress;
 };

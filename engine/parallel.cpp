@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <system_error>
 #include <vector>
@@ -13,9 +14,6 @@ namespace fourier {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-/// How often the waiting thread reports progress.
-constexpr auto reportInterval = std::chrono::milliseconds(50);
 
 /// The threads of one run. Leaving the scope, by any path, raises the stop flag and joins them,
 /// so no thread outlives the data it uses.
@@ -67,6 +65,11 @@ private:
 
 } // namespace
 
+std::size_t coreCount()
+{
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
 std::thread startSystemThread(std::function<void()> work)
 {
     return std::thread(std::move(work));
@@ -79,34 +82,44 @@ bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const Kee
     std::condition_variable finishedChanged;
     std::size_t finished = 0;
     std::size_t started = 0;
+    // The first exception a worker's task threw; nothing may leave a thread's function, or the
+    // program would end there and then.
+    std::exception_ptr failure;
     const KeepGoing onWorker = [&stop] { return !stop.load(std::memory_order_relaxed); };
 
     Threads threads(stop, startThread);
     for (; started < tasks; ++started) {
-        const bool running
-            = threads.start([&task, &onWorker, &mutex, &finishedChanged, &finished, started] {
-                  task(started, onWorker);
-                  {
-                      const std::lock_guard lock(mutex);
-                      ++finished;
-                  }
-                  finishedChanged.notify_one();
-              });
+        const bool running = threads.start([&, started] {
+            std::exception_ptr thrown;
+            try {
+                task(started, onWorker);
+            } catch (...) {
+                thrown = std::current_exception();
+                stop.store(true);
+            }
+            {
+                const std::lock_guard lock(mutex);
+                if (thrown && !failure)
+                    failure = thrown;
+                ++finished;
+            }
+            finishedChanged.notify_one();
+        });
         if (!running)
             break;
     }
 
     // Whoever runs the tasks, the report keeps its schedule: it is what shows the progress
     // dialog and hears Cancel.
-    auto nextReport = Clock::now() + reportInterval;
+    auto nextReport = Clock::now() + progressInterval;
     bool cancelled = false;
     const KeepGoing onHere = [&] {
-        if (cancelled)
+        if (cancelled || stop.load(std::memory_order_relaxed))
             return false;
         const auto now = Clock::now();
         if (now < nextReport)
             return true;
-        nextReport = now + reportInterval;
+        nextReport = now + progressInterval;
         cancelled = !report();
         if (cancelled)
             stop.store(true);
@@ -114,21 +127,23 @@ bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const Kee
     };
     for (std::size_t refused = started; refused < tasks && onHere(); ++refused)
         task(refused, onHere);
-    if (cancelled)
-        return false;
 
+    bool goingOn = !cancelled;
     std::unique_lock lock(mutex);
     const auto allFinished = [&] { return finished == started; };
-    while (!finishedChanged.wait_until(lock, nextReport, allFinished)) {
+    while (goingOn && !finishedChanged.wait_until(lock, nextReport, allFinished)) {
         lock.unlock();
-        nextReport = Clock::now() + reportInterval;
-        if (!report())
-            return false;
+        nextReport = Clock::now() + progressInterval;
+        goingOn = report();
         lock.lock();
     }
     lock.unlock();
+    if (!goingOn)
+        stop.store(true);
     threads.join();
-    return true;
+    if (failure)
+        std::rethrow_exception(failure);
+    return goingOn;
 }
 
 std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extraTerms, double x,
@@ -163,7 +178,7 @@ std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extr
         done += round;
         // A round is over before runTasks reports; over many rounds, report between them.
         const auto now = std::chrono::steady_clock::now();
-        if (now - lastReport >= reportInterval) {
+        if (now - lastReport >= progressInterval) {
             lastReport = now;
             if (!report())
                 return std::nullopt;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -255,6 +256,33 @@ INSTANTIATE_TEST_SUITE_P(Limits, CancelWithoutThreads,
     ::testing::Combine(
         ::testing::Values(&squareWave, &sawtoothWave), ::testing::Bool(), ::testing::Values(0, 1)),
     starvedName);
+
+// A task that fails on a worker thread fails the whole run on the calling thread, where the
+// window turns it into a message, once the other tasks, told to stop, have ended: with a
+// thread for every task, and with the last task refused one and run on the calling thread.
+TEST(RunTasks, CarryAWorkersFailureBackToTheCallingThread)
+{
+    for (const int threads : { 3, 2 }) {
+        std::atomic<bool> stop { false };
+        std::atomic<int> ended { 0 };
+        const auto task = [&ended](std::size_t i, const KeepGoing& keepGoing) {
+            if (i == 1)
+                throw std::runtime_error("no room for the sums");
+            // The first task would never end unless told to stop.
+            while (i == 0 && keepGoing())
+                std::this_thread::yield();
+            ++ended;
+        };
+        try {
+            runTasks(
+                3, task, stop, [] { return true; }, allowFirst(threads));
+            ADD_FAILURE() << "the failure was lost, " << threads << " threads";
+        } catch (const std::runtime_error& failure) {
+            EXPECT_STREQ(failure.what(), "no room for the sums");
+        }
+        EXPECT_EQ(ended.load(), 2) << threads << " threads";
+    }
+}
 
 } // namespace
 } // namespace fourier
