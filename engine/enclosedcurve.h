@@ -33,6 +33,9 @@ struct EnclosureRequest {
     /// Called on the calling thread every progressInterval with how far the curve has got; false
     /// cancels.
     const ProgressCallback& progress;
+
+    /// How many terms the plain loop adds, the base term among them.
+    double terms() const { return static_cast<double>(extraTerms) + 1; }
 };
 
 /// Draws the curve column by column, summing only where the pixels cannot be told otherwise.
