@@ -22,10 +22,7 @@ namespace {
 using testing::Call;
 using testing::FakeForm;
 using testing::RecordingSurface;
-using Op = Call::Op;
 
-constexpr int width = plotAreaWidth;
-constexpr int height = plotAreaHeight;
 constexpr double pi = std::numbers::pi;
 const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
@@ -54,7 +51,7 @@ TEST_P(TrigCommand, ScalesDrawsTheFrameThenSetsThePixelsOfEverySample)
     drawaxes(frame);
     const auto& calls = surface.calls;
     ASSERT_GT(calls.size(), 1 + frame.calls.size());
-    EXPECT_EQ(calls[0], (Call { Op::Scale, -10, 10, 10, -10 }));
+    EXPECT_EQ(calls[0], (Call { Call::Op::Scale, -10, 10, 10, -10 }));
     EXPECT_TRUE(std::equal(frame.calls.begin(), frame.calls.end(), calls.begin() + 1));
     using Pixel = std::pair<int, int>;
     const UserMapping& mapping = surface.mapping();
@@ -69,7 +66,7 @@ TEST_P(TrigCommand, ScalesDrawsTheFrameThenSetsThePixelsOfEverySample)
     int wrong = 0;
     for (std::size_t at = 1 + frame.calls.size(); at < calls.size(); ++at) {
         const Call& call = calls[at];
-        wrong += call.op != Op::PSet || call.colour.value != trig.colour ? 1 : 0;
+        wrong += call.op != Call::Op::PSet || call.colour.value != trig.colour ? 1 : 0;
         if (const auto pixel = pixelOf(call.a, call.b))
             drawn.insert(*pixel);
     }
@@ -93,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, TrigCommand,
 
 /// A plot area of the window's size, and a form to run commands on it.
 struct Plot {
-    ImageSurface surface { width, height };
+    ImageSurface surface { plotAreaWidth, plotAreaHeight };
     FakeForm form { surface, "4", "10" };
 
     Plot& operator()(void (*command)(FormContext&), std::string t2 = "10")
@@ -112,7 +109,7 @@ struct Plot {
     std::vector<int> rowsOf(int column, QRgb colour) const
     {
         std::vector<int> rows;
-        for (int r = 0; r < height; ++r) {
+        for (int r = 0; r < plotAreaHeight; ++r) {
             if (image().pixel(column, r) == colour)
                 rows.push_back(r);
         }
@@ -129,7 +126,7 @@ TEST(SinX, AtScaleTenCrossesTheAxisAtMultiplesOfPiAndStaysWithinFour)
         EXPECT_EQ(plot.image().pixel(plot.at(k * pi, 0)), navy) << k;
     EXPECT_EQ(plot.image().pixel(plot.at(pi / 2, 4)), navy);
     EXPECT_EQ(plot.image().pixel(plot.at(-pi / 2, -4)), navy);
-    for (int c = 0; c < width; ++c) {
+    for (int c = 0; c < plotAreaWidth; ++c) {
         const auto rows = plot.rowsOf(c, navy);
         ASSERT_FALSE(rows.empty()) << c;
         EXPECT_GE(rows.front(), plot.at(0, 4).y());
@@ -159,8 +156,8 @@ TEST(SinAndCos, OneAfterTheOtherShowBoth)
     // Where Cos x inks fully, black; where it inks nothing, what Sin x left. Edges of numbers,
     // inked twice, are neither.
     int differences = 0;
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
+    for (int r = 0; r < plotAreaHeight; ++r) {
+        for (int c = 0; c < plotAreaWidth; ++c) {
             const QRgb alone = cosine.image().pixel(c, r);
             if (alone == black || alone == white) {
                 const QRgb expected = alone == black ? black : sine.image().pixel(c, r);
@@ -193,7 +190,7 @@ TEST(SinAndCos, ANegativeScaleMirrorsBothAxes)
     Plot mirrored;
     mirrored(Command2_Click, "-10");
     const QPoint crest = mirrored.at(pi / 2, 4);
-    EXPECT_EQ(crest, QPoint(width - 1, height - 1) - plain.at(pi / 2, 4));
+    EXPECT_EQ(crest, QPoint(plotAreaWidth - 1, plotAreaHeight - 1) - plain.at(pi / 2, 4));
     EXPECT_EQ(mirrored.image().pixel(crest), navy);
 }
 
