@@ -241,7 +241,8 @@ void describeOptions(QCommandLineParser& parser, bool listQtOptions)
     parser.addPositionalArgument(
         //: The name of the one argument, a file, as the help lists it.
         QCoreApplication::translate("CommandLine", "file"),
-        QCoreApplication::translate("CommandLine", "A lesson to open, a .fourier file."),
+        QCoreApplication::translate(
+            "CommandLine", "A lesson to open, or to draw with --export: a .fourier file."),
         //: The argument in the help's first line, in brackets since it may be left out.
         QCoreApplication::translate("CommandLine", "[file]"));
     addQtOptions(parser, listQtOptions);

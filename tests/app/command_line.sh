@@ -110,6 +110,7 @@ cases=(
   "export a lesson that is not there|no_display|--export refused.png missing.fourier|1|^$|^fourier-analysis: the lesson missing\.fourier could not be opened: |1"
   "export into a folder that is not there|no_display|--export missing/refused.png squares.fourier|1|^$|^fourier-analysis: the picture could not be exported as missing/refused\.png: No such file or directory$|1"
   "export over a folder|no_display|--export runtime/. squares.fourier|2|^$|not 'runtime/\.'\.$|"
+  "export refused in the desktop's language|german|--export refused.png --size 9 squares.fourier|2|^$|^fourier-analysis: --size .*nicht „9“\.$|"
 )
 
 # Whether FILE matches the extended regular expression, where ^$ means "is empty" and * means
