@@ -47,9 +47,13 @@ ExportSizeDialog::ExportSizeDialog(ExportSize initial, QWidget* parent)
 
     for (QRadioButton* choice : { m_byFactor, m_byWidth })
         connect(choice, &QRadioButton::toggled, this, &ExportSizeDialog::showSize);
+    // The number is what is typed: the focus starts in it, and follows the way chosen.
+    connect(m_byFactor, &QRadioButton::clicked, m_factor, [this] { m_factor->setFocus(); });
+    connect(m_byWidth, &QRadioButton::clicked, m_width, [this] { m_width->setFocus(); });
     for (QSpinBox* box : { m_factor, m_width })
         connect(box, &QSpinBox::valueChanged, this, &ExportSizeDialog::showSize);
     showSize();
+    (factor ? m_factor : m_width)->setFocus();
 }
 
 ExportSize ExportSizeDialog::size() const

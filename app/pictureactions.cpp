@@ -317,9 +317,11 @@ void PictureActions::printPreview()
         if (preview)
             preview->updatePreview();
     });
+    // First in the tool bar, so that a narrow preview does not tuck it away.
     if (auto* tools = dialog.findChild<QToolBar*>()) {
-        tools->addSeparator();
-        tools->addAction(caption);
+        QAction* first = tools->actions().value(0);
+        tools->insertAction(first, caption);
+        tools->insertSeparator(first);
     }
     const QString lines = pictureCaption(picture.description());
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
