@@ -54,7 +54,7 @@ QString pictureFolder(const QString& lastPath)
     return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
-/// The file dialog's filters for the export formats, in the order of their endings.
+/// The file dialog's filters for the export formats, in the order of ExportFormat.
 struct ExportFilter {
     const char* filter;
     const char* suffix;
@@ -290,6 +290,7 @@ bool PictureActions::exportPicture(const QString& path, ExportSize size)
 
 bool PictureActions::print(QPrinter& printer, bool caption)
 {
+    // Drawn in shapes, as for a PDF file, to stay sharp on paper.
     ExportPicture picture(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
     if (!m_form.drawAfresh(picture.surface()))
         return false;

@@ -2,6 +2,7 @@
 #include "pictureexport.h"
 
 #include "coretexts.h"
+#include "layout.h"
 #include "replay.h"
 #include "safewrite.h"
 
@@ -34,9 +35,11 @@ constexpr double captionGap = 6.0;
 /// The caption's letters, in points.
 constexpr double captionPoints = 10.0;
 
-QString applicationTitle()
+/// The program's name, which a drawing and a document carry as their title.
+QString documentTitle()
 {
-    return QStringLiteral("Fourier An\u00e1lisis");
+    return QString::fromUtf8(
+        applicationTitle.data(), static_cast<qsizetype>(applicationTitle.size()));
 }
 
 /// The window as a replay for export sees it: its progress, but a plot area of the export's.
@@ -66,7 +69,7 @@ QString writeSvg(const VectorSurface& picture, QIODevice& device, const QString&
     generator.setSize(QSize(picture.width(), picture.height()));
     generator.setViewBox(QRect(0, 0, picture.width(), picture.height()));
     generator.setResolution(screenDpi);
-    generator.setTitle(applicationTitle());
+    generator.setTitle(documentTitle());
     generator.setDescription(description);
     QPainter painter;
     if (!painter.begin(&generator))
@@ -78,8 +81,8 @@ QString writeSvg(const VectorSurface& picture, QIODevice& device, const QString&
 QString writePdf(const VectorSurface& picture, QIODevice& device)
 {
     QPdfWriter writer(&device);
-    writer.setTitle(applicationTitle());
-    writer.setCreator(applicationTitle());
+    writer.setTitle(documentTitle());
+    writer.setCreator(documentTitle());
     writer.setResolution(pdfDpi);
     // Exactly the picture's size: a standard paper size near it would crop it or leave a margin.
     const QSizeF inches = QSizeF(picture.width(), picture.height()) / screenDpi;
