@@ -140,7 +140,7 @@ TEST(PictureOut, CopyPicturePutsTheDrawingAreasOwnPixelsOnTheClipboard)
     }
 }
 
-/// A window with the request's three purple curves: the square sums of 1, 3 and 10 terms at
+/// A window with three purple curves that look alike: the square sums of 1, 3 and 10 terms at
 /// scale 10.
 struct SquaresWindow {
     SquaresWindow()
