@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include "language.h"
+#include "pictureexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -80,6 +81,8 @@ constexpr QtOption qtOptions[] = {
 
 constexpr QLatin1String zoomOption("zoom");
 constexpr QLatin1String langOption("lang");
+constexpr QLatin1String exportOption("export");
+constexpr QLatin1String sizeOption("size");
 
 /// A refused value is echoed at most this long, so that a pasted page stays a readable line.
 constexpr qsizetype longestEcho = 40;
@@ -146,6 +149,52 @@ bool readZoom(const QString& text, CommandLine& line)
     return true;
 }
 
+/// Reads --size's value into \a line: a whole factor from 1 to 8, or a width in pixels such as
+/// 1920px. False when it is neither.
+bool readSize(const QString& text, CommandLine& line)
+{
+    const QString trimmed = text.trimmed();
+    const bool inPixels = trimmed.endsWith(QLatin1String("px"));
+    bool isNumber = false;
+    const int value = (inPixels ? trimmed.chopped(2) : trimmed).toInt(&isNumber);
+    const std::optional<ExportSize> size = !isNumber ? std::nullopt
+        : inPixels                                   ? ExportSize::ofWidth(value)
+                                                     : ExportSize::times(value);
+    if (!size)
+        return false;
+    line.exportSize = *size;
+    return true;
+}
+
+/// Reads --export and --size into \a line. Returns why they cannot be acted on, or nothing.
+std::optional<QString> readExport(const QCommandLineParser& parser, CommandLine& line)
+{
+    if (!parser.isSet(exportOption)) {
+        if (parser.isSet(sizeOption))
+            return QCoreApplication::translate("CommandLine", "--size goes with --export.");
+        return std::nullopt;
+    }
+    const QString path = parser.value(exportOption);
+    if (!exportFormatOf(path)) {
+        return QCoreApplication::translate(
+            "CommandLine", "--export wants a file name ending in .png, .svg or .pdf, not '%1'.")
+            .arg(echoed(path));
+    }
+    if (parser.isSet(sizeOption) && !readSize(parser.value(sizeOption), line)) {
+        return QCoreApplication::translate("CommandLine",
+            "--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as "
+            "1920px, not '%3'.")
+            .arg(ExportSize::smallestWidth)
+            .arg(ExportSize::largestWidth)
+            .arg(echoed(parser.value(sizeOption)));
+    }
+    if (parser.positionalArguments().isEmpty())
+        return QCoreApplication::translate("CommandLine", "--export wants a lesson file to draw.");
+    line.action = CommandLine::Action::Export;
+    line.exportPath = path;
+    return std::nullopt;
+}
+
 CommandLine printing(CommandLine::Action action, const QString& message)
 {
     CommandLine line;
@@ -177,10 +226,23 @@ void describeOptions(QCommandLineParser& parser, bool listQtOptions)
             "Portuguese), fr (French), de (German) or en (English)."),
         //: The value of --lang, in capitals as the help shows it.
         QCoreApplication::translate("CommandLine", "CODE")));
+    parser.addOption(QCommandLineOption(exportOption,
+        QCoreApplication::translate("CommandLine",
+            "Draw the lesson file without a window and write the picture to OUT: a PNG image, an "
+            "SVG drawing or a PDF document, as its ending .png, .svg or .pdf says."),
+        //: The value of --export, in capitals as the help shows it.
+        QCoreApplication::translate("CommandLine", "OUT")));
+    parser.addOption(QCommandLineOption(sizeOption,
+        QCoreApplication::translate("CommandLine",
+            "With --export: a picture SIZE times the plot area's size, from 1 (the default) to "
+            "8, or SIZE pixels wide when it ends in px, as in 1920px."),
+        //: The value of --size, in capitals as the help shows it.
+        QCoreApplication::translate("CommandLine", "SIZE")));
     parser.addPositionalArgument(
         //: The name of the one argument, a file, as the help lists it.
         QCoreApplication::translate("CommandLine", "file"),
-        QCoreApplication::translate("CommandLine", "A lesson to open, a .fourier file."),
+        QCoreApplication::translate(
+            "CommandLine", "A lesson to open, or to draw with --export: a .fourier file."),
         //: The argument in the help's first line, in brackets since it may be left out.
         QCoreApplication::translate("CommandLine", "[file]"));
     addQtOptions(parser, listQtOptions);
@@ -228,6 +290,8 @@ CommandLine readCommandLine(const QStringList& arguments, bool listQtOptions)
                           .arg(echoed(parser.value(zoomOption))),
             parser);
     }
+    if (const std::optional<QString> error = readExport(parser, line))
+        return refuse(*error, parser);
     line.platform = parser.value(QStringLiteral("platform"));
     if (!parser.positionalArguments().isEmpty())
         line.lesson = parser.positionalArguments().constFirst();

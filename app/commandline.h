@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "exportsize.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,7 @@ struct LocaleVariables;
 
 /// What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Action { ShowWindow, PrintHelp, PrintVersion, Refuse };
+    enum class Action { ShowWindow, PrintHelp, PrintVersion, Refuse, Export };
     Action action = Action::ShowWindow;
     /// The help or version text for standard output, or the error and usage for standard error.
     QString message;
@@ -20,8 +22,12 @@ struct CommandLine {
     std::optional<double> zoom;
     /// The platform plugin Qt was told to use (-platform), or empty.
     QString platform;
-    /// The lesson file to open in the window, or empty.
+    /// The lesson file to open in the window, or to export.
     QString lesson;
+    /// Where to write the lesson's picture, without opening a window (--export).
+    QString exportPath;
+    /// The size to export it at (--size).
+    ExportSize exportSize;
     /// A line for standard error whatever the action, or empty: that --lang asked for a
     /// language the program does not speak, and so it speaks English.
     QString warning;

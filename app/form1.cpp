@@ -8,6 +8,7 @@
 #include "lessonfile.h"
 #include "pictureactions.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "picturereadout.h"
 #include "replay.h"
 #include "windowsize.h"
@@ -79,6 +80,11 @@ QString droppedFile(const QMimeData* data)
 
 } // namespace
 
+QFont windowFont()
+{
+    return fittedFont(QGuiApplication::font(), fromUtf8(controlNamed(singleLineLabel).text));
+}
+
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
@@ -112,7 +118,7 @@ void Form1::setUpWindow()
     // The whole window takes the font its English heading fits in, whatever the language: the
     // plot's numbers are drawn in it, and are the same pixels in every language. Translations
     // are worded to fit in it.
-    setFont(fittedFont(QApplication::font(), fromUtf8(controlNamed(singleLineLabel).text)));
+    setFont(windowFont());
 }
 
 QWidget* Form1::makeControl(const ControlLayout& control)
@@ -322,6 +328,21 @@ bool Form1::openLesson(const QString& path)
     m_pic->refresh();
     Q_EMIT historyChanged();
     return true;
+}
+
+bool Form1::drawAfresh(PlotSurface& surface)
+{
+    if (m_running)
+        return false;
+    if (!m_history->lessonComplete()) {
+        warn(tr("The picture cannot be drawn afresh: it has more than the %1 steps that are "
+                "kept for it.")
+                 .arg(QString::number(maxLessonSteps)));
+        return false;
+    }
+    bool drawn = false;
+    const bool ran = run([&] { drawn = drawSteps(*this, m_history->lesson(), surface); });
+    return ran && drawn;
 }
 
 bool Form1::saveLesson(const QString& path)

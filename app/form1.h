@@ -6,6 +6,7 @@
 #include "step.h"
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <chrono>
@@ -19,6 +20,10 @@ namespace fourier {
 
 class PictureBox;
 struct ControlLayout;
+
+/// The font of the whole window and of the plot area's numbers: the application's, made just
+/// small enough for the English heading to fit on its line.
+QFont windowFont();
 
 /// The program's one window: the plot area, the two text boxes, six buttons and their labels,
 /// laid out from the control table. Each button runs its command with the window as the
@@ -55,6 +60,11 @@ public:
     bool saveLesson(const QString& path);
     /// The lesson file opened or saved last, or empty.
     const QString& lessonPath() const { return m_lessonPath; }
+    /// Draws the steps in force afresh on \a surface, which holds the start-up picture at any
+    /// size, as opening their lesson would: a long sum shows the progress window, and no other
+    /// command can start meanwhile. Returns false, after a message unless the user cancelled,
+    /// when the picture could not be drawn.
+    bool drawAfresh(PlotSurface& surface);
 
     /// How long a plot runs before its progress dialog appears.
     static constexpr std::chrono::milliseconds progressDelay { 500 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 #include "form1.h"
+#include "headlessexport.h"
 #include "language.h"
 #include "safewrite.h"
 #include "startup.h"
@@ -16,7 +17,7 @@ namespace {
 
 /// Acts on the command line: prints the help, the version or why it is refused, or says that
 /// no display is there. Returns the program's exit status then, or nothing to go on and show
-/// the window.
+/// the window or export the picture.
 std::optional<int> actOn(const fourier::CommandLine& line)
 {
     using fourier::CommandLine;
@@ -29,6 +30,9 @@ std::optional<int> actOn(const fourier::CommandLine& line)
     case CommandLine::Action::Refuse:
         std::fputs(qPrintable(line.message), stderr);
         return 2;
+    case CommandLine::Action::Export:
+        // Drawn off screen: no display is needed.
+        return std::nullopt;
     case CommandLine::Action::ShowWindow:
         break;
     }
@@ -65,6 +69,11 @@ int main(int argc, char* argv[])
             return *status;
     }
 
+    if (line.action == fourier::CommandLine::Action::Export) {
+        const auto application
+            = fourier::startOffscreenApplication(applicationArguments, translations);
+        return fourier::exportLesson(line);
+    }
     const auto application
         = fourier::startApplication(applicationArguments, line.zoom, translations);
     QApplication::setDesktopFileName(QStringLiteral(FOURIER_APP_ID));

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "pictureactions.h"
 
+#include "exportsizedialog.h"
 #include "form1.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "safewrite.h"
 #include "step.h"
 #include "val.h"
@@ -15,7 +17,11 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QStandardPaths>
+#include <QToolBar>
 
 namespace fourier {
 
@@ -37,6 +43,28 @@ QString startFolder(const QString& lastPath)
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(documents).exists() ? documents : QDir::homePath();
 }
+
+/// Where a picture is saved or exported by default: beside the last one, in the pictures
+/// folder, or at home.
+QString pictureFolder(const QString& lastPath)
+{
+    if (!lastPath.isEmpty())
+        return QFileInfo(lastPath).absolutePath();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
+/// The file dialog's filters for the export formats, in the order of ExportFormat.
+struct ExportFilter {
+    const char* filter;
+    const char* suffix;
+};
+
+constexpr ExportFilter exportFilters[] = {
+    { QT_TRANSLATE_NOOP("fourier::PictureActions", "PNG image (*.png)"), "png" },
+    { QT_TRANSLATE_NOOP("fourier::PictureActions", "SVG drawing (*.svg)"), "svg" },
+    { QT_TRANSLATE_NOOP("fourier::PictureActions", "PDF document (*.pdf)"), "pdf" },
+};
 
 QAction* separator(QObject* parent)
 {
@@ -101,6 +129,12 @@ PictureActions::PictureActions(PictureBox& pictureBox, Form1& form)
     connect(copy, &QAction::triggered, this, &PictureActions::copyPicture);
     auto* save = new QAction(tr("Save Picture As\u2026"), this);
     connect(save, &QAction::triggered, this, &PictureActions::savePictureAs);
+    auto* exportAs = new QAction(tr("Export Picture\u2026"), this);
+    exportAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportAs, &QAction::triggered, this, &PictureActions::exportPictureAs);
+    auto* print = new QAction(tr("Print\u2026"), this);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &PictureActions::printPreview);
     auto* open = new QAction(tr("Open Lesson\u2026"), this);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, &PictureActions::openLesson);
@@ -109,10 +143,10 @@ PictureActions::PictureActions(PictureBox& pictureBox, Form1& form)
     connect(saveLesson, &QAction::triggered, this, &PictureActions::saveLessonAs);
     // The window's shortcuts, wherever the focus is in it; the text boxes keep the undo keys
     // for their typing (see Form1::eventFilter).
-    for (QAction* action : { m_undo, m_redo, open, saveLesson })
+    for (QAction* action : { m_undo, m_redo, exportAs, print, open, saveLesson })
         action->setShortcutContext(Qt::WindowShortcut);
-    m_pictureBox.addActions(
-        { m_undo, m_redo, separator(this), copy, save, separator(this), open, saveLesson });
+    m_pictureBox.addActions({ m_undo, m_redo, separator(this), copy, save, exportAs, print,
+        separator(this), open, saveLesson });
     m_pictureBox.setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(&m_form, &Form1::historyChanged, this, &PictureActions::showSteps);
     showSteps();
@@ -153,9 +187,15 @@ void PictureActions::saveLessonAs()
         m_form.saveLesson(dialog.selectedFiles().constFirst());
 }
 
-void PictureActions::copyPicture() const
+void PictureActions::copyPicture()
 {
-    QGuiApplication::clipboard()->setImage(m_pictureBox.surface().image());
+    if (m_lastSize == ExportSize()) {
+        QGuiApplication::clipboard()->setImage(m_pictureBox.surface().image());
+        return;
+    }
+    ExportPicture picture(ExportFormat::Png, m_lastSize, m_pictureBox.surface().font());
+    if (m_form.drawAfresh(picture.surface()))
+        QGuiApplication::clipboard()->setImage(picture.image()->image());
 }
 
 void PictureActions::savePictureAs()
@@ -164,8 +204,7 @@ void PictureActions::savePictureAs()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(tr("PNG image (*.png)"));
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    dialog.setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
+    dialog.setDirectory(pictureFolder({}));
     dialog.selectFile(QStringLiteral("fourier-analysis.png"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         savePicture(dialog.selectedFiles().constFirst());
@@ -176,14 +215,120 @@ bool PictureActions::savePicture(const QString& path)
     const QString failure = writePng(m_pictureBox.surface().image(), path);
     if (failure.isEmpty())
         return true;
+    warn(tr("The picture could not be saved as %1: %2")
+             .arg(QDir::toNativeSeparators(path), failure));
+    return false;
+}
+
+void PictureActions::warn(const QString& text)
+{
     // Plain text: a file may be called <b>x</b>.png, and must be named as it was typed.
-    QMessageBox box(QMessageBox::Warning, m_pictureBox.window()->windowTitle(),
-        tr("The picture could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), failure),
+    QMessageBox box(QMessageBox::Warning, m_pictureBox.window()->windowTitle(), text,
         QMessageBox::Ok, &m_pictureBox);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
-    return false;
+}
+
+void PictureActions::exportPictureAs()
+{
+    QFileDialog dialog(&m_pictureBox, tr("Export Picture"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const ExportFilter& format : exportFilters)
+        filters.append(tr(format.filter));
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(pictureFolder(m_lastExportPath));
+    const QString last = m_lastExportPath.isEmpty() ? QStringLiteral("fourier-analysis.png")
+                                                    : QFileInfo(m_lastExportPath).fileName();
+    const std::optional<ExportFormat> lastFormat = exportFormatOf(last);
+    const ExportFilter& chosen
+        = exportFilters[static_cast<int>(lastFormat.value_or(ExportFormat::Png))];
+    dialog.selectNameFilter(tr(chosen.filter));
+    dialog.setDefaultSuffix(QString::fromLatin1(chosen.suffix));
+    // A name typed without an ending gets the one of the format chosen.
+    connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
+            const auto at = filters.indexOf(filter);
+            if (at >= 0)
+                dialog.setDefaultSuffix(QString::fromLatin1(exportFilters[at].suffix));
+        });
+    dialog.selectFile(last);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!exportFormatOf(path)) {
+        exportPicture(path, m_lastSize);
+        return;
+    }
+    ExportSizeDialog size(m_lastSize, &m_pictureBox);
+    if (size.exec() == QDialog::Accepted)
+        exportPicture(path, size.size());
+}
+
+bool PictureActions::exportPicture(const QString& path, ExportSize size)
+{
+    const std::optional<ExportFormat> format = exportFormatOf(path);
+    QString failure;
+    if (!format) {
+        failure = tr("only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf");
+    } else {
+        ExportPicture picture(*format, size, m_pictureBox.surface().font());
+        if (!m_form.drawAfresh(picture.surface()))
+            return false;
+        failure = picture.write(path);
+    }
+    if (!failure.isEmpty()) {
+        warn(tr("The picture could not be exported as %1: %2")
+                 .arg(QDir::toNativeSeparators(path), failure));
+        return false;
+    }
+    m_lastSize = size;
+    m_lastExportPath = path;
+    return true;
+}
+
+bool PictureActions::print(QPrinter& printer, bool caption)
+{
+    // Drawn in shapes, as for a PDF file, to stay sharp on paper.
+    ExportPicture picture(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
+    if (!m_form.drawAfresh(picture.surface()))
+        return false;
+    return printPicture(
+        printer, *picture.shapes(), caption ? pictureCaption(picture.description()) : QString());
+}
+
+void PictureActions::printPreview()
+{
+    ExportPicture picture(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
+    if (!m_form.drawAfresh(picture.surface()))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_pictureBox.window()->windowTitle());
+    QPrintPreviewDialog dialog(&printer, m_pictureBox.window());
+    dialog.setWindowTitle(tr("Print"));
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    // The caption is chosen beside the preview, which shows it come and go.
+    auto* caption = new QAction(tr("Caption"), &dialog);
+    caption->setCheckable(true);
+    caption->setChecked(m_printCaption);
+    caption->setToolTip(tr("Print the curves' descriptions beneath the picture"));
+    connect(caption, &QAction::toggled, &dialog, [this, preview](bool on) {
+        m_printCaption = on;
+        if (preview)
+            preview->updatePreview();
+    });
+    // First in the tool bar, so that a narrow preview does not tuck it away.
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+        QAction* first = tools->actions().value(0);
+        tools->insertAction(first, caption);
+        tools->insertSeparator(first);
+    }
+    const QString lines = pictureCaption(picture.description());
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        printPicture(*target, *picture.shapes(), m_printCaption ? lines : QString());
+    });
+    dialog.exec();
 }
 
 QString writePng(const QImage& image, const QString& path)

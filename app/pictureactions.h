@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "exportsize.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -8,6 +10,7 @@
 
 class QAction;
 class QImage;
+class QPrinter;
 
 namespace fourier {
 
@@ -15,10 +18,11 @@ class Form1;
 class PictureBox;
 struct Step;
 
-/// The plot area's context menu: "Undo …" and "Redo …", naming the step, then "Copy Picture"
-/// and "Save Picture As…", which take the drawing area's own image, pixel for pixel, and change
-/// nothing on it, then "Open Lesson…" and "Save Lesson As…". Every entry but the picture's two
-/// has keys that reach it wherever the focus is in the window.
+/// The plot area's context menu: "Undo …" and "Redo …", naming the step; "Copy Picture" and
+/// "Save Picture As…", which take the drawing area's own image, pixel for pixel, and change
+/// nothing on it; "Export Picture…" and "Print…", which draw the picture afresh from its steps
+/// at a larger size; then "Open Lesson…" and "Save Lesson As…". Every entry but Copy and Save
+/// Picture has keys that reach it wherever the focus is in the window.
 class PictureActions final : public QObject {
     Q_OBJECT
 public:
@@ -26,13 +30,27 @@ public:
     /// is the window whose steps they undo, redo, open and save.
     PictureActions(PictureBox& pictureBox, Form1& form);
 
-    /// Puts the drawing area's image on the clipboard.
-    void copyPicture() const;
+    /// Puts the picture on the clipboard as an image of the size exported last: the drawing
+    /// area's own image until a larger size has been exported, then the picture drawn afresh.
+    void copyPicture();
     /// Asks for a file name, then saves the picture there.
     void savePictureAs();
     /// Saves the picture to \a path as PNG. When that fails, any file already at \a path stays
     /// as it was, a message box says why, and the result is false.
     bool savePicture(const QString& path);
+    /// Asks for a file name and a size, then exports the picture there.
+    void exportPictureAs();
+    /// Draws the picture afresh at \a size and writes it to \a path as PNG, SVG or PDF, as the
+    /// name's ending says. When that fails or is cancelled, any file already at \a path stays as
+    /// it was, a message box says why (unless the user cancelled), and the result is false.
+    bool exportPicture(const QString& path, ExportSize size);
+    /// The size the picture was exported at last, the plot area's own until then.
+    ExportSize lastExportSize() const { return m_lastSize; }
+    /// Shows the print preview, from which the picture is printed.
+    void printPreview();
+    /// Draws the picture afresh and prints it on \a printer, with the curves listed beneath it
+    /// when \a caption is true. Returns false when it was cancelled or could not be printed.
+    bool print(QPrinter& printer, bool caption);
     /// Asks for a lesson file, then opens it.
     void openLesson();
     /// Asks for a file name, then saves the lesson there.
@@ -42,10 +60,16 @@ private:
     /// Names the step undo and redo would take, and greys them when there is none.
     void showSteps();
 
+    /// A message box that says \a text, a file's name in it, as plain text.
+    void warn(const QString& text);
+
     PictureBox& m_pictureBox;
     Form1& m_form;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
+    ExportSize m_lastSize;
+    QString m_lastExportPath;
+    bool m_printCaption = true;
 };
 
 /// The keys that undo: Ctrl+Z.

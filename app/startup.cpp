@@ -131,6 +131,17 @@ std::unique_ptr<QCoreApplication> startCoreApplication(
     return application;
 }
 
+std::unique_ptr<QGuiApplication> startOffscreenApplication(
+    ApplicationArguments& arguments, Translations& translations)
+{
+    // Read as the application starts, and only then.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    arguments.refill();
+    auto application = std::make_unique<QGuiApplication>(arguments.count(), arguments.values());
+    translations.install();
+    return application;
+}
+
 std::unique_ptr<QApplication> startApplication(
     ApplicationArguments& arguments, std::optional<double> zoom, Translations& translations)
 {

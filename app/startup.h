@@ -37,6 +37,12 @@ QString missingDisplay(const QString& platform);
 std::unique_ptr<QCoreApplication> startCoreApplication(
     ApplicationArguments& arguments, Translations& translations);
 
+/// An application that draws without a display, on Qt's offscreen platform, speaking the
+/// language of \a translations: for exporting a picture with no window, whether or not a
+/// display is there.
+std::unique_ptr<QGuiApplication> startOffscreenApplication(
+    ApplicationArguments& arguments, Translations& translations);
+
 /// The application, speaking the language of \a translations, with the window enlarged \a zoom
 /// times if asked (as QT_SCALE_FACTOR does), lowered to what fits the screen, with a line on
 /// standard error when it had to be. A display that cannot be opened ends the program with a

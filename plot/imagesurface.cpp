@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "imagesurface.h"
 
+#include "placement.h"
 #include "vectorstate.h"
 
 #include <QByteArray>
@@ -11,68 +12,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 namespace fourier {
 
 namespace {
-
-/// How far outside the area a line end is pulled in before it is rasterized: enough
-/// to keep the line's slope exact at the edge, small enough for int arithmetic.
-constexpr double lineMargin = 2.0;
-
-/// How far outside the area a text may start and still show some ink.
-constexpr double textReach = 1000.0;
-
-/// The stretch [lo, hi] of one axis.
-struct Span {
-    double lo;
-    double hi;
-};
-
-/// Clips the segment (x1, y1)-(x2, y2), in user units, to the box \a xs by \a ys, keeping its
-/// direction. Returns false when nothing of it is inside.
-///
-/// Stepping in from an end far away (at 1e30, or at 20 when the scale is 1e-20) would round off
-/// the very offset that places the line in the box. So the line is held as u dv - v du = k along
-/// its longer axis u: k is a difference of two products of floats, each exact in double, and the
-/// points worked out near the box are as exact as the box's own coordinates.
-bool clipSegment(double& x1, double& y1, double& x2, double& y2, Span xs, Span ys)
-{
-    const bool alongX = std::abs(x2 - x1) >= std::abs(y2 - y1);
-    double& u1 = alongX ? x1 : y1;
-    double& v1 = alongX ? y1 : x1;
-    double& u2 = alongX ? x2 : y2;
-    double& v2 = alongX ? y2 : x2;
-    const Span us = alongX ? xs : ys;
-    const Span vs = alongX ? ys : xs;
-    const double du = u2 - u1;
-    const double dv = v2 - v1;
-    const double k = u1 * v2 - v1 * u2;
-    double lo = std::max(std::min(u1, u2), us.lo);
-    double hi = std::min(std::max(u1, u2), us.hi);
-    if (dv != 0.0) {
-        const double atLo = (k + vs.lo * du) / dv;
-        const double atHi = (k + vs.hi * du) / dv;
-        lo = std::max(lo, std::min(atLo, atHi));
-        hi = std::min(hi, std::max(atLo, atHi));
-    } else if (v1 < vs.lo || v1 > vs.hi) {
-        return false;
-    }
-    if (!(lo <= hi))
-        return false;
-    // An end that was not cut keeps its own coordinates.
-    const auto vAt = [&](double u) { return u == u1 ? v1 : u == u2 ? v2 : (u * dv - k) / du; };
-    const double first = u1 <= u2 ? lo : hi;
-    const double last = u1 <= u2 ? hi : lo;
-    const double vFirst = vAt(first);
-    const double vLast = vAt(last);
-    u1 = first;
-    v1 = vFirst;
-    u2 = last;
-    v2 = vLast;
-    return true;
-}
 
 /// zlib's fastest level: a plot area's long runs of background shrink about as well at it as at
 /// the default, in a fraction of the time.
@@ -221,51 +166,40 @@ void ImageSurface::setPoint(int column, int row, QRgb rgb)
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2)
 {
-    for (const float p : { x1, y1, x2, y2 }) {
-        if (!std::isfinite(p))
-            return;
-    }
+    const std::optional<LineCells> cells = lineCells(m_mapping, x1, y1, x2, y2);
+    if (!cells)
+        return;
     const int width = m_image.width();
     const int height = m_image.height();
-    const double left = m_mapping.left();
-    const double right = m_mapping.right();
-    const double top = m_mapping.top();
-    const double bottom = m_mapping.bottom();
-    const double marginX = lineMargin * std::abs(right - left) / width;
-    const double marginY = lineMargin * std::abs(bottom - top) / height;
-    double ux1 = x1;
-    double uy1 = y1;
-    double ux2 = x2;
-    double uy2 = y2;
-    if (!clipSegment(ux1, uy1, ux2, uy2,
-            { std::min(left, right) - marginX, std::max(left, right) + marginX },
-            { std::min(top, bottom) - marginY, std::max(top, bottom) + marginY }))
-        return;
-    const double px1 = m_mapping.pixelX(ux1);
-    const double py1 = m_mapping.pixelY(uy1);
-    const double px2 = m_mapping.pixelX(ux2);
-    const double py2 = m_mapping.pixelY(uy2);
-    // The cut ends lie within the margin; this only keeps the conversions below defined.
-    constexpr double reach = 1e6;
-    for (const double p : { px1, py1, px2, py2 }) {
-        if (!(std::abs(p) < reach))
+    // A wide line is a square of m_lineWidth cells stamped on each cell of the thin one.
+    const int before = (m_lineWidth - 1) / 2;
+    const int after = m_lineWidth / 2;
+    const QRgb rgb = toQRgb(foreground);
+    const auto draw = [&](int column, int row) {
+        if (m_lineWidth == 1) {
+            if (column >= 0 && column < width && row >= 0 && row < height)
+                setPixel(column, row, rgb);
             return;
-    }
+        }
+        for (int r = std::max(row - before, 0); r <= std::min(row + after, height - 1); ++r) {
+            for (int c = std::max(column - before, 0); c <= std::min(column + after, width - 1);
+                 ++c)
+                setPixel(c, r, rgb);
+        }
+    };
 
     // Bresenham between the two end cells; every cell is range-checked before it is written.
-    int c = static_cast<int>(std::floor(px1));
-    int r = static_cast<int>(std::floor(py1));
-    const int cEnd = static_cast<int>(std::floor(px2));
-    const int rEnd = static_cast<int>(std::floor(py2));
+    int c = cells->column1;
+    int r = cells->row1;
+    const int cEnd = cells->column2;
+    const int rEnd = cells->row2;
     const int dc = std::abs(cEnd - c);
     const int dr = -std::abs(rEnd - r);
     const int sc = c < cEnd ? 1 : -1;
     const int sr = r < rEnd ? 1 : -1;
     int err = dc + dr;
-    const QRgb rgb = toQRgb(foreground);
     for (;;) {
-        if (c >= 0 && c < width && r >= 0 && r < height)
-            setPixel(c, r, rgb);
+        draw(c, r);
         if (c == cEnd && r == rEnd)
             break;
         const int e2 = 2 * err;

@@ -53,6 +53,9 @@ public:
     void setFont(const QFont& font) { m_font = font; }
     /// The font numbers are printed in.
     const QFont& font() const { return m_font; }
+    /// Sets how many pixels wide lines are drawn, at least 1 (the default): a picture drawn k
+    /// times the plot area's size draws its axes k pixels wide.
+    void setLineWidth(int pixels) { m_lineWidth = pixels > 1 ? pixels : 1; }
 
     /// The picture drawn so far.
     const QImage& image() const { return m_image; }
@@ -76,6 +79,7 @@ private:
     /// The pixels points set since the last note, a bit per pixel down each column; empty when
     /// none was.
     std::vector<std::uint64_t> m_marks;
+    int m_lineWidth = 1;
     // Kept in double: after a Print the position moves on by a line, which a float might not hold.
     double m_currentX = 0.0;
     double m_currentY = 0.0;

@@ -6,16 +6,18 @@
 #   --run   only building and running the program (what scripts/run.sh needs)
 #   --fuzz  also clang and its sanitizer runtime (the fuzzers and CI's sanitizer pass)
 set -euo pipefail
+# Qt's SVG module writes exported drawings; its print support comes with qt6-base-dev. The tests
+# read exported PDF files back with poppler-utils.
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   qt6-l10n-tools qt6-translations-l10n
 )
 if [ "${1:-}" != "--run" ]; then
   packages+=(
     libgtest-dev libbenchmark-dev
     clang-format
-    xvfb xauth xdotool x11-apps imagemagick
+    xvfb xauth xdotool x11-apps imagemagick poppler-utils
     dpkg-dev desktop-file-utils appstream lintian man-db
   )
 fi

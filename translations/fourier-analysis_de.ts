@@ -141,13 +141,59 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <translation>Datei</translation>
     </message>
     <message>
-        <source>A lesson to open, a .fourier file.</source>
-        <translation>Eine zu öffnende Lektion, eine .fourier-Datei.</translation>
-    </message>
-    <message>
         <source>[file]</source>
         <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
         <translation>[Datei]</translation>
+    </message>
+    <message>
+        <source>--size goes with --export.</source>
+        <translation>--size gehört zu --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
+        <translation>--export braucht einen Dateinamen, der auf .png, .svg oder .pdf endet, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
+        <translation>--size braucht einen ganzzahligen Faktor von 1 bis 8 oder eine Breite von %1 bis %2 Pixeln wie 1920px, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--export wants a lesson file to draw.</source>
+        <translation>--export braucht eine Lektionsdatei, die es zeichnen soll.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
+        <translation>Zeichnet die Lektionsdatei ohne Fenster und schreibt das Bild nach ZIEL: ein PNG-Bild, eine SVG-Zeichnung oder ein PDF-Dokument, je nach der Endung .png, .svg oder .pdf.</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <extracomment>The value of --export, in capitals as the help shows it.</extracomment>
+        <translation>ZIEL</translation>
+    </message>
+    <message>
+        <source>With --export: a picture SIZE times the plot area&apos;s size, from 1 (the default) to 8, or SIZE pixels wide when it ends in px, as in 1920px.</source>
+        <translation>Mit --export: ein Bild GRÖSSE-mal so groß wie die Zeichenfläche, von 1 (die Vorgabe) bis 8, oder GRÖSSE Pixel breit, wenn es auf px endet, wie in 1920px.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <extracomment>The value of --size, in capitals as the help shows it.</extracomment>
+        <translation>GRÖSSE</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
+        <translation>Eine Lektion zum Öffnen oder zum Zeichnen mit --export, eine .fourier-Datei.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be opened: %2</source>
+        <translation>die Lektion %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn: %1</source>
+        <translation>das Bild konnte nicht gezeichnet werden: %1</translation>
+    </message>
+    <message>
+        <source>the picture could not be exported as %1: %2</source>
+        <translation>das Bild konnte nicht als %1 exportiert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -456,6 +502,42 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     </message>
 </context>
 <context>
+    <name>fourier::ExportPicture</name>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>die Zeichnung konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>the drawing could not be finished</source>
+        <translation>die Zeichnung konnte nicht abgeschlossen werden</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::ExportSizeDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Times the plot area:</source>
+        <translation>&amp;Vielfaches der Zeichenfläche:</translation>
+    </message>
+    <message>
+        <source> ×</source>
+        <extracomment>After the number of times the plot area&apos;s size, as in &quot;3 ×&quot;.</extracomment>
+        <translation> ×</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>&amp;Breite in Pixeln:</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <extracomment>The size of the exported picture, as in &quot;1119 × 975 pixels&quot;.</extracomment>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+</context>
+<context>
     <name>fourier::Form1</name>
     <message>
         <source>Drawing the curve…</source>
@@ -549,6 +631,10 @@ Funktion</translation>
     <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>Die Lektion konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
+        <translation>Das Bild kann nicht neu gezeichnet werden: Es hat mehr als die %1 Schritte, die dafür aufbewahrt werden.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +734,46 @@ Funktion</translation>
     <message>
         <source>Save Lesson As</source>
         <translation>Lektion speichern unter</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Bild exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
+        <translation>es können nur PNG-, SVG- und PDF-Dateien erstellt werden; der Name muss auf .png, .svg oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>The picture could not be exported as %1: %2</source>
+        <translation>Das Bild konnte nicht als %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Bildunterschrift</translation>
+    </message>
+    <message>
+        <source>Print the curves&apos; descriptions beneath the picture</source>
+        <translation>Die Beschreibungen der Kurven unter das Bild drucken</translation>
     </message>
 </context>
 <context>

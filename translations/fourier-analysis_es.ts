@@ -141,13 +141,59 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>archivo</translation>
     </message>
     <message>
-        <source>A lesson to open, a .fourier file.</source>
-        <translation>Una lección que abrir, un archivo .fourier.</translation>
-    </message>
-    <message>
         <source>[file]</source>
         <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
         <translation>[archivo]</translation>
+    </message>
+    <message>
+        <source>--size goes with --export.</source>
+        <translation>--size va con --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
+        <translation>--export necesita un nombre de archivo que termine en .png, .svg o .pdf, no «%1».</translation>
+    </message>
+    <message>
+        <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
+        <translation>--size necesita un factor entero de 1 a 8, o un ancho de %1 a %2 píxeles como 1920px, no «%3».</translation>
+    </message>
+    <message>
+        <source>--export wants a lesson file to draw.</source>
+        <translation>--export necesita un archivo de lección que dibujar.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
+        <translation>Dibuja el archivo de lección sin ventana y escribe la imagen en SALIDA: una imagen PNG, un dibujo SVG o un documento PDF, según su terminación .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <extracomment>The value of --export, in capitals as the help shows it.</extracomment>
+        <translation>SALIDA</translation>
+    </message>
+    <message>
+        <source>With --export: a picture SIZE times the plot area&apos;s size, from 1 (the default) to 8, or SIZE pixels wide when it ends in px, as in 1920px.</source>
+        <translation>Con --export: una imagen TAMAÑO veces mayor que el área del gráfico, de 1 (el valor por omisión) a 8, o de TAMAÑO píxeles de ancho si termina en px, como en 1920px.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <extracomment>The value of --size, in capitals as the help shows it.</extracomment>
+        <translation>TAMAÑO</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
+        <translation>Una lección que abrir, o que dibujar con --export: un archivo .fourier.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be opened: %2</source>
+        <translation>no se pudo abrir la lección %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn: %1</source>
+        <translation>no se pudo dibujar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>the picture could not be exported as %1: %2</source>
+        <translation>no se pudo exportar la imagen como %1: %2</translation>
     </message>
 </context>
 <context>
@@ -456,6 +502,42 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     </message>
 </context>
 <context>
+    <name>fourier::ExportPicture</name>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>no se pudo empezar el dibujo</translation>
+    </message>
+    <message>
+        <source>the drawing could not be finished</source>
+        <translation>no se pudo terminar el dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::ExportSizeDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Times the plot area:</source>
+        <translation>&amp;Múltiplo del área del gráfico:</translation>
+    </message>
+    <message>
+        <source> ×</source>
+        <extracomment>After the number of times the plot area&apos;s size, as in &quot;3 ×&quot;.</extracomment>
+        <translation> ×</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>A&amp;ncho en píxeles:</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <extracomment>The size of the exported picture, as in &quot;1119 × 975 pixels&quot;.</extracomment>
+        <translation>%1 × %2 píxeles</translation>
+    </message>
+</context>
+<context>
     <name>fourier::Form1</name>
     <message>
         <source>Drawing the curve…</source>
@@ -548,6 +630,10 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>No se pudo guardar la lección como %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
+        <translation>La imagen no se puede dibujar de nuevo: tiene más de los %1 pasos que se guardan de ella.</translation>
     </message>
 </context>
 <context>
@@ -647,6 +733,46 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>Save Lesson As</source>
         <translation>Guardar lección como</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exportar imagen…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
+        <translation>solo se pueden crear archivos PNG, SVG y PDF; termine el nombre en .png, .svg o .pdf</translation>
+    </message>
+    <message>
+        <source>The picture could not be exported as %1: %2</source>
+        <translation>No se pudo exportar la imagen como %1: %2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Pie de imagen</translation>
+    </message>
+    <message>
+        <source>Print the curves&apos; descriptions beneath the picture</source>
+        <translation>Imprimir las descripciones de las curvas bajo la imagen</translation>
     </message>
 </context>
 <context>

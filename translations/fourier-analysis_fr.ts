@@ -141,13 +141,59 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <translation>fichier</translation>
     </message>
     <message>
-        <source>A lesson to open, a .fourier file.</source>
-        <translation>Une leçon à ouvrir, un fichier .fourier.</translation>
-    </message>
-    <message>
         <source>[file]</source>
         <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
         <translation>[fichier]</translation>
+    </message>
+    <message>
+        <source>--size goes with --export.</source>
+        <translation>--size va avec --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
+        <translation>--export veut un nom de fichier qui se termine par .png, .svg ou .pdf, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
+        <translation>--size veut un facteur entier de 1 à 8, ou une largeur de %1 à %2 pixels comme 1920px, et non «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--export wants a lesson file to draw.</source>
+        <translation>--export veut un fichier de leçon à tracer.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
+        <translation>Trace le fichier de leçon sans fenêtre et écrit l&apos;image dans SORTIE&#xa0;: une image PNG, un dessin SVG ou un document PDF, selon sa terminaison .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <extracomment>The value of --export, in capitals as the help shows it.</extracomment>
+        <translation>SORTIE</translation>
+    </message>
+    <message>
+        <source>With --export: a picture SIZE times the plot area&apos;s size, from 1 (the default) to 8, or SIZE pixels wide when it ends in px, as in 1920px.</source>
+        <translation>Avec --export&#xa0;: une image TAILLE fois plus grande que la zone du graphique, de 1 (par défaut) à 8, ou large de TAILLE pixels si elle se termine par px, comme dans 1920px.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <extracomment>The value of --size, in capitals as the help shows it.</extracomment>
+        <translation>TAILLE</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
+        <translation>Une leçon à ouvrir, ou à tracer avec --export&#xa0;: un fichier .fourier.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be opened: %2</source>
+        <translation>la leçon %1 n&apos;a pas pu être ouverte&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn: %1</source>
+        <translation>l&apos;image n&apos;a pas pu être tracée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the picture could not be exported as %1: %2</source>
+        <translation>l&apos;image n&apos;a pas pu être exportée sous %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -456,6 +502,42 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
 </context>
 <context>
+    <name>fourier::ExportPicture</name>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>le dessin n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>the drawing could not be finished</source>
+        <translation>le dessin n&apos;a pas pu être terminé</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::ExportSizeDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Times the plot area:</source>
+        <translation>&amp;Multiple de la zone du graphique&#xa0;:</translation>
+    </message>
+    <message>
+        <source> ×</source>
+        <extracomment>After the number of times the plot area&apos;s size, as in &quot;3 ×&quot;.</extracomment>
+        <translation> ×</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>&amp;Largeur en pixels&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <extracomment>The size of the exported picture, as in &quot;1119 × 975 pixels&quot;.</extracomment>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
     <name>fourier::Form1</name>
     <message>
         <source>Drawing the curve…</source>
@@ -549,6 +631,10 @@ impaire</translation>
     <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>La leçon n&apos;a pas pu être enregistrée sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
+        <translation>L&apos;image ne peut pas être retracée&#xa0;: elle a plus que les %1 étapes qui en sont gardées.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +734,46 @@ impaire</translation>
     <message>
         <source>Save Lesson As</source>
         <translation>Enregistrer la leçon sous</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exporter l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
+        <translation>seuls des fichiers PNG, SVG et PDF peuvent être créés&#xa0;; terminez le nom par .png, .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>The picture could not be exported as %1: %2</source>
+        <translation>L&apos;image n&apos;a pas pu être exportée sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Print the curves&apos; descriptions beneath the picture</source>
+        <translation>Imprimer les descriptions des courbes sous l&apos;image</translation>
     </message>
 </context>
 <context>

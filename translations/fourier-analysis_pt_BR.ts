@@ -141,13 +141,59 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>arquivo</translation>
     </message>
     <message>
-        <source>A lesson to open, a .fourier file.</source>
-        <translation>Uma lição a abrir, um arquivo .fourier.</translation>
-    </message>
-    <message>
         <source>[file]</source>
         <extracomment>The argument in the help&apos;s first line, in brackets since it may be left out.</extracomment>
         <translation>[arquivo]</translation>
+    </message>
+    <message>
+        <source>--size goes with --export.</source>
+        <translation>--size acompanha --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
+        <translation>--export precisa de um nome de arquivo terminado em .png, .svg ou .pdf, não “%1”.</translation>
+    </message>
+    <message>
+        <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
+        <translation>--size precisa de um fator inteiro de 1 a 8, ou de uma largura de %1 a %2 pixels como 1920px, não “%3”.</translation>
+    </message>
+    <message>
+        <source>--export wants a lesson file to draw.</source>
+        <translation>--export precisa de um arquivo de lição para desenhar.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
+        <translation>Desenha o arquivo de lição sem janela e grava a imagem em SAÍDA: uma imagem PNG, um desenho SVG ou um documento PDF, conforme a terminação .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <extracomment>The value of --export, in capitals as the help shows it.</extracomment>
+        <translation>SAÍDA</translation>
+    </message>
+    <message>
+        <source>With --export: a picture SIZE times the plot area&apos;s size, from 1 (the default) to 8, or SIZE pixels wide when it ends in px, as in 1920px.</source>
+        <translation>Com --export: uma imagem TAMANHO vezes maior que a área do gráfico, de 1 (o padrão) a 8, ou com TAMANHO pixels de largura quando termina em px, como em 1920px.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <extracomment>The value of --size, in capitals as the help shows it.</extracomment>
+        <translation>TAMANHO</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
+        <translation>Uma lição a abrir, ou a desenhar com --export: um arquivo .fourier.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be opened: %2</source>
+        <translation>não foi possível abrir a lição %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be drawn: %1</source>
+        <translation>não foi possível desenhar a imagem: %1</translation>
+    </message>
+    <message>
+        <source>the picture could not be exported as %1: %2</source>
+        <translation>não foi possível exportar a imagem como %1: %2</translation>
     </message>
 </context>
 <context>
@@ -456,6 +502,42 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
 </context>
 <context>
+    <name>fourier::ExportPicture</name>
+    <message>
+        <source>the drawing could not be started</source>
+        <translation>não foi possível começar o desenho</translation>
+    </message>
+    <message>
+        <source>the drawing could not be finished</source>
+        <translation>não foi possível terminar o desenho</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::ExportSizeDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Times the plot area:</source>
+        <translation>&amp;Múltiplo da área do gráfico:</translation>
+    </message>
+    <message>
+        <source> ×</source>
+        <extracomment>After the number of times the plot area&apos;s size, as in &quot;3 ×&quot;.</extracomment>
+        <translation> ×</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>&amp;Largura em pixels:</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <extracomment>The size of the exported picture, as in &quot;1119 × 975 pixels&quot;.</extracomment>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
     <name>fourier::Form1</name>
     <message>
         <source>Drawing the curve…</source>
@@ -548,6 +630,10 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>Não foi possível salvar a lição como %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
+        <translation>Não é possível desenhar a imagem de novo: ela tem mais do que os %1 passos que são guardados dela.</translation>
     </message>
 </context>
 <context>
@@ -647,6 +733,46 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>Save Lesson As</source>
         <translation>Salvar lição como</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exportar imagem…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
+        <translation>só é possível criar arquivos PNG, SVG e PDF; termine o nome em .png, .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>The picture could not be exported as %1: %2</source>
+        <translation>Não foi possível exportar a imagem como %1: %2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Print the curves&apos; descriptions beneath the picture</source>
+        <translation>Imprimir as descrições das curvas abaixo da imagem</translation>
     </message>
 </context>
 <context>

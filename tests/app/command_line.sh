@@ -36,6 +36,14 @@ cat >"$scratch/lesson.fourier" <<'LESSON'
  "steps": [{"command": "sin", "terms": "4", "scale": "10"}]}
 LESSON
 printf 'not a lesson' >"$scratch/picture.png"
+# Three square sums: what an export draws. An older picture that a refused export must keep.
+cat >"$scratch/squares.fourier" <<'LESSON'
+{"format": "fourier-analysis-lesson", "version": 1,
+ "steps": [{"command": "square", "terms": "1", "scale": "10"},
+           {"command": "square", "terms": "3", "scale": "10"},
+           {"command": "square", "terms": "10", "scale": "10"}]}
+LESSON
+printf 'an older picture' >"$scratch/kept.png"
 
 # A pasted page instead of a factor: echoed back cut short, on one readable line.
 long_text=$(printf 'x%.0s' {1..100000})
@@ -80,6 +88,29 @@ cases=(
   "zoom lowered in the desktop's language|german_offscreen|--zoom 3|runs|^$|^fourier-analysis: ein Zoom von 3 passt nicht auf den Bildschirm; verwendet wird 2$|1"
   "no display in the desktop's language|german||1|^$|^fourier-analysis: keine Anzeige für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt$|1"
   "unreachable display in the language asked for|dead_display|--lang fr|1|^$|^fourier-analysis: impossible d'ouvrir l'écran .*DISPLAY=$dead_display|1"
+  "export without a display|no_display|--export drawn.png --size 3 squares.fourier|0|^$|^$|0"
+  "export with a display that does not answer|dead_display|--export drawn.pdf squares.fourier|0|^$|^$|0"
+  "export at a width in pixels|offscreen|--export drawn.svg --size 1920px squares.fourier|0|^$|^$|0"
+  "export size 0|no_display|--export refused.png --size 0 squares.fourier|2|^$|^fourier-analysis: --size wants a whole factor from 1 to 8, or a width from 373 to 2984 pixels such as 1920px, not '0'\.$|"
+  "export size 9|no_display|--export refused.png --size 9 squares.fourier|2|^$|not '9'\.$|"
+  "export size not whole|no_display|--export refused.png --size 2.5 squares.fourier|2|^$|not '2\.5'\.$|"
+  "export size negative|no_display|--export refused.png --size=-3 squares.fourier|2|^$|not '-3'\.$|"
+  "export size text|no_display|--export refused.png --size big squares.fourier|2|^$|not 'big'\.$|"
+  "export width too narrow|no_display|--export refused.png --size 372px squares.fourier|2|^$|not '372px'\.$|"
+  "export width too wide|no_display|--export refused.png --size 2985px squares.fourier|2|^$|not '2985px'\.$|"
+  "export size a page long|no_display|--export refused.png --size $long_text squares.fourier|2|^$|not 'x{40}…'\.$|"
+  "export size without a value|no_display|--export refused.png squares.fourier --size|2|^$|^fourier-analysis: Missing value after '--size'\.$|"
+  "size without export|no_display|--size 3 squares.fourier|2|^$|^fourier-analysis: --size goes with --export\.$|"
+  "export without a file name|no_display|--export|2|^$|^fourier-analysis: Missing value after '--export'\.$|"
+  "export without a lesson|no_display|--export refused.png|2|^$|^fourier-analysis: --export wants a lesson file to draw\.$|"
+  "export two lessons|no_display|--export refused.png squares.fourier lesson.fourier|2|^$|^fourier-analysis: Unexpected argument 'lesson.fourier'\.$|"
+  "export to another format|no_display|--export refused.gif squares.fourier|2|^$|^fourier-analysis: --export wants a file name ending in \.png, \.svg or \.pdf, not 'refused\.gif'\.$|"
+  "export to no ending|no_display|--export refused squares.fourier|2|^$|not 'refused'\.$|"
+  "export a file that is no lesson over an older picture|no_display|--export kept.png picture.png|1|^$|^fourier-analysis: the lesson picture\.png could not be opened: line 1, column [0-9]+: not JSON|1"
+  "export a lesson that is not there|no_display|--export refused.png missing.fourier|1|^$|^fourier-analysis: the lesson missing\.fourier could not be opened: |1"
+  "export into a folder that is not there|no_display|--export missing/refused.png squares.fourier|1|^$|^fourier-analysis: the picture could not be exported as missing/refused\.png: No such file or directory$|1"
+  "export over a folder|no_display|--export runtime/. squares.fourier|2|^$|not 'runtime/\.'\.$|"
+  "export refused in the desktop's language|german|--export refused.png --size 9 squares.fourier|2|^$|^fourier-analysis: --size .*nicht „9“\.$|"
 )
 
 # Whether FILE matches the extended regular expression, where ^$ means "is empty" and * means
@@ -134,6 +165,25 @@ for row in "${cases[@]}"; do
     failures=$((failures + 1))
   fi
 done
+# What the exports wrote: pictures of the size asked for, whose numbers are text in the PDF;
+# what they refused left no file, and kept the older one byte for byte.
+export_problems=()
+file "$scratch/drawn.png" | grep -q "PNG image data, 1119 x 975," ||
+  export_problems+=("drawn.png is not a 1119 x 975 PNG image: $(file -b "$scratch/drawn.png")")
+identify -format '%w x %h' "$scratch/drawn.svg" 2>/dev/null | grep -qx '1920 x 1673' ||
+  grep -q 'viewBox="0 0 1920 1673"' "$scratch/drawn.svg" ||
+  export_problems+=("drawn.svg is not a 1920 x 1673 drawing")
+pdftotext "$scratch/drawn.pdf" - 2>/dev/null | tr -s ' \n' ' ' | grep -q -- "-3 -2 -1 0" ||
+  export_problems+=("the numbers of drawn.pdf are not text: $(pdftotext "$scratch/drawn.pdf" - 2>&1 | head -c 200)")
+compgen -G "$scratch/refused*" >/dev/null && export_problems+=("a refused export left a file")
+[ -e "$scratch/missing" ] && export_problems+=("a refused export made a folder")
+[ "$(cat "$scratch/kept.png")" = "an older picture" ] ||
+  export_problems+=("a refused export did not keep the older picture")
+for problem in "${export_problems[@]}"; do
+  echo "command_line: $problem" >&2
+  failures=$((failures + 1))
+done
+
 # Help and version that cannot be written, to a full disk or to a reader that has gone, end
 # with status 1 and one line that says so.
 for option in --help --help-all --version; do

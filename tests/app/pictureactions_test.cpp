@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "exportsize.h"
 #include "form1.h"
 #include "lessonfile.h"
 #include "modaldismisser.h"
 #include "pictureactions.h"
 #include "picturebox.h"
+#include "pixels.h"
 #include "smalldisk.h"
 
 #include <QAction>
@@ -16,13 +18,20 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -139,6 +148,249 @@ TEST(PictureOut, CopyPicturePutsTheDrawingAreasOwnPixelsOnTheClipboard)
     EXPECT_EQ(copied.convertToFormat(window.picture.format()), window.picture);
     EXPECT_EQ(window.pic.surface().image(), window.picture);
     EXPECT_EQ(window.pic.accessibleDescription(), described);
+
+    // Exporting and printing have keys that reach them from anywhere in the window.
+    const std::pair<const char*, QKeySequence> keyed[] = {
+        { "Export Picture\u2026", QKeySequence(Qt::CTRL | Qt::Key_E) },
+        { "Print\u2026", QKeySequence(Qt::CTRL | Qt::Key_P) },
+    };
+    for (const auto& [text, keys] : keyed) {
+        QAction* action = menuEntry(window.pic, QString::fromUtf8(text));
+        ASSERT_NE(action, nullptr) << text;
+        EXPECT_EQ(action->shortcut(), keys);
+        EXPECT_EQ(action->shortcutContext(), Qt::WindowShortcut);
+    }
+}
+
+/// A window with three purple curves that look alike: the square sums of 1, 3 and 10 terms at
+/// scale 10.
+struct SquaresWindow {
+    SquaresWindow()
+    {
+        for (const char* terms : { "1", "3", "10" }) {
+            setTexts(form, terms, "10");
+            form.Ejecutar_Click();
+        }
+    }
+    Form1 form;
+    PictureBox& pic = form.pictureBox();
+    PictureActions& actions = *pic.findChild<PictureActions*>();
+    QTemporaryDir folder;
+
+    /// Exports the picture at \a factor times the plot area to the file \a name in the folder.
+    QString exported(const char* name, int factor)
+    {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(actions.exportPicture(path, *ExportSize::times(factor))) << name;
+        return path;
+    }
+};
+
+constexpr QRgb purple = qRgb(128, 0, 128);
+
+/// The pixels of \a colour in \a large, \a k times \a small, that do not lie in the k by k
+/// block of a pixel of \a small that has that colour or was drawn over, nor touch that block.
+std::vector<QPoint> outsideTheirBlocks(const QImage& large, const QImage& small, int k, QRgb colour)
+{
+    std::vector<QPoint> astray;
+    testing::forEachPixel(large, [&](QRgb pixel, int column, int row) {
+        if (pixel != colour)
+            return;
+        bool found = false;
+        for (int c = (column - k) / k; c <= (column + 1) / k && !found; ++c) {
+            for (int r = (row - k) / k; r <= (row + 1) / k && !found; ++r) {
+                found = QRect(0, 0, small.width(), small.height()).contains(c, r)
+                    && column >= k * c - 1 && column <= k * c + k && row >= k * r - 1
+                    && row <= k * r + k && small.pixel(c, r) != testing::white;
+            }
+        }
+        if (!found)
+            astray.emplace_back(column, row);
+    });
+    return astray;
+}
+
+/// The pixels of \a colour in \a small whose k by k block in \a large, k times \a small, holds
+/// nothing, not even where it touches the blocks beside it: neither a point of that colour nor
+/// the axes or numbers that may hide one (their letters are shaped afresh for each size).
+std::vector<QPoint> missingFromTheirBlocks(
+    const QImage& small, const QImage& large, int k, QRgb colour)
+{
+    const QImage wide = large.convertToFormat(QImage::Format_RGB32);
+    std::vector<QPoint> missing;
+    testing::forEachPixel(small, [&](QRgb pixel, int column, int row) {
+        if (pixel != colour)
+            return;
+        const QRect block = QRect(k * column - 1, k * row - 1, k + 2, k + 2) & wide.rect();
+        bool found = false;
+        for (int r = block.top(); r <= block.bottom() && !found; ++r) {
+            for (int c = block.left(); c <= block.right() && !found; ++c)
+                found = wide.pixel(c, r) != testing::white;
+        }
+        if (!found)
+            missing.emplace_back(column, row);
+    });
+    return missing;
+}
+
+/// How many pixels are purple in one of \a a and \a b, of one size, but not in the other.
+std::size_t differingPurple(const QImage& a, const QImage& b)
+{
+    std::size_t count = 0;
+    testing::forEachPixel(a, [&](QRgb pixel, int column, int row) {
+        count += (pixel == purple) != (b.pixel(column, row) == purple) ? 1 : 0;
+    });
+    return count;
+}
+
+/// The sizes of the letters of \a svg's texts.
+std::vector<double> fontSizes(const QByteArray& svg)
+{
+    static const QRegularExpression size(QStringLiteral("<text [^>]*font-size=\"([0-9.]+)\""));
+    std::vector<double> sizes;
+    for (auto match = size.globalMatch(QString::fromUtf8(svg)); match.hasNext();)
+        sizes.push_back(match.next().captured(1).toDouble());
+    return sizes;
+}
+
+QByteArray contents(const QString& path);
+
+TEST(PictureOut, AnExportIsThePlotAreaAtOneTimesAndEveryPointInItsBlockAtThree)
+{
+    SquaresWindow window;
+    const QImage shown = window.pic.surface().image();
+    const QImage one = QImage(window.exported("one.png", 1)).convertToFormat(shown.format());
+    EXPECT_EQ(one, shown);
+
+    const QImage three = QImage(window.exported("three.png", 3));
+    ASSERT_EQ(three.size(), QSize(3 * 373, 3 * 325));
+    EXPECT_GT(testing::countColour(three, purple), 2 * testing::countColour(shown, purple));
+    EXPECT_TRUE(outsideTheirBlocks(three, shown, 3, purple).empty());
+    EXPECT_TRUE(missingFromTheirBlocks(shown, three, 3, purple).empty());
+    // The picture on screen is left as it was.
+    EXPECT_EQ(window.pic.surface().image(), shown);
+
+    // The numbers grow with the picture: three times as large at three times the size.
+    const std::vector<double> small = fontSizes(contents(window.exported("one.svg", 1)));
+    const std::vector<double> large = fontSizes(contents(window.exported("three.svg", 3)));
+    ASSERT_FALSE(small.empty());
+    ASSERT_EQ(small.size(), large.size());
+    EXPECT_NEAR(large.front(), 3 * small.front(), 0.01);
+
+    // A drawing's curves cover the very pixels of the image of its size, but where the numbers,
+    // drawn by another renderer, blend with them.
+    QSvgRenderer drawing(window.folder.filePath(QStringLiteral("three.svg")));
+    QImage rendered(three.size(), QImage::Format_RGB32);
+    rendered.fill(Qt::black);
+    QPainter painter(&rendered);
+    drawing.render(&painter);
+    painter.end();
+    EXPECT_LT(differingPurple(rendered, three), testing::countColour(three, purple) / 100);
+
+    // Copy Picture copies at the size exported last.
+    EXPECT_EQ(window.actions.lastExportSize(), *ExportSize::times(3));
+    window.actions.copyPicture();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(three.format()), three);
+}
+
+/// The text pdftotext finds in the PDF file at \a path, its blanks and line breaks made single
+/// blanks; nothing when pdftotext is missing.
+std::optional<QString> pdfText(const QString& path, const QStringList& options = {})
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, options + QStringList { path, QStringLiteral("-") });
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+TEST(PictureOut, DrawingsAndDocumentsKeepTheirNumbersAsTextAndStaySmall)
+{
+    SquaresWindow window;
+    for (const int factor : { 1, 8 }) {
+        SCOPED_TRACE(factor);
+        for (const char* name : { "picture.svg", "picture.pdf" }) {
+            SCOPED_TRACE(name);
+            const QString path = window.exported(name, factor);
+            EXPECT_LT(QFileInfo(path).size(), 2 << 20);
+            if (path.endsWith(QLatin1String(".svg"))) {
+                const QByteArray svg = contents(path);
+                // The numbers, and one shape for each of the three curves.
+                EXPECT_NE(svg.indexOf(">-5 </text>"), -1);
+                EXPECT_EQ(svg.count("fill=\"#800080\""), 3);
+                continue;
+            }
+            const std::optional<QString> text = pdfText(path);
+            if (!text)
+                GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+            EXPECT_TRUE(text->contains(QStringLiteral("-3 -2 -1"))) << text->toStdString();
+        }
+    }
+}
+
+TEST(PictureOut, PrintingFillsThePageAndListsTheCurvesBeneathWhenAsked)
+{
+    SquaresWindow window;
+    for (const bool caption : { true, false }) {
+        SCOPED_TRACE(caption);
+        const QString path = window.folder.filePath(QStringLiteral("printed.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        ASSERT_TRUE(window.actions.print(printer, caption));
+        const std::optional<QString> text = pdfText(path);
+        if (!text)
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        EXPECT_TRUE(text->contains(QStringLiteral("-3 -2 -1"))) << text->toStdString();
+        EXPECT_EQ(text->contains(QStringLiteral("Square series, 1 term, scale 10; Square series, "
+                                                "3 terms, scale 10; Square series, 10 terms, "
+                                                "scale 10")),
+            caption)
+            << text->toStdString();
+
+        // The numbers from -9 to 9 reach across most of the page's width.
+        const QString boxes = *pdfText(path, { QStringLiteral("-bbox") });
+        static const QRegularExpression word(
+            QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\""));
+        static const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\""));
+        double left = 1e9;
+        double right = 0;
+        for (auto match = word.globalMatch(boxes); match.hasNext();) {
+            const auto found = match.next();
+            left = std::min(left, found.captured(1).toDouble());
+            right = std::max(right, found.captured(2).toDouble());
+        }
+        EXPECT_GT(right - left, 0.8 * page.match(boxes).captured(1).toDouble());
+    }
+}
+
+TEST(PictureOut, ACancelledExportLeavesTheOlderFileAndThePictureAsTheyWere)
+{
+    // A million terms at scale 1 are drawn at once on screen, but eight times larger every
+    // sample is summed: long enough for the progress window.
+    Form1 form;
+    setTexts(form, "1000000", "1");
+    form.Ejecutar_Click();
+    const QImage shown = form.pictureBox().surface().image();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("picture.png"));
+    QFile older(path);
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("an older picture") > 0);
+    older.close();
+
+    testing::ModalDismisser dismisser;
+    EXPECT_FALSE(
+        form.pictureBox().findChild<PictureActions*>()->exportPicture(path, *ExportSize::times(8)));
+    EXPECT_EQ(dismisser.progressDialogsSeen, 1);
+    EXPECT_TRUE(dismisser.messages.empty());
+    EXPECT_EQ(contents(path), QByteArray("an older picture"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("picture.png") });
+    EXPECT_EQ(form.pictureBox().surface().image(), shown);
+    EXPECT_EQ(form.history().undoCount(), 1u);
 }
 
 struct SaveCase {
@@ -193,13 +445,16 @@ TEST(PictureOut, AFailedSaveSaysSoAndLeavesNothingBehind)
         const QString path = save.target(folder.path());
         const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
-        testing::ModalDismisser dismisser;
+        // An export that takes long on a busy machine shows its progress, left to run.
+        testing::ModalDismisser dismisser(false);
         EXPECT_FALSE(actions->savePicture(path));
         EXPECT_FALSE(window.form.saveLesson(path));
-        ASSERT_EQ(dismisser.messages.size(), 2U);
+        EXPECT_FALSE(actions->exportPicture(path, *ExportSize::times(2)));
+        ASSERT_EQ(dismisser.messages.size(), 3U);
         for (std::size_t i = 0; i < dismisser.messages.size(); ++i) {
             const std::string& message = dismisser.messages[i];
-            EXPECT_NE(message.find("could not be saved"), std::string::npos);
+            EXPECT_NE(message.find(i < 2 ? "could not be saved" : "could not be exported"),
+                std::string::npos);
             // The name as it was typed, never read as markup.
             EXPECT_NE(message.find(QDir::toNativeSeparators(path).toStdString()), std::string::npos)
                 << message;
@@ -211,6 +466,20 @@ TEST(PictureOut, AFailedSaveSaysSoAndLeavesNothingBehind)
         EXPECT_EQ(window.pic.surface().image(), window.picture);
         EXPECT_EQ(window.pic.accessibleDescription(), window.description);
     }
+
+    // A picture is exported only in the formats its name asks for.
+    DrawnWindow window;
+    QTemporaryDir folder;
+    testing::ModalDismisser dismisser;
+    for (const char* name : { "picture.gif", "picture", "picture.png.txt" }) {
+        EXPECT_FALSE(window.pic.findChild<PictureActions*>()->exportPicture(
+            folder.filePath(QString::fromLatin1(name)), ExportSize()));
+    }
+    ASSERT_EQ(dismisser.messages.size(), 3U);
+    EXPECT_NE(dismisser.messages[0].find("end the name in .png, .svg or .pdf"), std::string::npos)
+        << dismisser.messages[0];
+    EXPECT_TRUE(
+        QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST(PictureOut, ASaveWritesTheExactPixelsAndAFailedOneKeepsTheOlderFile)
@@ -509,12 +778,16 @@ TEST(PictureOut, ASaveOntoAFullDiskSaysSoAndKeepsWhatWasThere)
         constexpr qint64 page = 4096;
         ASSERT_TRUE(disk.fillLeaving(page));
 
-        testing::ModalDismisser dismisser;
+        // An export that takes long on a busy machine shows its progress, left to run.
+        testing::ModalDismisser dismisser(false);
         EXPECT_FALSE(actions->savePicture(path));
-        ASSERT_EQ(dismisser.messages.size(), 1U);
+        // Drawn afresh three times larger, the picture is larger still.
+        EXPECT_FALSE(actions->exportPicture(path, *ExportSize::times(3)));
+        ASSERT_EQ(dismisser.messages.size(), 2U);
         EXPECT_NE(dismisser.messages.front().find("could not be saved"), std::string::npos);
-        EXPECT_NE(dismisser.messages.front().find("No space left on device"), std::string::npos)
-            << dismisser.messages.front();
+        EXPECT_NE(dismisser.messages.back().find("could not be exported"), std::string::npos);
+        for (const std::string& message : dismisser.messages)
+            EXPECT_NE(message.find("No space left on device"), std::string::npos) << message;
         EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
         EXPECT_EQ(contents(path), older);
         EXPECT_EQ(window.pic.surface().image(), picture);

@@ -11,7 +11,7 @@
 #   3  files/ (the one writer of files), which includes no other folder of the program
 #   4  picture/ (the steps, their history and replay, the lesson file, which files/ writes)
 #   5  app/
-# Qt may be included only by plot/imagesurface.*, plot/picturebox.*, files/,
+# Qt may be included only by plot/imagesurface.*, plot/vectorsurface.*, plot/picturebox.*, files/,
 # picture/lessonfile.* and app/; files/ and picture/ only Qt Core (their targets link Qt Core
 # alone, so the build refuses <QImage> and the like; this check refuses <QtGui/QImage>, which
 # the build would find).
@@ -27,7 +27,7 @@ declare -A alone=([files]=1)
 declare -A onlyBelow=([engine]=' usermapping.h ')
 # Folders that may use Qt Core and no more of Qt.
 declare -A coreOnly=([files]=1 [picture]=1)
-qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|files/|picture/lessonfile\.|app/)'
+qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|plot/vectorsurface\.|files/|picture/lessonfile\.|app/)'
 
 # Prints one line per include that breaks the rules in the tree at $1.
 violations() {

@@ -41,8 +41,8 @@ field() {
 [ -n "$(field Maintainer)" ] || fail "the package names no maintainer"
 [ -n "$(field Section)" ] || fail "the package names no section"
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins \
-  qt6-translations-l10n; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 libc6 \
+  libstdc++6 qt6-qpa-plugins qt6-translations-l10n; do
   grep -qxF "$library" <<<"$depends" ||
     fail "the package does not depend on $library: Depends: $(field Depends)"
 done

@@ -5,7 +5,10 @@
 #include "pixels.h"
 #include "plotarea.h"
 #include "readout.h"
+#include "vectorsurface.h"
 
+#include <QGuiApplication>
+#include <QPainter>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -191,6 +194,103 @@ TEST(ImageSurface, LinesAreClippedWithoutWrappingAround)
             EXPECT_EQ(surface.image().pixel(p), qRgb(0, 0, 0));
         }
         EXPECT_GE(points.size(), c.mustInk);
+    }
+}
+
+// A line k pixels wide covers the k by k block around each cell of the thin line, cut at the
+// edges of the area.
+TEST(ImageSurface, AWideLineIsABandAroundTheThinOne)
+{
+    struct WideCase {
+        const char* name;
+        Edges line;
+        int width;
+        /// The band the wide line fills whole: columns and rows from first to last.
+        QRect band;
+    };
+    const std::vector<WideCase> cases {
+        { "across, 2 wide", { -10, 0, 10, 0 }, 2, QRect(0, 162, width, 2) },
+        { "across, 3 wide", { -10, 0, 10, 0 }, 3, QRect(0, 161, width, 3) },
+        { "down, 8 wide", { 0, 10, 0, -10 }, 8, QRect(183, 0, 8, height) },
+        { "along the top edge, 8 wide", { -20, 10, 20, 10 }, 8, QRect(0, 0, width, 5) },
+        { "along the right edge, 3 wide", { 10, -20, 10, 20 }, 3, QRect(width - 1, 0, 1, height) },
+        { "a short mark, 4 wide", { -0.2f, 5, 0.2f, 5 }, 4, QRect(181, 80, 12, 4) },
+    };
+    for (const WideCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageSurface surface(width, height);
+        surface.setLineWidth(c.width);
+        surface.Scale(-10, 10, 10, -10);
+        surface.Line(c.line.x1, c.line.y1, c.line.x2, c.line.y2);
+        const auto points = ink(surface.image());
+        EXPECT_EQ(points.size(), static_cast<std::size_t>(c.band.width() * c.band.height()));
+        for (const QPoint p : points)
+            EXPECT_TRUE(c.band.contains(p)) << p.x() << ", " << p.y();
+    }
+}
+
+/// Draws on \a pic at scale 10 what a picture is made of: two axes with their marks and
+/// numbers, a curve of many points and a lone point.
+void drawPicture(PlotSurface& pic)
+{
+    pic.Scale(-10, 10, 10, -10);
+    std::vector<float> xs;
+    std::vector<float> ys;
+    for (double x = -20; x <= 20; x += 0.001) {
+        xs.push_back(static_cast<float>(x));
+        ys.push_back(static_cast<float>(4 * std::sin(3 * x) + 0.1 * x * x));
+    }
+    pic.PSetMany(xs, ys, colours::purple);
+    for (int i = -10; i <= 10; i += 2) {
+        pic.Line(-0.2f, float(i), 0.2f, float(i));
+        pic.Line(float(i), -0.2f, float(i), 0.2f);
+        pic.CurrentX(float(i) - 0.2f);
+        pic.CurrentY(-0.3f);
+        pic.Print(i);
+    }
+    pic.Line(-20, 0, 20, 0);
+    pic.Line(0, 20, 0, -20);
+    pic.PSet(5, 5, colours::red);
+    pic.PSetMany(std::span(xs).first(500), std::span(ys).first(500), colours::green);
+}
+
+// The shapes of a vector surface, painted on an image of its size, are the very pixels an image
+// surface of that size sets: every curve point in its own pixel, every line as wide.
+TEST(VectorSurface, PaintedOnAnImageSetsThePixelsOfAnImageSurface)
+{
+    for (const int factor : { 1, 3 }) {
+        SCOPED_TRACE(factor);
+        QFont font = QGuiApplication::font();
+        font.setPointSizeF(font.pointSizeF() * factor);
+        ImageSurface image(width * factor, height * factor);
+        VectorSurface shapes(width * factor, height * factor);
+        image.setFont(font);
+        shapes.setFont(font);
+        image.setLineWidth(factor);
+        shapes.setLineWidth(factor);
+        drawPicture(image);
+        drawPicture(shapes);
+
+        QImage painted(image.image().size(), QImage::Format_RGB32);
+        painted.fill(Qt::black);
+        QPainter painter(&painted);
+        shapes.paint(painter);
+        painter.end();
+        EXPECT_EQ(testing::differingPixels(image.image(), painted), 0u);
+
+        // Once cleared, only the background is painted, and what is drawn then.
+        const auto before = shapes.saveState();
+        shapes.Cls();
+        shapes.PSet(5, 5, colours::red);
+        image.Cls();
+        image.PSet(5, 5, colours::red);
+        painter.begin(&painted);
+        shapes.paint(painter);
+        painter.end();
+        EXPECT_EQ(testing::differingPixels(image.image(), painted), 0u);
+        EXPECT_EQ(ink(painted).size(), 1u);
+        shapes.restoreState(*before);
+        EXPECT_EQ(shapes.mapping().right(), 10);
     }
 }
 

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "headlessexport.h"
+
+#include "commandline.h"
+#include "form1.h"
+#include "lessonfile.h"
+#include "pictureexport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace fourier {
+
+namespace {
+
+/// A form with nobody in front of it: the lesson's steps bring their own texts, their messages
+/// are hidden, and nobody is there to cancel.
+class HeadlessForm final : public FormContext {
+public:
+    explicit HeadlessForm(PlotSurface& surface)
+        : m_surface(surface)
+    {
+    }
+
+    std::string T1Text() const override { return {}; }
+    std::string T2Text() const override { return {}; }
+    PlotSurface& Pic() override { return m_surface; }
+    void MsgBox(std::string_view) override { }
+    bool reportProgress(double) override { return true; }
+
+private:
+    PlotSurface& m_surface;
+};
+
+int fail(const QString& message)
+{
+    std::fputs(
+        qPrintable(QCoreApplication::applicationName() + QStringLiteral(": ") + message + u'\n'),
+        stderr);
+    return EXIT_FAILURE;
+}
+
+} // namespace
+
+int exportLesson(const CommandLine& line)
+{
+    const LessonReading reading = readLessonFile(line.lesson);
+    if (!reading.error.isEmpty()) {
+        return fail(
+            QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
+                .arg(QDir::toNativeSeparators(line.lesson), reading.error));
+    }
+    // The command line let only the three endings through.
+    const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
+    ExportPicture picture(format, line.exportSize, windowFont());
+    try {
+        HeadlessForm form(picture.surface());
+        drawSteps(form, reading.steps, picture.surface());
+    } catch (const std::exception& failure) {
+        return fail(QCoreApplication::translate("CommandLine", "the picture could not be drawn: %1")
+                        .arg(QString::fromLocal8Bit(failure.what())));
+    }
+    if (const QString failure = picture.write(line.exportPath); !failure.isEmpty()) {
+        return fail(QCoreApplication::translate(
+            "CommandLine", "the picture could not be exported as %1: %2")
+                        .arg(QDir::toNativeSeparators(line.exportPath), failure));
+    }
+    return EXIT_SUCCESS;
+}
+
+} // namespace fourier
