@@ -11,15 +11,6 @@ std::int32_t Anchors::add(const Anchor& anchor)
     return id;
 }
 
-bool Anchors::besideInColumn(const Stretch& stretch, std::int32_t id, bool left) const
-{
-    if (id == noAnchor)
-        return false;
-    const Anchor& a = m_anchors[static_cast<std::size_t>(id)];
-    const std::size_t next = left ? stretch.first - 1 : std::size_t { stretch.last } + 1;
-    return a.index == next && a.block == stretch.block;
-}
-
 void Anchors::setPieces(long first, long last)
 {
     m_firstPiece = first;

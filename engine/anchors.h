@@ -52,7 +52,14 @@ public:
     std::size_t size() const { return m_anchors.size(); }
     /// Whether anchor \a id is the sample next to \a stretch, on its left or its right, in its
     /// column.
-    bool besideInColumn(const Stretch& stretch, std::int32_t id, bool left) const;
+    bool besideInColumn(const Stretch& stretch, std::int32_t id, bool left) const
+    {
+        if (id == noAnchor)
+            return false;
+        const Anchor& a = m_anchors[static_cast<std::size_t>(id)];
+        const std::size_t next = left ? stretch.first - 1 : std::size_t { stretch.last } + 1;
+        return a.index == next && a.block == stretch.block;
+    }
 
     /// Makes room for the anchors of the pieces \a first to \a last.
     void setPieces(long first, long last);

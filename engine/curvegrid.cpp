@@ -88,42 +88,6 @@ bool CurveGrid::rowsGrow() const
     return m_mapping.pixelY(toFloat(m_pointSign)) > m_mapping.pixelY(0.0f);
 }
 
-int CurveGrid::rowOf(double sum) const
-{
-    const double p = m_mapping.pixelY(toFloat(m_pointSign * sum));
-    if (!(p >= 0.0))
-        return -1;
-    if (p >= static_cast<double>(m_height))
-        return m_height;
-    return static_cast<int>(p);
-}
-
-bool CurveGrid::marked(std::size_t block, int row) const
-{
-    return m_marks[block * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(row)] != 0;
-}
-
-void CurveGrid::mark(std::size_t block, int row)
-{
-    if (row >= 0 && row < m_height)
-        m_marks[block * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(row)] = 1;
-}
-
-void CurveGrid::markRows(std::size_t block, int from, int to)
-{
-    for (int row = std::max(from, 0); row <= std::min(to, m_height - 1); ++row)
-        mark(block, row);
-}
-
-bool CurveGrid::allMarked(std::size_t block, int from, int to) const
-{
-    for (int row = std::max(from, 0); row <= std::min(to, m_height - 1); ++row) {
-        if (!marked(block, row))
-            return false;
-    }
-    return true;
-}
-
 void CurveGrid::addPoints(CurvePoints& points) const
 {
     for (std::size_t block = 0; block < blocks(); ++block) {

@@ -46,16 +46,42 @@ public:
     /// Whether rows grow as the sum grows (downwards on the screen), or the other way.
     bool rowsGrow() const;
 
+    // The walk asks these for every stretch it looks at: they are written here, where every
+    // piece of it can inline them.
+
     /// The row the point of sum \a sum lands in: -1 above the area, the height below it.
-    int rowOf(double sum) const;
+    int rowOf(double sum) const
+    {
+        const double p = m_mapping.pixelY(toFloat(m_pointSign * sum));
+        if (!(p >= 0.0))
+            return -1;
+        if (p >= static_cast<double>(m_height))
+            return m_height;
+        return static_cast<int>(p);
+    }
     /// Whether some sample of \a block is known to set \a row, a row of the area.
-    bool marked(std::size_t block, int row) const;
+    bool marked(std::size_t block, int row) const { return m_marks[cell(block, row)] != 0; }
     /// Notes that some sample of \a block sets \a row; a row off the area is passed over.
-    void mark(std::size_t block, int row);
+    void mark(std::size_t block, int row)
+    {
+        if (row >= 0 && row < m_height)
+            m_marks[cell(block, row)] = 1;
+    }
     /// Marks the rows \a from to \a to of \a block that lie in the area.
-    void markRows(std::size_t block, int from, int to);
+    void markRows(std::size_t block, int from, int to)
+    {
+        for (int row = std::max(from, 0); row <= std::min(to, m_height - 1); ++row)
+            mark(block, row);
+    }
     /// Whether every row from \a from to \a to that lies in the area is marked in \a block.
-    bool allMarked(std::size_t block, int from, int to) const;
+    bool allMarked(std::size_t block, int from, int to) const
+    {
+        for (int row = std::max(from, 0); row <= std::min(to, m_height - 1); ++row) {
+            if (!marked(block, row))
+                return false;
+        }
+        return true;
+    }
 
     /// Adds one point for each row marked, at the first sample of its column.
     void addPoints(CurvePoints& points) const;
@@ -66,6 +92,11 @@ private:
     bool findColumns();
     /// Finds a float y inside every row; false when a row has none.
     bool findRowPoints();
+    /// The flag of \a row in \a block.
+    std::size_t cell(std::size_t block, int row) const
+    {
+        return block * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(row);
+    }
 
     const UserMapping& m_mapping;
     std::span<const double> m_samples;
