@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "coretexts.h"
 
+#include "commands.h"
+#include "curves.h"
 #include "frame.h"
 #include "readout.h"
-#include "series.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -37,9 +38,10 @@ constexpr std::array<std::string_view, 8> curveWordings {
     QT_TRANSLATE_NOOP("Curve", "y = 4 cos x, scale %1"),
 };
 static_assert(curveWordings
-        == std::array { squareWording.oneTerm, squareWording.terms, triangleWording.oneTerm,
-            triangleWording.terms, sawtoothWording.oneTerm, sawtoothWording.terms, sineWording,
-            cosineWording },
+        == std::array { squareCurve.wording.oneTerm, squareCurve.wording.terms,
+            triangleCurve.wording.oneTerm, triangleCurve.wording.terms,
+            sawtoothCurve.wording.oneTerm, sawtoothCurve.wording.terms, sineCurve.wording,
+            cosineCurve.wording },
     "a curve's wording is not in the table lupdate reads");
 
 constexpr std::array<std::string_view, 3> readoutLines {

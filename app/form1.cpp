@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "accessibleroles.h"
+#include "controls.h"
 #include "coretexts.h"
 #include "layout.h"
 #include "lessonfile.h"
@@ -10,6 +11,7 @@
 #include "pictureexport.h"
 #include "picturereadout.h"
 #include "replay.h"
+#include "windowsize.h"
 #include "wrappingbutton.h"
 
 #include <QApplication>
@@ -24,81 +26,12 @@
 #include <QProgressDialog>
 #include <QUrl>
 #include <algorithm>
-#include <array>
 #include <exception>
 #include <optional>
-#include <vector>
 
 namespace fourier {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-/// The caption of \a control, a button or a label, in the running application's language.
-QString caption(const ControlLayout& control)
-{
-    return QCoreApplication::translate("fourier::Form1", control.text.data());
-}
-
-QColor toQColor(Colour colour)
-{
-    return QColor::fromRgb(toQRgb(colour));
-}
-
-constexpr QRect toPixels(const TwipRect& rect)
-{
-    return { rect.left / twipsPerPixel, rect.top / twipsPerPixel, rect.width / twipsPerPixel,
-        rect.height / twipsPerPixel };
-}
-
-// The picture box's rectangle, less its border, is the plot area the commands are built for.
-static_assert(
-    toPixels(controlNamed("Pic").rect).width() - 2 * PictureBox::borderWidth == plotAreaWidth);
-static_assert(
-    toPixels(controlNamed("Pic").rect).height() - 2 * PictureBox::borderWidth == plotAreaHeight);
-
-QLabel* makeLabel(const ControlLayout& control, QWidget* parent)
-{
-    auto* label = new QLabel(caption(control), parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(control.name != singleLineLabel);
-    return label;
-}
-
-/// Gives \a widget its control's name, place and colours, and a button or label its caption as
-/// the name screen readers announce.
-void applyLayout(QWidget& widget, const ControlLayout& control)
-{
-    widget.setObjectName(fromUtf8(control.name));
-    // A translation may break a caption onto two lines where it would not wrap by itself.
-    if (control.kind == ControlKind::PushButton || control.kind == ControlKind::Label)
-        widget.setAccessibleName(caption(control).replace(u'\n', u' '));
-    widget.setGeometry(toPixels(control.rect));
-    if (control.foreground || control.background) {
-        QPalette colours = widget.palette();
-        if (control.foreground)
-            colours.setColor(QPalette::WindowText, toQColor(*control.foreground));
-        if (control.background)
-            colours.setColor(QPalette::Window, toQColor(*control.background));
-        widget.setPalette(colours);
-        widget.setAutoFillBackground(true);
-    }
-}
-
-/// \a font, made just small enough for \a text to fit on the one-line heading.
-QFont fittedFont(QFont font, const QString& text)
-{
-    constexpr double smallestPoint = 6.0;
-    constexpr double pointStep = 0.5;
-    const int room = toPixels(controlNamed(singleLineLabel).rect).width();
-    while (font.pointSizeF() > smallestPoint && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setPointSizeF(font.pointSizeF() - pointStep);
-    return font;
-}
 
 /// The window as a lesson's replay sees it: its progress and messages, but a plot area of its
 /// own, so that the picture on screen stays as it is until the whole lesson has been drawn.
@@ -145,32 +78,6 @@ QString droppedFile(const QMimeData* data)
     return {};
 }
 
-using ControlWidgets = std::array<QWidget*, form1Controls.size()>;
-
-/// Puts the labels beneath the controls they reach under.
-void stackLabelsBeneath(const ControlWidgets& widgets)
-{
-    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
-        if (form1Controls[i].kind == ControlKind::Label)
-            widgets[i]->lower();
-    }
-}
-
-/// Chains every control but the labels in the order of their tab indexes, and focuses the first.
-void orderTabs(QWidget& window, const ControlWidgets& widgets)
-{
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
-        if (form1Controls[i].kind != ControlKind::Label)
-            tabOrder.emplace_back(form1Controls[i].tabIndex, widgets[i]);
-    }
-    std::sort(tabOrder.begin(), tabOrder.end(),
-        [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        window.setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    tabOrder.front().second->setFocus();
-}
-
 } // namespace
 
 QFont windowFont()
@@ -189,6 +96,9 @@ Form1::Form1(QWidget* parent)
         applyLayout(*widgets[i], form1Controls[i]);
     }
     m_history = std::make_unique<StepHistory>(Pic().saveState());
+    // The plot area's context menu and its readout, which the picture box owns.
+    new PictureActions(*m_pic, *this);
+    new PictureReadout(*m_pic);
     nameForScreenReaders();
     stackLabelsBeneath(widgets);
     orderTabs(*this, widgets);
@@ -200,7 +110,7 @@ Form1::Form1(QWidget* parent)
 void Form1::setUpWindow()
 {
     setWindowTitle(fromUtf8(applicationTitle));
-    setFixedSize(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
+    setFixedSize(formSize);
     QPalette formPalette = palette();
     formPalette.setColor(QPalette::Window, toQColor(formBackground));
     setPalette(formPalette);
@@ -248,8 +158,6 @@ void Form1::nameForScreenReaders()
 {
     m_pic->setAccessibleName(QCoreApplication::translate("fourier::Form1", plotAreaName.data()));
     m_pic->setDescriber(translatedDescription);
-    new PictureActions(*m_pic, *this); // owned by the picture box
-    new PictureReadout(*m_pic); // owned by the picture box
     for (const auto& [boxName, labelName] : textBoxLabels) {
         auto* box = findChild<QLineEdit*>(fromUtf8(boxName));
         auto* label = findChild<QLabel*>(fromUtf8(labelName));

@@ -93,8 +93,7 @@ private:
     /// The widget of \a control, wired as its kind wants: a button to its slot, a text box to
     /// its role. Place, name and colours are applyLayout's.
     QWidget* makeControl(const ControlLayout& control);
-    /// Names the plot area and gives it its menu and its readout, and names each text box after
-    /// the label beside it.
+    /// Names the plot area, and each text box after the label beside it.
     void nameForScreenReaders();
     /// Runs \a work, which draws, unless a command is running already: an exception becomes a
     /// message, and the plot area is shown afresh afterwards. Returns whether it ran to its end.

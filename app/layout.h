@@ -3,7 +3,9 @@
 
 #include "colour.h"
 #include "form1.h"
+#include "imagesurface.h"
 #include "plotarea.h"
+#include "windowsize.h"
 
 #include <array>
 #include <optional>
@@ -48,9 +50,6 @@ struct ControlLayout {
 /// The application's title: the window's caption and the caption of its message boxes.
 inline constexpr std::string_view applicationTitle = "Fourier An\xC3\xA1lisis";
 
-/// The client area's size in twips.
-inline constexpr int formWidthTwips = 9360;
-inline constexpr int formHeightTwips = 7305;
 /// The window's own background.
 inline constexpr Colour formBackground = colours::appWorkspace;
 
@@ -79,8 +78,9 @@ inline constexpr std::array<ControlLayout, 16> form1Controls { {
     { "Ejecutar", ControlKind::PushButton,
         QT_TRANSLATE_NOOP("fourier::Form1", "Calculate  Square Series"), { 4200, 6240, 1335, 615 },
         2, detail::none, detail::none, &Form1::Ejecutar_Click },
+    // The picture box's own background, around its image, is the plot area's.
     { "Pic", ControlKind::PictureBox, "", { 480, 840, 5655, 4935 }, 1, detail::none,
-        std::optional<Colour> { colours::buttonHighlight } },
+        std::optional<Colour> { ImageSurface::background } },
     { "Command1", ControlKind::PushButton, QT_TRANSLATE_NOOP("fourier::Form1", "Clear"),
         { 7320, 3240, 1335, 615 }, 0, detail::none, detail::none, &Form1::Command1_Click },
     { "Label7", ControlKind::Label,

@@ -3,8 +3,8 @@
 
 #include "commandline.h"
 #include "language.h"
-#include "layout.h"
 #include "translations.h"
+#include "windowsize.h"
 
 #include <QByteArrayView>
 #include <QScreen>
@@ -160,8 +160,7 @@ std::unique_ptr<QApplication> startApplication(
     const QSizeF room = (QSizeF(screen->availableGeometry().size())
                             - QSizeF(decorations) / screen->devicePixelRatio())
         * tried;
-    const QSize window(formWidthTwips / twipsPerPixel, formHeightTwips / twipsPerPixel);
-    const double fitting = fittingZoom(tried, window, room);
+    const double fitting = fittingZoom(tried, formSize, room);
     if (fitting < *zoom) {
         printLine(QCoreApplication::applicationName() + QStringLiteral(": ")
             + QCoreApplication::translate(

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "commands.h"
 #include "curve.h"
+#include "curves.h"
 #include "fastsum.h"
 #include "formcontext.h"
 #include "frame.h"
 #include "imagesurface.h"
 #include "plotarea.h"
 #include "sampling.h"
-#include "series.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -36,6 +37,8 @@ constexpr std::array counts { 4.0, 100.0, 1000.0, 10000.0 };
 /// Counts only the fast path is timed at: the plain loop would take hours.
 constexpr std::array largeCounts { 100000.0, 1000000.0 };
 constexpr std::array scales { 10.0, 20.0 };
+/// The colour curves are drawn in: any one the plot area can show.
+constexpr Colour curveColour = colours::purple;
 /// Scales at which a plateau or the highest sample of a wave lies within a hair of a pixel-row
 /// edge, each timed beside the same count at scale 20: the square wave's plateau at pi just
 /// above the top edge at 3.14159 (pi, which makes the wave fill the view), both plateaus 2e-9
@@ -72,7 +75,7 @@ void plainLoop(benchmark::State& state, const Wave* wave, double count, double s
         for (std::size_t i = 0; i < samples.size(); i += stride) {
             const double x = samples[i];
             surface.PSet(static_cast<float>(x),
-                static_cast<float>(wave->pointSign * referenceSum(*wave, count, x)), wave->colour);
+                static_cast<float>(wave->pointSign * referenceSum(*wave, count, x)), curveColour);
         }
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(elapsed.count() * static_cast<double>(stride));
@@ -87,7 +90,7 @@ void fastPath(benchmark::State& state, const Wave* wave, double count, double sc
     for (auto _ : state) {
         const auto points = computeCurve(
             *wave, count, surface.mapping(), [](double) { return true; }, tuning);
-        surface.PSetMany(points->xs, points->ys, wave->colour);
+        surface.PSetMany(points->xs, points->ys, curveColour);
     }
 }
 
@@ -274,7 +277,7 @@ int main(int argc, char* argv[])
         }
     }
     for (const auto& [name, curve] :
-        { std::pair { "SinX", &sineCurve }, std::pair { "CosX", &cosineCurve } }) {
+        { std::pair { "SinX", &sineCurve.wave }, std::pair { "CosX", &cosineCurve.wave } }) {
         for (const double scale : scales) {
             for (const bool wide : { true, false }) {
                 const std::string label = std::string(wide ? "fast/" : "baseline/") + name

@@ -4,11 +4,12 @@
 // on: the right messages, nothing drawn before a scale was accepted, Clear leaves a blank area,
 // a cancelled plot leaves no curve behind, a plot that ran shows its curve.
 
+#include "commands.h"
+#include "curves.h"
 #include "frame.h"
 #include "imagesurface.h"
 #include "pixels.h"
 #include "plotarea.h"
-#include "series.h"
 #include "val.h"
 
 #include <QGuiApplication>
@@ -65,19 +66,19 @@ struct Button {
 const Button buttons[] = {
     { "Command1_Click (Clear)", fourier::Command1_Click, Kind::Clear, std::nullopt, 0.0 },
     // Crosses the origin.
-    { "Command2_Click (Sin x)", fourier::Command2_Click, Kind::Curve,
-        fourier::colours::activeCaption, 0.01 },
+    { "Command2_Click (Sin x)", fourier::Command2_Click, Kind::Curve, fourier::sineCurve.colour,
+        0.01 },
     // Drawn in the colour of the axes: whether it shows cannot be told apart.
     { "Command3_Click (Cos x)", fourier::Command3_Click, Kind::Curve, std::nullopt, 0.0 },
     // Crosses the origin.
-    { "Ejecutar_Click (square)", fourier::Ejecutar_Click, Kind::Series, fourier::squareWave.colour,
+    { "Ejecutar_Click (square)", fourier::Ejecutar_Click, Kind::Series, fourier::squareCurve.colour,
         0.01 },
     // Crosses zero at x = pi/2.
     { "Command4_Click (triangle)", fourier::Command4_Click, Kind::Series,
-        fourier::triangleWave.colour, 2.0 },
+        fourier::triangleCurve.colour, 2.0 },
     // Crosses the origin.
     { "Command5_Click (sawtooth)", fourier::Command5_Click, Kind::Series,
-        fourier::sawtoothWave.colour, 0.01 },
+        fourier::sawtoothCurve.colour, 0.01 },
 };
 
 /// The text as a C string literal would show it.

@@ -164,72 +164,90 @@ void appendJsonString(QByteArray& out, std::string_view text)
     out += '"';
 }
 
-} // namespace
-
-LessonReading parseLesson(const QByteArray& file)
+/// Reads the JSON object \a file holds into \a lesson, or says why it holds none.
+QString readObject(const QByteArray& file, QJsonObject& lesson)
 {
     if (static_cast<std::size_t>(file.size()) > maxLessonBytes)
-        return refusal(LessonFile::tr("the file is larger than 1 MiB"));
+        return LessonFile::tr("the file is larger than 1 MiB");
     // A byte order mark is no part of the JSON; an editor may have put one there all the same.
     const QByteArray bytes = file.startsWith("\xEF\xBB\xBF") ? file.mid(3) : file;
     QStringDecoder utf8(QStringDecoder::Utf8);
     static_cast<void>(QString(utf8.decode(bytes)));
     if (utf8.hasError())
-        return refusal(LessonFile::tr("the file is not UTF-8 text"));
+        return LessonFile::tr("the file is not UTF-8 text");
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         const auto [line, column] = placeOf(bytes, parseError.offset);
         //: %1 and %2 say where in the file it stops being JSON, %3 why, in Qt's words.
-        return refusal(
-            LessonFile::tr("line %1, column %2: not JSON: %3")
-                .arg(QString::number(line), QString::number(column), parseError.errorString()));
+        return LessonFile::tr("line %1, column %2: not JSON: %3")
+            .arg(QString::number(line), QString::number(column), parseError.errorString());
     }
     if (!document.isObject())
-        return refusal(LessonFile::tr("the file holds no lesson: it is not a JSON object"));
-    const QJsonObject lesson = document.object();
+        return LessonFile::tr("the file holds no lesson: it is not a JSON object");
+    lesson = document.object();
+    return {};
+}
 
+/// Says why \a lesson is not of the format and version this program reads, or nothing.
+QString checkFormat(const QJsonObject& lesson)
+{
     const QJsonValue format = lesson.value(QLatin1String("format"));
     if (!format.isString())
-        return refusal(wrongKind(0, QStringLiteral("format"), format, LessonFile::tr("a text")));
+        return wrongKind(0, QStringLiteral("format"), format, LessonFile::tr("a text"));
     if (format.toString() != fromView(lessonFormat)) {
         //: %1 is the format the file names, %2 the one of lesson files.
-        return refusal(LessonFile::tr("\"format\" is \"%1\", not \"%2\"")
-                           .arg(echoed(format.toString()), fromView(lessonFormat)));
+        return LessonFile::tr("\"format\" is \"%1\", not \"%2\"")
+            .arg(echoed(format.toString()), fromView(lessonFormat));
     }
     const QJsonValue version = lesson.value(QLatin1String("version"));
     if (!version.isDouble())
-        return refusal(
-            wrongKind(0, QStringLiteral("version"), version, LessonFile::tr("a number")));
+        return wrongKind(0, QStringLiteral("version"), version, LessonFile::tr("a number"));
     if (version.toDouble() > lessonVersion) {
-        return refusal(
-            LessonFile::tr("\"version\" is %1, newer than this program reads (%2)")
-                .arg(QString::number(version.toDouble()), QString::number(lessonVersion)));
+        return LessonFile::tr("\"version\" is %1, newer than this program reads (%2)")
+            .arg(QString::number(version.toDouble()), QString::number(lessonVersion));
     }
     if (version.toDouble() != lessonVersion) {
-        return refusal(LessonFile::tr("\"version\" is %1, not a version of lesson files")
-                           .arg(QString::number(version.toDouble())));
+        return LessonFile::tr("\"version\" is %1, not a version of lesson files")
+            .arg(QString::number(version.toDouble()));
     }
+    return {};
+}
+
+/// Reads the steps of \a lesson into \a steps, or says what is wrong with them.
+QString readSteps(const QJsonObject& lesson, std::vector<Step>& steps)
+{
     const QJsonValue list = lesson.value(QLatin1String("steps"));
     if (!list.isArray())
-        return refusal(wrongKind(0, QStringLiteral("steps"), list, LessonFile::tr("a list")));
-    const QJsonArray steps = list.toArray();
-    if (static_cast<std::size_t>(steps.size()) > maxLessonSteps) {
-        return refusal(
-            LessonFile::tr("\"steps\" holds %1 steps, more than the %2 a lesson may have")
-                .arg(QString::number(steps.size()), QString::number(maxLessonSteps)));
+        return wrongKind(0, QStringLiteral("steps"), list, LessonFile::tr("a list"));
+    const QJsonArray array = list.toArray();
+    if (static_cast<std::size_t>(array.size()) > maxLessonSteps) {
+        return LessonFile::tr("\"steps\" holds %1 steps, more than the %2 a lesson may have")
+            .arg(QString::number(array.size()), QString::number(maxLessonSteps));
     }
-
-    LessonReading reading;
-    reading.steps.reserve(static_cast<std::size_t>(steps.size()));
-    for (qsizetype i = 0; i < steps.size(); ++i) {
+    steps.reserve(static_cast<std::size_t>(array.size()));
+    for (qsizetype i = 0; i < array.size(); ++i) {
         Step step;
-        const QString error = readStep(steps[i], static_cast<int>(i + 1), step);
+        const QString error = readStep(array[i], static_cast<int>(i + 1), step);
         if (!error.isEmpty())
-            return refusal(error);
-        reading.steps.push_back(std::move(step));
+            return error;
+        steps.push_back(std::move(step));
     }
-    return reading;
+    return {};
+}
+
+} // namespace
+
+LessonReading parseLesson(const QByteArray& file)
+{
+    QJsonObject lesson;
+    QString error = readObject(file, lesson);
+    if (error.isEmpty())
+        error = checkFormat(lesson);
+    LessonReading reading;
+    if (error.isEmpty())
+        error = readSteps(lesson, reading.steps);
+    return error.isEmpty() ? reading : refusal(error);
 }
 
 LessonReading readLessonFile(const QString& path)

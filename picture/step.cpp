@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "step.h"
 
+#include "commands.h"
 #include "frame.h"
-#include "series.h"
 #include "val.h"
 
 namespace fourier {

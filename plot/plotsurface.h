@@ -6,7 +6,6 @@
 #include "usermapping.h"
 
 #include <cstddef>
-#include <limits>
 #include <memory>
 #include <span>
 #include <string>
@@ -69,24 +68,6 @@ public:
             PSet(xs[i], ys[i], colour);
     }
 };
-
-/// Rounds a user coordinate computed in double to the float the surface takes. Values beyond
-/// float's range become infinite (the conversion itself would be undefined), NaN stays NaN.
-constexpr float toFloat(double value)
-{
-    // Doubles from here on round to infinity; below it, but above the largest float, to it.
-    constexpr double overflow = 0x1.ffffffp127;
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value >= overflow)
-        return std::numeric_limits<float>::infinity();
-    if (value <= -overflow)
-        return -std::numeric_limits<float>::infinity();
-    if (value > largest)
-        return std::numeric_limits<float>::max();
-    if (value < -largest)
-        return -std::numeric_limits<float>::max();
-    return static_cast<float>(value);
-}
 
 /// The text Print draws for \a value: a blank or a minus sign, the digits, one blank.
 std::string printedText(int value);

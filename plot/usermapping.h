@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <limits>
 #include <optional>
 
 namespace fourier {
@@ -69,5 +70,23 @@ private:
     double m_yScale;
     bool m_userScale;
 };
+
+/// Rounds a user coordinate computed in double to the float the surface takes. Values beyond
+/// float's range become infinite (the conversion itself would be undefined), NaN stays NaN.
+constexpr float toFloat(double value)
+{
+    // Doubles from here on round to infinity; below it, but above the largest float, to it.
+    constexpr double overflow = 0x1.ffffffp127;
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value >= overflow)
+        return std::numeric_limits<float>::infinity();
+    if (value <= -overflow)
+        return -std::numeric_limits<float>::infinity();
+    if (value > largest)
+        return std::numeric_limits<float>::max();
+    if (value < -largest)
+        return -std::numeric_limits<float>::max();
+    return static_cast<float>(value);
+}
 
 } // namespace fourier

@@ -8,9 +8,10 @@
 
 #include "curve.h"
 #include "fastsum.h"
+#include "parallel.h"
 #include "plotarea.h"
-#include "plotsurface.h"
 #include "sampling.h"
+#include "usermapping.h"
 #include "wave.h"
 
 #include <array>
@@ -47,10 +48,10 @@ Pixels plainPixels(const Wave& wave, double count, const UserMapping& mapping)
 {
     const auto samples = curveSamples();
     const SampleRange visible = visibleSamples(samples, mapping);
-    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threads = coreCount();
     std::vector<Pixels> shares(threads);
     std::vector<std::thread> workers;
-    for (unsigned t = 0; t < threads; ++t) {
+    for (std::size_t t = 0; t < threads; ++t) {
         workers.emplace_back([&, t] {
             for (std::size_t i = visible.first + t; i < visible.last; i += threads) {
                 const double x = samples[i];

@@ -2,6 +2,7 @@
 #include "form1.h"
 #include "layout.h"
 #include "picturebox.h"
+#include "windowsize.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -24,8 +25,7 @@ TEST(HighDensity, TheWindowAndEveryControlAreTwiceTheirSize)
     const int factor = 2;
     ASSERT_EQ(form.devicePixelRatio(), factor);
     const QPixmap shot = form.grab();
-    EXPECT_EQ(shot.width(), formWidthTwips / twipsPerPixel * factor);
-    EXPECT_EQ(shot.height(), formHeightTwips / twipsPerPixel * factor);
+    EXPECT_EQ(shot.size(), formSize * factor);
     for (const ControlLayout& control : form1Controls) {
         auto* widget
             = form.findChild<QWidget*>(QString::fromUtf8(control.name.data(), control.name.size()));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "commands.h"
 #include "form1.h"
 #include "frame.h"
 #include "modaldismisser.h"
 #include "picturebox.h"
 #include "pixels.h"
-#include "series.h"
 
 #include <QLineEdit>
 #include <cmath>

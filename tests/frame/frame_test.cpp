@@ -5,14 +5,9 @@
 #include "imagesurface.h"
 #include "plotarea.h"
 #include "recordingsurface.h"
-#include "series.h"
 
 #include <bit>
-#include <cmath>
 #include <gtest/gtest.h>
-#include <numbers>
-#include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -26,10 +21,7 @@ using Op = Call::Op;
 
 constexpr int width = plotAreaWidth;
 constexpr int height = plotAreaHeight;
-constexpr double pi = std::numbers::pi;
 const QRgb black = qRgb(0, 0, 0);
-const QRgb white = qRgb(255, 255, 255);
-const QRgb navy = qRgb(0, 0, 128);
 const std::string tooLarge = "The value of the Scale Must be less than 20.";
 
 bool same(float a, float b)
@@ -79,61 +71,6 @@ TEST(Frame, AxesAreTwoLinesThenAMarkAndTwoNumbersAtEveryUnit)
     EXPECT_EQ(surface.count(Op::Line), 84u);
     EXPECT_EQ(surface.count(Op::Print), 82u);
 }
-
-struct Trig {
-    const char* name;
-    void (*command)(FormContext&);
-    double (*function)(double);
-    std::uint32_t colour;
-};
-
-class TrigCommand : public ::testing::TestWithParam<Trig> { };
-
-TEST_P(TrigCommand, ScalesDrawsTheFrameThenSetsThePixelsOfEverySample)
-{
-    const Trig& trig = GetParam();
-    RecordingSurface surface;
-    // The count of terms is not theirs to read: a count that stops a series changes nothing.
-    FakeForm form(surface, "0", "10");
-    trig.command(form);
-    EXPECT_TRUE(form.messages.empty());
-    const auto& calls = surface.calls;
-    ASSERT_GT(calls.size(), 1 + 2 + 41 * 8u);
-    expectCall(calls[0], Op::Scale, -10, 10, 10, -10);
-    using Pixel = std::pair<int, int>;
-    const UserMapping& mapping = surface.mapping();
-    const auto pixelOf = [&mapping](float x, float y) -> std::optional<Pixel> {
-        const auto column = mapping.column(x);
-        const auto row = mapping.row(y);
-        if (!column || !row)
-            return std::nullopt;
-        return Pixel { *column, *row };
-    };
-    std::set<Pixel> drawn;
-    int wrong = 0;
-    for (std::size_t at = expectAxes(calls, 1); at < calls.size(); ++at) {
-        const Call& call = calls[at];
-        wrong += call.op != Op::PSet || call.colour.value != trig.colour ? 1 : 0;
-        if (const auto pixel = pixelOf(call.a, call.b))
-            drawn.insert(*pixel);
-    }
-    EXPECT_EQ(wrong, 0);
-    // Every sample's point, as the curve is defined: x from -20 by repeated steps, 4 f(x).
-    std::set<Pixel> expected;
-    for (double x = -20; x <= 20; x += 0.0001) {
-        if (const auto pixel
-            = pixelOf(static_cast<float>(x), static_cast<float>(trig.function(x) * 4)))
-            expected.insert(*pixel);
-    }
-    EXPECT_TRUE(drawn == expected)
-        << drawn.size() << " pixels drawn, " << expected.size() << " expected";
-}
-
-INSTANTIATE_TEST_SUITE_P(Commands, TrigCommand,
-    ::testing::Values(
-        Trig { "sin", Command2_Click, [](double x) { return std::sin(x); }, 0x80000002u },
-        Trig { "cos", Command3_Click, [](double x) { return std::cos(x); }, 0x80000012u }),
-    [](const ::testing::TestParamInfo<Trig>& param) { return std::string(param.param.name); });
 
 struct ScaleCase {
     std::string t2;
@@ -189,148 +126,23 @@ INSTANTIATE_TEST_SUITE_P(Texts, SetScale,
         return "T2_" + testing::textName(param.param.t2);
     });
 
-/// A plot area of the window's size, and a form to run commands on it.
-struct Plot {
-    ImageSurface surface { width, height };
-    FakeForm form { surface, "4", "10" };
-
-    Plot& operator()(void (*command)(FormContext&), std::string t2 = "10")
-    {
-        form.t2 = std::move(t2);
-        command(form);
-        return *this;
-    }
-    const QImage& image() const { return surface.image(); }
-    /// The pixel under user (x, y); the point must be inside the area.
-    QPoint at(double x, double y) const
-    {
-        return { *surface.mapping().column(static_cast<float>(x)),
-            *surface.mapping().row(static_cast<float>(y)) };
-    }
-    std::vector<int> rowsOf(int column, QRgb colour) const
-    {
-        std::vector<int> rows;
-        for (int r = 0; r < height; ++r) {
-            if (image().pixel(column, r) == colour)
-                rows.push_back(r);
-        }
-        return rows;
-    }
-};
-
-TEST(SinX, AtScaleTenCrossesTheAxisAtMultiplesOfPiAndStaysWithinFour)
-{
-    Plot plot;
-    plot(Command2_Click);
-    EXPECT_EQ(plot.at(0, 0), QPoint(186, 162));
-    for (int k = -3; k <= 3; ++k)
-        EXPECT_EQ(plot.image().pixel(plot.at(k * pi, 0)), navy) << k;
-    EXPECT_EQ(plot.image().pixel(plot.at(pi / 2, 4)), navy);
-    EXPECT_EQ(plot.image().pixel(plot.at(-pi / 2, -4)), navy);
-    for (int c = 0; c < width; ++c) {
-        const auto rows = plot.rowsOf(c, navy);
-        ASSERT_FALSE(rows.empty()) << c;
-        EXPECT_GE(rows.front(), plot.at(0, 4).y());
-        EXPECT_LE(rows.back(), plot.at(0, -4).y());
-    }
-}
-
-TEST(SinX, AtScaleThreeLosesItsCrests)
-{
-    Plot plot;
-    plot(Command2_Click, "3");
-    EXPECT_TRUE(plot.rowsOf(plot.at(pi / 2, 0).x(), navy).empty());
-    EXPECT_TRUE(plot.rowsOf(plot.at(-pi / 2, 0).x(), navy).empty());
-    const auto edge = plot.rowsOf(plot.at(0.85, 0).x(), navy);
-    ASSERT_FALSE(edge.empty());
-    EXPECT_EQ(edge.front(), 0);
-}
-
 TEST(Frame, AxesCrossTheWholeAreaAtAnyScale)
 {
     for (const std::string t2 : { "20", "1", "-7", "1e-5", "1e-20", "-1e-30", "1e-45" }) {
         SCOPED_TRACE(t2);
-        Plot plot;
-        plot(Command1_Click, t2);
-        ASSERT_TRUE(setscale(plot.form));
-        drawaxes(plot.surface);
-        const QPoint origin = plot.at(0, 0);
+        ImageSurface surface(width, height);
+        FakeForm form(surface, "4", t2);
+        ASSERT_TRUE(setscale(form));
+        drawaxes(surface);
+        const int originColumn = *surface.mapping().column(0.0f);
+        const int originRow = *surface.mapping().row(0.0f);
         int gaps = 0;
         for (int c = 0; c < width; ++c)
-            gaps += plot.image().pixel(c, origin.y()) != black ? 1 : 0;
+            gaps += surface.image().pixel(c, originRow) != black ? 1 : 0;
         for (int r = 0; r < height; ++r)
-            gaps += plot.image().pixel(origin.x(), r) != black ? 1 : 0;
+            gaps += surface.image().pixel(originColumn, r) != black ? 1 : 0;
         EXPECT_EQ(gaps, 0);
     }
-}
-
-TEST(Frame, SinThenCosShowsBoth)
-{
-    Plot sine;
-    sine(Command2_Click);
-    Plot cosine;
-    cosine(Command3_Click);
-    Plot both;
-    both(Command2_Click)(Command3_Click);
-    // Where Cos x inks fully, black; where it inks nothing, what Sin x left. Edges of numbers,
-    // inked twice, are neither.
-    int differences = 0;
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            const QRgb alone = cosine.image().pixel(c, r);
-            if (alone == black || alone == white) {
-                const QRgb expected = alone == black ? black : sine.image().pixel(c, r);
-                differences += both.image().pixel(c, r) != expected ? 1 : 0;
-            }
-        }
-    }
-    EXPECT_EQ(differences, 0);
-    EXPECT_EQ(both.image().pixel(both.at(2 * pi, 4)), black);
-    EXPECT_EQ(both.image().pixel(both.at(pi / 2, 4)), navy);
-}
-
-TEST(Frame, ClearErasesButKeepsTheScale)
-{
-    Plot cosine;
-    cosine(Command3_Click, "5");
-    Plot cleared;
-    cleared(Command2_Click, "5")(Command1_Click);
-    EXPECT_TRUE(cleared.image() == Plot().image());
-    // An empty scale keeps the system the Sin x before Clear set.
-    cleared(Command3_Click, "");
-    EXPECT_TRUE(cleared.image() == cosine.image());
-    EXPECT_TRUE(cleared.form.messages.empty());
-}
-
-TEST(Frame, ANegativeScaleMirrorsBothAxes)
-{
-    Plot plain;
-    plain(Command2_Click, "10");
-    Plot mirrored;
-    mirrored(Command2_Click, "-10");
-    const QPoint crest = mirrored.at(pi / 2, 4);
-    EXPECT_EQ(crest, QPoint(width - 1, height - 1) - plain.at(pi / 2, 4));
-    EXPECT_EQ(mirrored.image().pixel(crest), navy);
-}
-
-TEST(Frame, CommandsDrawOnlyInAScaleTheUserSet)
-{
-    for (const auto command : { Command2_Click, Command3_Click }) {
-        Plot plot;
-        plot(command, "25");
-        EXPECT_EQ(plot.form.messages, std::vector { tooLarge });
-        for (const std::string ignored : { "0", "", "abc", "1e-50", "-1e39", "-1e999", "-0" })
-            plot(command, ignored);
-        EXPECT_TRUE(plot.image() == Plot().image());
-        EXPECT_EQ(plot.form.messages.size(), 1u);
-    }
-    // Once a scale was set, a scale too large clears and draws again at that scale.
-    Plot plot;
-    plot(Command2_Click, "10")(Command3_Click, "25");
-    EXPECT_TRUE(plot.image() == Plot()(Command3_Click).image());
-    plot(Command2_Click, "0");
-    EXPECT_TRUE(plot.image() == Plot()(Command3_Click)(Command2_Click).image());
-    EXPECT_EQ(plot.form.messages, std::vector { tooLarge });
 }
 
 } // namespace

@@ -5,8 +5,9 @@
 # and those of lower levels only:
 #   0  plot/ (the surface, the mapping) and numeric/ (the number reader), which know nothing of
 #      each other
-#   1  frame/
-#   2  series/
+#   1  engine/ (the curve engine), which of plot/ includes the mapping alone, and frame/ (the
+#      form, the scale, the axes), which know nothing of each other
+#   2  commands/ (what each button draws)
 #   3  files/ (the one writer of files), which includes no other folder of the program
 #   4  picture/ (the steps, their history and replay, the lesson file, which files/ writes)
 #   5  app/
@@ -18,9 +19,12 @@
 # Usage: include_direction.sh SOURCE-DIR
 set -euo pipefail
 
-declare -A level=([plot]=0 [numeric]=0 [frame]=1 [series]=2 [files]=3 [picture]=4 [app]=5)
+declare -A level=([plot]=0 [numeric]=0 [engine]=1 [frame]=1 [commands]=2 [files]=3 [picture]=4
+  [app]=5)
 # Folders that include none of the others, whatever their level.
 declare -A alone=([files]=1)
+# Folders that may include, of the folders below them, only the headers listed.
+declare -A onlyBelow=([engine]=' usermapping.h ')
 # Folders that may use Qt Core and no more of Qt.
 declare -A coreOnly=([files]=1 [picture]=1)
 qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|plot/vectorsurface\.|files/|picture/lessonfile\.|app/)'
@@ -40,7 +44,8 @@ violations() {
       while read -r name; do
         holder=${home[$name]:-}
         if [ -n "$holder" ] && [ "$holder" != "$folder" ] &&
-          { [ "${level[$holder]}" -ge "${level[$folder]}" ] || [ -n "${alone[$folder]:-}" ]; }; then
+          { [ "${level[$holder]}" -ge "${level[$folder]}" ] || [ -n "${alone[$folder]:-}" ] ||
+            { [ -n "${onlyBelow[$folder]:-}" ] && [[ ${onlyBelow[$folder]} != *" $name "* ]]; }; }; then
           echo "$folder/$(basename "$file") includes $holder/$name"
         fi
       done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
@@ -59,15 +64,23 @@ violations() {
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p "$scratch/app" "$scratch/frame" "$scratch/numeric" "$scratch/files" "$scratch/picture"
+mkdir -p "$scratch/app" "$scratch/frame" "$scratch/numeric" "$scratch/files" "$scratch/picture" \
+  "$scratch/engine" "$scratch/plot"
 echo '#pragma once' >"$scratch/app/form1.h"
 echo '#pragma once' >"$scratch/numeric/val.h"
+echo '#pragma once' >"$scratch/frame/formcontext.h"
+echo '#pragma once' >"$scratch/plot/usermapping.h"
+echo '#pragma once' >"$scratch/plot/plotsurface.h"
+# The engine knows the mapping, and neither the surface nor the form beside it.
+printf '#include "usermapping.h"\n#include "plotsurface.h"\n#include "formcontext.h"\n' \
+  >"$scratch/engine/curve.cpp"
 printf '#include "val.h"\n#include "form1.h"\n#include <QImage>\n' >"$scratch/frame/frame.cpp"
 printf '#include "val.h"\n#include <QSaveFile>\n#include <QtGui/QImage>\n' >"$scratch/files/safewrite.cpp"
 echo '#pragma once' >"$scratch/files/safewrite.h"
 # The lesson file goes through the writer below it, and may not draw.
 printf '#include "safewrite.h"\n#include <QtGui/QPainter>\n' >"$scratch/picture/lessonfile.cpp"
-expected=$'files/safewrite.cpp includes Qt beyond Qt Core\nfiles/safewrite.cpp includes numeric/val.h
+expected=$'engine/curve.cpp includes frame/formcontext.h\nengine/curve.cpp includes plot/plotsurface.h
+files/safewrite.cpp includes Qt beyond Qt Core\nfiles/safewrite.cpp includes numeric/val.h
 frame/frame.cpp includes Qt\nframe/frame.cpp includes app/form1.h
 picture/lessonfile.cpp includes Qt beyond Qt Core'
 if [ "$(violations "$scratch" | sort)" != "$expected" ]; then

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "commands.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "history.h"
@@ -7,7 +8,6 @@
 #include "plotarea.h"
 #include "recordingsurface.h"
 #include "replay.h"
-#include "series.h"
 #include "step.h"
 
 #include <QDir>

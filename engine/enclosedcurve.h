@@ -30,9 +30,12 @@ struct EnclosureRequest {
     std::span<const double> samples;
     CertaintyBound bound;
     const CurveTuning& tuning;
-    /// Called on the calling thread about every 50 ms with how far the curve has got; false
+    /// Called on the calling thread every progressInterval with how far the curve has got; false
     /// cancels.
     const ProgressCallback& progress;
+
+    /// How many terms the plain loop adds, the base term among them.
+    double terms() const { return static_cast<double>(extraTerms) + 1; }
 };
 
 /// Draws the curve column by column, summing only where the pixels cannot be told otherwise.

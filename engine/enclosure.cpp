@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "enclosure.h"
 
+#include "roundoff.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -11,7 +13,7 @@ namespace fourier {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-constexpr double u = 0x1p-53;
+constexpr double u = unitRoundoff;
 constexpr double infinity = std::numeric_limits<double>::infinity();
 /// A point closer than this to a singular point (in periods) counts as lying on it, so that
 /// the rounding of x / period can never hide one.

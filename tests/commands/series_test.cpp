@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
+#include "commands.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "imagesurface.h"
+#include "pixels.h"
 #include "plotarea.h"
 #include "recordingsurface.h"
 #include "sampling.h"
-#include "series.h"
+#include "wave.h"
 
-#include <bit>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
+#include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace fourier {
@@ -27,38 +30,19 @@ constexpr int height = plotAreaHeight;
 constexpr double pi = std::numbers::pi;
 const std::string noSignal = "No Signal Available";
 
-/// One series as the user sees it: its button, and how its loop reads.
+/// One series as the user sees it: its button, the wave it sums, and how it is drawn.
 struct Series {
     const char* name;
     void (*command)(FormContext&);
     const Wave* wave;
-    int step;
-    bool cosine;
-    bool overKSquared;
     double sign;
     std::uint32_t colour;
 };
 
-const Series squareSeries { "square", Ejecutar_Click, &squareWave, 2, false, false, 1,
-    0x00800080u };
-const Series triangleSeries { "triangle", Command4_Click, &triangleWave, 2, true, true, 1,
-    0x000000FFu };
-const Series sawtoothSeries { "sawtooth", Command5_Click, &sawtoothWave, 1, false, false, -1,
-    0x0000FF00u };
+const Series squareSeries { "square", Ejecutar_Click, &squareWave, 1, 0x00800080u };
+const Series triangleSeries { "triangle", Command4_Click, &triangleWave, 1, 0x000000FFu };
+const Series sawtoothSeries { "sawtooth", Command5_Click, &sawtoothWave, -1, 0x0000FF00u };
 const Series allSeries[] = { squareSeries, triangleSeries, sawtoothSeries };
-
-/// The sum as the loop is written: k = 1, y = 4 f(x), then each further term in its own order.
-double plainSum(const Series& s, double n, double x)
-{
-    const auto f = [&s](double t) { return s.cosine ? std::cos(t) : std::sin(t); };
-    double k = 1;
-    double y = f(x) * 4;
-    for (double term = 2; term <= n; term = term + 1) {
-        k = k + s.step;
-        y = y + ((4 * (1 / (s.overKSquared ? k * k : k))) * f(k * x));
-    }
-    return y;
-}
 
 /// What the series commands should leave on a fresh plot area at scale s: each time the frame,
 /// then, unless the count is refused, one point per sample.
@@ -69,49 +53,13 @@ QImage plainPicture(double s, const std::vector<std::pair<const Series*, double>
     surface.Scale(-edge, edge, edge, -edge);
     for (const auto& [series, n] : curves) {
         drawaxes(surface);
-        for (double x = -20; n > 0 && x <= 20; x += 0.0001) {
+        for (const double x : n > 0 ? curveSamples() : std::span<const double> {}) {
             surface.PSet(static_cast<float>(x),
-                static_cast<float>(series->sign * plainSum(*series, n, x)),
+                static_cast<float>(series->sign * referenceSum(*series->wave, n, x)),
                 Colour { series->colour });
         }
     }
     return surface.image();
-}
-
-TEST(ReferenceSum, IsThePlainLoopBitForBit)
-{
-    const auto samples = curveSamples();
-    std::vector<double> xs { 0, pi / 8, 1e-3, -1e-300, 7.123, samples.front(), samples.back() };
-    for (std::size_t i = 0; i < samples.size(); i += 9973)
-        xs.push_back(samples[i]);
-    for (const Series& s : allSeries) {
-        for (const double n : { 0.5, 1.0, 1.99, 2.0, 2.5, 3.0, 4.0, 10.0, 17.0, 100.0, 1000.0 }) {
-            int wrong = 0;
-            for (const double x : xs) {
-                wrong += std::bit_cast<std::uint64_t>(referenceSum(*s.wave, n, x))
-                        != std::bit_cast<std::uint64_t>(plainSum(s, n, x))
-                    ? 1
-                    : 0;
-            }
-            EXPECT_EQ(wrong, 0) << s.name << " with " << n << " terms";
-        }
-    }
-}
-
-TEST(ReferenceSum, FourTermsHaveTheirClosedForms)
-{
-    // The square wave's sum rings about pi, highest an eighth of a period from the jump.
-    EXPECT_NEAR(referenceSum(squareWave, 4, pi / 8), 3.72035, 1e-5);
-    EXPECT_NEAR(referenceSum(squareWave, 4, pi / 4), 2.80149, 1e-5);
-    EXPECT_NEAR(referenceSum(squareWave, 4, -pi / 8), -3.72035, 1e-5);
-    for (double x = pi / 8; x <= 7 * pi / 8; x += 0.001)
-        EXPECT_TRUE(
-            referenceSum(squareWave, 4, x) > 2.8014 && referenceSum(squareWave, 4, x) < 3.72036)
-            << x;
-    EXPECT_NEAR(referenceSum(triangleWave, 4, 0), 4 * (1 + 1.0 / 9 + 1.0 / 25 + 1.0 / 49), 1e-12);
-    EXPECT_NEAR(referenceSum(triangleWave, 4, pi), -4.68608, 1e-5);
-    EXPECT_NEAR(referenceSum(sawtoothWave, 4, pi / 5), 6.10911, 1e-5);
-    EXPECT_NEAR(referenceSum(sawtoothWave, 4, 2 * pi - pi / 5), -6.10911, 1e-5);
 }
 
 struct CountCase {
@@ -228,6 +176,50 @@ TEST(SeriesCommands, WithoutAScaleDrawNothingButStillCheckTheCount)
         }
     }
 }
+
+// Cancelling at the first or second report leaves the frame and no trace of the curve, whether
+// the count is merely long (a billion or a trillion terms still need sums at a few anchors) or
+// endless.
+using CancelCase = std::tuple<Series, const char*, int>;
+
+class Cancel : public ::testing::TestWithParam<CancelCase> { };
+
+TEST_P(Cancel, LeavesTheFrameAndNoCurve)
+{
+    const auto [series, count, cancelAt] = GetParam();
+    ImageSurface surface(width, height);
+    FakeForm form(surface, count, "20");
+    form.onProgress = [&form, cancelAt = cancelAt](double fraction) {
+        EXPECT_GE(fraction, 0.0);
+        EXPECT_LE(fraction, 1.0);
+        return form.progressReports < cancelAt;
+    };
+    series.command(form);
+    EXPECT_TRUE(form.messages.empty());
+    const std::size_t curvePixels
+        = testing::countColour(surface.image(), toQRgb(Colour { series.colour }));
+    if (form.progressReports < cancelAt) {
+        // The triangle's enclosures need no sum at all for these counts: drawn before the
+        // report that would cancel it, the curve is whole.
+        EXPECT_EQ(series.wave, &triangleWave);
+        EXPECT_GT(curvePixels, 1000u);
+        return;
+    }
+    EXPECT_EQ(form.progressReports, cancelAt);
+    EXPECT_EQ(curvePixels, 0u);
+    EXPECT_GT(testing::countColour(surface.image(), toQRgb(ImageSurface::foreground)), 0u);
+}
+
+std::string cancelName(const ::testing::TestParamInfo<CancelCase>& param)
+{
+    const auto [series, count, cancelAt] = param.param;
+    return std::string(series.name) + "_n" + count + "_cancelAt" + std::to_string(cancelAt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
+    ::testing::Combine(::testing::ValuesIn(allSeries),
+        ::testing::Values("1e9", "1e12", "1e300", "1e400"), ::testing::Values(1, 2)),
+    cancelName);
 
 } // namespace
 } // namespace fourier

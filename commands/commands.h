@@ -2,7 +2,6 @@
 #pragma once
 
 #include "formcontext.h"
-#include "wave.h"
 
 #include <string_view>
 
@@ -10,22 +9,6 @@ namespace fourier {
 
 /// Told to the user when the number of coefficients is 0 or less.
 inline constexpr std::string_view noSignalMessage = "No Signal Available";
-
-/// How the plot area describes a series curve to those who cannot see it, in whole sentences
-/// that the window can translate as they are: %1 is the number of terms, %2 the scale.
-struct SeriesWording {
-    std::string_view oneTerm;
-    std::string_view terms;
-};
-inline constexpr SeriesWording squareWording { "Square series, %1 term, scale %2",
-    "Square series, %1 terms, scale %2" };
-inline constexpr SeriesWording triangleWording { "Triangle series, %1 term, scale %2",
-    "Triangle series, %1 terms, scale %2" };
-inline constexpr SeriesWording sawtoothWording { "Sawtooth series, %1 term, scale %2",
-    "Sawtooth series, %1 terms, scale %2" };
-/// How the plot area describes Sin x and Cos x: %1 is the scale.
-inline constexpr std::string_view sineWording = "y = 4 sin x, scale %1";
-inline constexpr std::string_view cosineWording = "y = 4 cos x, scale %1";
 
 /// Draws the square-wave partial sum with the number of terms in T1, in purple.
 void square(FormContext& form);

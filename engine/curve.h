@@ -66,9 +66,9 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 /// certified, and only the points that land in the area are kept, less those on the pixel the
 /// point before them set.
 ///
-/// Sums run on all cores while the calling thread waits and calls \a progress about every
-/// 50 ms; when it returns false the work stops and nothing is returned. With no thread to be
-/// had, the calling thread sums in their place, on the same schedule. A count so large that
+/// Sums run on all cores while the calling thread waits and calls \a progress every
+/// progressInterval; when it returns false the work stops and nothing is returned. With no thread
+/// to be had, the calling thread sums in their place, on the same schedule. A count so large that
 /// its sum never ends (infinity, for one) runs until cancelled, in no more memory than any other.
 std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
     const ProgressCallback& progress, const CurveTuning& tuning = {});

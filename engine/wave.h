@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "colour.h"
-
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -17,8 +15,10 @@ enum class Basis { Sine, Cosine };
 enum class Falloff { OverK, OverKSquared };
 
 /// One wave of the series family: everything in which the square, triangle and sawtooth
-/// series differ. A single algorithm reads it.
+/// series differ as numbers. A single algorithm reads it; how a command shows the wave (its
+/// colour, its words) is the command's.
 struct Wave {
+    /// What the engine's own diagnostics, the tests and the benchmark call the wave.
     std::string_view name;
     Basis basis;
     /// How much the harmonic number grows from one term to the next.
@@ -26,26 +26,14 @@ struct Wave {
     Falloff falloff;
     /// The point drawn is (x, sign * y): the sawtooth is drawn upside down.
     double pointSign;
-    Colour colour;
 };
 
 /// The amplitude factor of every term.
 inline constexpr double seriesAmplitude = 4.0;
 
-inline constexpr Wave squareWave { "Square", Basis::Sine, 2, Falloff::OverK, 1.0, colours::purple };
-inline constexpr Wave triangleWave { "Triangle", Basis::Cosine, 2, Falloff::OverKSquared, 1.0,
-    colours::red };
-inline constexpr Wave sawtoothWave { "Sawtooth", Basis::Sine, 1, Falloff::OverK, -1.0,
-    colours::green };
-
-// 4 sin x and 4 cos x are the first terms of the square and triangle waves, and the plain loop
-// computes those terms exactly as they are computed alone: the library's sin or cos of x, times
-// 4. So with one term these two waves draw the very pixels of the two curves, and the curves go
-// the same way as the series.
-inline constexpr Wave sineCurve { "y = 4 sin x", Basis::Sine, 2, Falloff::OverK, 1.0,
-    colours::activeCaption };
-inline constexpr Wave cosineCurve { "y = 4 cos x", Basis::Cosine, 2, Falloff::OverKSquared, 1.0,
-    colours::buttonText };
+inline constexpr Wave squareWave { "Square", Basis::Sine, 2, Falloff::OverK, 1.0 };
+inline constexpr Wave triangleWave { "Triangle", Basis::Cosine, 2, Falloff::OverKSquared, 1.0 };
+inline constexpr Wave sawtoothWave { "Sawtooth", Basis::Sine, 1, Falloff::OverK, -1.0 };
 
 /// The coefficient of harmonic \a k, associated as 4 * (1 / k) or 4 * (1 / (k * k)).
 inline double coefficient(Falloff falloff, double k)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <system_error>
 #include <vector>
@@ -13,9 +14,6 @@ namespace fourier {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-/// How often the waiting thread reports progress.
-constexpr auto reportInterval = std::chrono::milliseconds(50);
 
 /// The threads of one run. Leaving the scope, by any path, raises the stop flag and joins them,
 /// so no thread outlives the data it uses.
@@ -65,7 +63,60 @@ private:
     std::vector<std::thread> m_threads;
 };
 
+/// What the workers of one run tell the thread that waits for them: how many have finished,
+/// and the first exception a task threw. Nothing may leave a thread's function, or the program
+/// would end there and then.
+class WorkerResults {
+public:
+    /// Runs \a task(\a index, \a keepGoing) on a worker thread; an exception it throws is kept,
+    /// and raises \a stop so that the other tasks end soon.
+    void run(const std::function<void(std::size_t, const KeepGoing&)>& task, std::size_t index,
+        const KeepGoing& keepGoing, std::atomic<bool>& stop)
+    {
+        std::exception_ptr thrown;
+        try {
+            task(index, keepGoing);
+        } catch (...) {
+            thrown = std::current_exception();
+            stop.store(true);
+        }
+        {
+            const std::lock_guard lock(m_mutex);
+            if (thrown && !m_failure)
+                m_failure = thrown;
+            ++m_finished;
+        }
+        m_finishedChanged.notify_one();
+    }
+
+    /// Waits until \a workers tasks have finished, or until \a deadline; whether they have.
+    bool waitUntil(std::size_t workers, Clock::time_point deadline)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_finishedChanged.wait_until(
+            lock, deadline, [this, workers] { return m_finished == workers; });
+    }
+
+    /// Throws the exception a task threw, if one did; every worker must have been joined.
+    void rethrowFailure() const
+    {
+        if (m_failure)
+            std::rethrow_exception(m_failure);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_finishedChanged;
+    std::size_t m_finished = 0;
+    std::exception_ptr m_failure;
+};
+
 } // namespace
+
+std::size_t coreCount()
+{
+    return std::max(1u, std::thread::hardware_concurrency());
+}
 
 std::thread startSystemThread(std::function<void()> work)
 {
@@ -75,38 +126,25 @@ std::thread startSystemThread(std::function<void()> work)
 bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const KeepGoing&)>& task,
     std::atomic<bool>& stop, const std::function<bool()>& report, const ThreadStarter& startThread)
 {
-    std::mutex mutex;
-    std::condition_variable finishedChanged;
-    std::size_t finished = 0;
-    std::size_t started = 0;
+    WorkerResults results;
     const KeepGoing onWorker = [&stop] { return !stop.load(std::memory_order_relaxed); };
-
     Threads threads(stop, startThread);
-    for (; started < tasks; ++started) {
-        const bool running
-            = threads.start([&task, &onWorker, &mutex, &finishedChanged, &finished, started] {
-                  task(started, onWorker);
-                  {
-                      const std::lock_guard lock(mutex);
-                      ++finished;
-                  }
-                  finishedChanged.notify_one();
-              });
-        if (!running)
-            break;
-    }
+    std::size_t started = 0;
+    while (started < tasks
+        && threads.start([&, started] { results.run(task, started, onWorker, stop); }))
+        ++started;
 
     // Whoever runs the tasks, the report keeps its schedule: it is what shows the progress
     // dialog and hears Cancel.
-    auto nextReport = Clock::now() + reportInterval;
+    auto nextReport = Clock::now() + progressInterval;
     bool cancelled = false;
     const KeepGoing onHere = [&] {
-        if (cancelled)
+        if (cancelled || stop.load(std::memory_order_relaxed))
             return false;
         const auto now = Clock::now();
         if (now < nextReport)
             return true;
-        nextReport = now + reportInterval;
+        nextReport = now + progressInterval;
         cancelled = !report();
         if (cancelled)
             stop.store(true);
@@ -114,21 +152,17 @@ bool runTasks(std::size_t tasks, const std::function<void(std::size_t, const Kee
     };
     for (std::size_t refused = started; refused < tasks && onHere(); ++refused)
         task(refused, onHere);
-    if (cancelled)
-        return false;
 
-    std::unique_lock lock(mutex);
-    const auto allFinished = [&] { return finished == started; };
-    while (!finishedChanged.wait_until(lock, nextReport, allFinished)) {
-        lock.unlock();
-        nextReport = Clock::now() + reportInterval;
-        if (!report())
-            return false;
-        lock.lock();
+    bool goingOn = !cancelled;
+    while (goingOn && !results.waitUntil(started, nextReport)) {
+        nextReport = Clock::now() + progressInterval;
+        goingOn = report();
     }
-    lock.unlock();
+    if (!goingOn)
+        stop.store(true);
     threads.join();
-    return true;
+    results.rethrowFailure();
+    return goingOn;
 }
 
 std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extraTerms, double x,
@@ -137,6 +171,9 @@ std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extr
     // Each thread computes this many terms at a time, some milliseconds of work: far more than
     // starting it costs, and little memory.
     constexpr std::uint64_t share = std::uint64_t { 1 } << 17;
+    // A look at whether to stop every few thousand terms costs nothing beside them, and comes
+    // far more often than a report.
+    constexpr std::uint64_t termsBetweenLooks = 4096;
     threads = std::max<std::size_t>(threads, 1);
     std::vector<double> terms(std::min<std::uint64_t>(threads * share, extraTerms));
     double y = basisAt(wave.basis, x) * seriesAmplitude;
@@ -148,7 +185,7 @@ std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extr
             const std::uint64_t first = thread * share;
             const std::uint64_t last = std::min(first + share, round);
             for (std::uint64_t i = first; i < last; ++i) {
-                if (i % 4096 == 0 && !keepGoing())
+                if (i % termsBetweenLooks == 0 && !keepGoing())
                     return;
                 // The harmonic of the plain loop's term done + i + 2.
                 const auto k = 1 + static_cast<std::int64_t>(done + i + 1) * wave.step;
@@ -163,7 +200,7 @@ std::optional<double> referenceSumOnThreads(const Wave& wave, std::uint64_t extr
         done += round;
         // A round is over before runTasks reports; over many rounds, report between them.
         const auto now = std::chrono::steady_clock::now();
-        if (now - lastReport >= reportInterval) {
+        if (now - lastReport >= progressInterval) {
             lastReport = now;
             if (!report())
                 return std::nullopt;

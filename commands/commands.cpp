@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "series.h"
+#include "commands.h"
 
 #include "curve.h"
+#include "curves.h"
 #include "frame.h"
 #include "val.h"
 
@@ -15,37 +16,38 @@ namespace fourier {
 
 namespace {
 
-/// Draws \a wave with \a count terms and notes it in the words of \a pattern, filled in with
-/// \a arguments and the scale. A cancelled curve draws nothing at all.
-void plotCurve(FormContext& form, const Wave& wave, double count, std::string_view pattern,
-    std::vector<std::string> arguments)
+/// Draws \a wave with \a count terms in \a colour and notes it in the words of \a pattern,
+/// filled in with \a arguments and the scale. A cancelled curve draws nothing at all.
+void plotCurve(FormContext& form, const Wave& wave, Colour colour, double count,
+    std::string_view pattern, std::vector<std::string> arguments)
 {
     PlotSurface& pic = form.Pic();
     const auto points = computeCurve(wave, count, pic.mapping(),
         [&form](double fraction) { return form.reportProgress(fraction); });
     if (!points)
         return;
-    pic.PSetMany(points->xs, points->ys, wave.colour);
+    pic.PSetMany(points->xs, points->ys, colour);
     pic.describeCurve(curveDescription(pattern, std::move(arguments), pic));
 }
 
-/// Draws \a wave with the count T1 holds now, described in \a wording.
-void plotWave(FormContext& form, const Wave& wave, const SeriesWording& wording)
+/// Draws \a curve with the count T1 holds now.
+void plotSeries(FormContext& form, const SeriesCurve& curve)
 {
     const double count = Val(form.T1Text());
     const double terms = termCount(count);
     std::ostringstream shown;
     shown << std::fixed << std::setprecision(0) << terms;
-    plotCurve(form, wave, count, terms == 1.0 ? wording.oneTerm : wording.terms, { shown.str() });
+    plotCurve(form, curve.wave, curve.colour, count,
+        terms == 1.0 ? curve.wording.oneTerm : curve.wording.terms, { shown.str() });
 }
 
 /// Sin x and Cos x: the frame and the curve, whatever the count says.
-void plotTrigonometric(FormContext& form, const Wave& curve, std::string_view wording)
+void plotTrigonometric(FormContext& form, const TrigonometricCurve& curve)
 {
     if (!setscale(form))
         return;
     drawaxes(form.Pic());
-    plotCurve(form, curve, 1.0, wording, {});
+    plotCurve(form, curve.wave, curve.colour, 1.0, curve.wording, {});
 }
 
 void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
@@ -66,24 +68,24 @@ void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
 
 void square(FormContext& form)
 {
-    plotWave(form, squareWave, squareWording);
+    plotSeries(form, squareCurve);
 }
 void triangule(FormContext& form)
 {
-    plotWave(form, triangleWave, triangleWording);
+    plotSeries(form, triangleCurve);
 }
 void sawtooth(FormContext& form)
 {
-    plotWave(form, sawtoothWave, sawtoothWording);
+    plotSeries(form, sawtoothCurve);
 }
 
 void Command2_Click(FormContext& form)
 {
-    plotTrigonometric(form, sineCurve, sineWording);
+    plotTrigonometric(form, sineCurve);
 }
 void Command3_Click(FormContext& form)
 {
-    plotTrigonometric(form, cosineCurve, cosineWording);
+    plotTrigonometric(form, cosineCurve);
 }
 
 void Ejecutar_Click(FormContext& form)

@@ -4,6 +4,7 @@
 #include "enclosedcurve.h"
 #include "fastsum.h"
 #include "parallel.h"
+#include "roundoff.h"
 #include "sampling.h"
 
 #include <algorithm>
@@ -59,8 +60,7 @@ void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const d
     const double minimumBound = job.tuning.minimumBound;
     for (std::size_t s = 0; s < xs.size(); ++s) {
         const double y = sums[s];
-        // 2^-52 |y| covers the rounding of y - e and y + e themselves.
-        const double spread = bound.at(xs[s]) + 0x1p-52 * std::abs(y);
+        const double spread = certificationSpread(bound.at(xs[s]), y);
         const double raised = spread < minimumBound ? minimumBound : spread;
         const double e = raised > largestSpread ? largestSpread : raised;
         const double pLow = job.mapping.pixelY(static_cast<float>(sign * (y - e)));
@@ -144,7 +144,7 @@ bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallbac
 void waitForCancel(const ProgressCallback& progress)
 {
     while (progress(0.0))
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(progressInterval);
 }
 
 } // namespace
@@ -201,8 +201,7 @@ std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const Us
     // Whole groups to each worker, as evenly as they go.
     constexpr std::size_t group = RotationSummer::groupSize;
     const std::size_t groups = (visible.size() + group - 1) / group;
-    const std::size_t workers
-        = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), groups);
+    const std::size_t workers = std::min(coreCount(), groups);
     std::vector<Chunk> chunks(workers);
     for (std::size_t w = 0; w < workers; ++w) {
         chunks[w].first = std::min(visible.size(), w * groups / workers * group);

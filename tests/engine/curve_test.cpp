@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
 #include "curve.h"
-#include "fakeform.h"
 #include "fastsum.h"
 #include "imagesurface.h"
 #include "pixels.h"
 #include "plotarea.h"
-#include "recordingsurface.h"
 #include "sampling.h"
-#include "series.h"
 
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -24,10 +22,10 @@ namespace fourier {
 namespace {
 
 using testing::differingPixels;
-using testing::FakeForm;
-using testing::RecordingSurface;
 
 constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
+/// The colour curves are drawn in here: any one the plot area can show.
+constexpr Colour curveColour = colours::purple;
 
 /// A system with no thread to give, as under a tight limit on processes: pthread_create's EAGAIN.
 std::thread refuseThread(std::function<void()>)
@@ -61,7 +59,7 @@ QImage referenceImage(const Wave& wave, double count, double scale)
     for (const double x : curveSamples()) {
         if (surface.mapping().column(static_cast<float>(x))) {
             surface.PSet(static_cast<float>(x),
-                static_cast<float>(wave.pointSign * referenceSum(wave, count, x)), wave.colour);
+                static_cast<float>(wave.pointSign * referenceSum(wave, count, x)), curveColour);
         }
     }
     return surface.image();
@@ -74,13 +72,8 @@ QImage fastImage(const Wave& wave, double count, double scale, const CurveTuning
         wave, count, surface.mapping(), [](double) { return true; }, tuning);
     EXPECT_TRUE(points.has_value());
     if (points)
-        surface.PSetMany(points->xs, points->ys, wave.colour);
+        surface.PSetMany(points->xs, points->ys, curveColour);
     return surface.image();
-}
-
-std::size_t pixelsOf(const QImage& image, Colour colour)
-{
-    return testing::countColour(image, toQRgb(colour));
 }
 
 using CurveCase = std::tuple<const Wave*, double, double>;
@@ -227,56 +220,6 @@ INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5,
         return "scale" + testing::numberName(param.param);
     });
 
-// Cancelling at the first or second report leaves the frame and no trace of the curve, whether
-// the count is merely long (a billion or a trillion terms still need sums at a few anchors) or
-// endless.
-struct SeriesCommand {
-    void (*click)(FormContext&);
-    const Wave* wave;
-};
-constexpr std::array commands { SeriesCommand { &Ejecutar_Click, &squareWave },
-    SeriesCommand { &Command4_Click, &triangleWave },
-    SeriesCommand { &Command5_Click, &sawtoothWave } };
-
-using CancelCase = std::tuple<SeriesCommand, const char*, int>;
-
-class Cancel : public ::testing::TestWithParam<CancelCase> { };
-
-TEST_P(Cancel, LeavesTheFrameAndNoCurve)
-{
-    const auto [command, count, cancelAt] = GetParam();
-    ImageSurface surface(plotAreaWidth, plotAreaHeight);
-    FakeForm form(surface, count, "20");
-    form.onProgress = [&form, cancelAt = cancelAt](double fraction) {
-        EXPECT_GE(fraction, 0.0);
-        EXPECT_LE(fraction, 1.0);
-        return form.progressReports < cancelAt;
-    };
-    command.click(form);
-    EXPECT_TRUE(form.messages.empty());
-    if (form.progressReports < cancelAt) {
-        // The triangle's enclosures need no sum at all for these counts: drawn before the
-        // report that would cancel it, the curve is whole.
-        EXPECT_EQ(command.wave, &triangleWave);
-        EXPECT_GT(pixelsOf(surface.image(), command.wave->colour), 1000u);
-        return;
-    }
-    EXPECT_EQ(form.progressReports, cancelAt);
-    EXPECT_EQ(pixelsOf(surface.image(), command.wave->colour), 0u);
-    EXPECT_GT(pixelsOf(surface.image(), ImageSurface::foreground), 0u);
-}
-
-std::string cancelName(const ::testing::TestParamInfo<CancelCase>& param)
-{
-    const auto [command, count, cancelAt] = param.param;
-    return std::string(command.wave->name) + "_n" + count + "_cancelAt" + std::to_string(cancelAt);
-}
-
-INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
-    ::testing::Combine(::testing::ValuesIn(commands),
-        ::testing::Values("1e9", "1e12", "1e300", "1e400"), ::testing::Values(1, 2)),
-    cancelName);
-
 // With fewer threads than cores, or none at all, the calling thread sums the refused shares in
 // the workers' slices and reports between them on the usual schedule: a billion terms still
 // stop at the report that cancels them, with nothing to draw.
@@ -313,6 +256,34 @@ INSTANTIATE_TEST_SUITE_P(Limits, CancelWithoutThreads,
     ::testing::Combine(
         ::testing::Values(&squareWave, &sawtoothWave), ::testing::Bool(), ::testing::Values(0, 1)),
     starvedName);
+
+// A task that fails on a worker thread fails the whole run on the calling thread, where the
+// window turns it into a message, once the other tasks, told to stop, have ended: with a
+// thread for every task, and with the last task refused one and left to the calling thread.
+TEST(RunTasks, CarryAWorkersFailureBackToTheCallingThread)
+{
+    for (const int threads : { 3, 2 }) {
+        std::atomic<bool> stop { false };
+        std::atomic<bool> firstEnded { false };
+        const auto task = [&firstEnded](std::size_t i, const KeepGoing& keepGoing) {
+            if (i == 1)
+                throw std::runtime_error("no room for the sums");
+            // The first task would never end unless told to stop.
+            while (i == 0 && keepGoing())
+                std::this_thread::yield();
+            if (i == 0)
+                firstEnded = true;
+        };
+        try {
+            runTasks(
+                3, task, stop, [] { return true; }, allowFirst(threads));
+            ADD_FAILURE() << "the failure was lost, " << threads << " threads";
+        } catch (const std::runtime_error& failure) {
+            EXPECT_STREQ(failure.what(), "no room for the sums");
+        }
+        EXPECT_TRUE(firstEnded) << threads << " threads";
+    }
+}
 
 } // namespace
 } // namespace fourier

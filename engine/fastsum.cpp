@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "fastsum.h"
 
+#include "roundoff.h"
+
 #include <algorithm>
 #include <numbers>
 
@@ -29,7 +31,7 @@ std::optional<std::uint64_t> extraTermCount(double count)
 
 namespace {
 
-constexpr double u = 0x1p-53;
+constexpr double u = unitRoundoff;
 constexpr double library = 2 * u;
 constexpr double margin = 2.0;
 constexpr double rounding = 1 + 1e-10;
