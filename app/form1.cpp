@@ -33,27 +33,6 @@ namespace fourier {
 
 namespace {
 
-/// The window as a lesson's replay sees it: its progress and messages, but a plot area of its
-/// own, so that the picture on screen stays as it is until the whole lesson has been drawn.
-class ReplayForm final : public FormContext {
-public:
-    ReplayForm(FormContext& window, PlotSurface& surface)
-        : m_window(window)
-        , m_surface(surface)
-    {
-    }
-
-    std::string T1Text() const override { return m_window.T1Text(); }
-    std::string T2Text() const override { return m_window.T2Text(); }
-    PlotSurface& Pic() override { return m_surface; }
-    void MsgBox(std::string_view text) override { m_window.MsgBox(text); }
-    bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
-
-private:
-    FormContext& m_window;
-    PlotSurface& m_surface;
-};
-
 /// Whether \a event is one of the keys that undo or redo, and which.
 std::optional<bool> undoOrRedoKey(const QEvent& event)
 {

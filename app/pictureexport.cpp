@@ -42,26 +42,6 @@ QString documentTitle()
         applicationTitle.data(), static_cast<qsizetype>(applicationTitle.size()));
 }
 
-/// The window as a replay for export sees it: its progress, but a plot area of the export's.
-class ExportForm final : public FormContext {
-public:
-    ExportForm(FormContext& window, PlotSurface& surface)
-        : m_window(window)
-        , m_surface(surface)
-    {
-    }
-
-    std::string T1Text() const override { return m_window.T1Text(); }
-    std::string T2Text() const override { return m_window.T2Text(); }
-    PlotSurface& Pic() override { return m_surface; }
-    void MsgBox(std::string_view text) override { m_window.MsgBox(text); }
-    bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
-
-private:
-    FormContext& m_window;
-    PlotSurface& m_surface;
-};
-
 QString writeSvg(const VectorSurface& picture, QIODevice& device, const QString& description)
 {
     QSvgGenerator generator;
@@ -124,7 +104,7 @@ QFont exportFont(const QFont& plotFont, ExportSize size)
 
 bool drawSteps(FormContext& window, std::span<const Step> steps, PlotSurface& surface)
 {
-    ExportForm form(window, surface);
+    ReplayForm form(window, surface);
     // Nothing is undone on an export: the states of the steps are not kept.
     HistoryLimits limits;
     limits.undoSteps = 0;

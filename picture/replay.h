@@ -7,8 +7,32 @@
 
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace fourier {
+
+/// The window as a replay onto a surface of its own sees it: the window's texts, messages and
+/// progress, but another plot area, so that the picture on screen stays as it is until the
+/// whole replay has been drawn (an opened lesson, an export at another size).
+class ReplayForm final : public FormContext {
+public:
+    ReplayForm(FormContext& window, PlotSurface& surface)
+        : m_window(window)
+        , m_surface(surface)
+    {
+    }
+
+    std::string T1Text() const override { return m_window.T1Text(); }
+    std::string T2Text() const override { return m_window.T2Text(); }
+    PlotSurface& Pic() override { return m_surface; }
+    void MsgBox(std::string_view text) override { m_window.MsgBox(text); }
+    bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
+
+private:
+    FormContext& m_window;
+    PlotSurface& m_surface;
+};
 
 /// Takes \a steps one after another on \a form's plot area, as clicks of their buttons with
 /// their texts in the boxes would, and shows none of their messages. The area must show the

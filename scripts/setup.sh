@@ -17,7 +17,7 @@ if [ "${1:-}" != "--run" ]; then
   packages+=(
     libgtest-dev libbenchmark-dev
     clang-format
-    xvfb xauth xdotool x11-apps imagemagick poppler-utils
+    xvfb xauth xdotool x11-apps imagemagick poppler-utils file
     dpkg-dev desktop-file-utils appstream lintian man-db
   )
 fi
