@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "echo.h"
 #include "language.h"
 #include "pictureexport.h"
 
@@ -83,9 +84,8 @@ constexpr QLatin1String zoomOption("zoom");
 constexpr QLatin1String langOption("lang");
 constexpr QLatin1String exportOption("export");
 constexpr QLatin1String sizeOption("size");
-
-/// A refused value is echoed at most this long, so that a pasted page stays a readable line.
-constexpr qsizetype longestEcho = 40;
+/// The program's options that take a value: each says one thing, so it may be given once.
+constexpr QLatin1String valueOptions[] = { zoomOption, langOption, exportOption, sizeOption };
 
 QString programName()
 {
@@ -129,12 +129,6 @@ void addQtOptions(QCommandLineParser& parser, bool listed)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-}
-
-/// \a text cut to a readable length for an error message.
-QString echoed(const QString& text)
-{
-    return text.size() <= longestEcho ? text : text.left(longestEcho) + u'\u2026';
 }
 
 /// Reads --zoom's factor into \a line; false when it is no factor of 1 or more.
@@ -267,7 +261,7 @@ CommandLine readCommandLine(const QStringList& arguments, bool listQtOptions)
     QCommandLineParser parser;
     describeOptions(parser, listQtOptions);
     if (!parser.parse(arguments))
-        return refuse(parser.errorText(), parser);
+        return refuse(withControlsEscaped(parser.errorText()), parser);
     if (parser.isSet(QStringLiteral("help-all")) && !listQtOptions)
         return readCommandLine(arguments, true);
     // One window opens one lesson.
@@ -275,6 +269,16 @@ CommandLine readCommandLine(const QStringList& arguments, bool listQtOptions)
         return refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                           .arg(echoed(parser.positionalArguments().at(1))),
             parser);
+    }
+    // A second value would silently win over the first: --export a.png --export b.svg would
+    // write one of them and drop the other without a word.
+    for (const QLatin1String option : valueOptions) {
+        if (parser.values(option).size() > 1) {
+            return refuse(
+                QCoreApplication::translate("CommandLine", "--%1 is given more than once.")
+                    .arg(option),
+                parser);
+        }
     }
     if (parser.isSet(QStringLiteral("help")) || listQtOptions)
         return printing(CommandLine::Action::PrintHelp, helpText(parser));

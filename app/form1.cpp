@@ -4,6 +4,7 @@
 #include "accessibleroles.h"
 #include "controls.h"
 #include "coretexts.h"
+#include "echo.h"
 #include "layout.h"
 #include "lessonfile.h"
 #include "pictureactions.h"
@@ -281,7 +282,7 @@ bool Form1::openLesson(const QString& path)
     const LessonReading reading = readLessonFile(path);
     if (!reading.error.isEmpty()) {
         warn(tr("The lesson %1 could not be opened: %2")
-                 .arg(QDir::toNativeSeparators(path), reading.error));
+                 .arg(withControlsEscaped(QDir::toNativeSeparators(path)), reading.error));
         return false;
     }
     const ImageSurface& shown = m_pic->surface();
@@ -341,8 +342,8 @@ bool Form1::saveLesson(const QString& path)
         m_lessonPath = path;
         return true;
     }
-    warn(
-        tr("The lesson could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), failure));
+    warn(tr("The lesson could not be saved as %1: %2")
+             .arg(withControlsEscaped(QDir::toNativeSeparators(path)), failure));
     return false;
 }
 

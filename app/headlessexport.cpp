@@ -2,6 +2,7 @@
 #include "headlessexport.h"
 
 #include "commandline.h"
+#include "echo.h"
 #include "form1.h"
 #include "lessonfile.h"
 #include "pictureexport.h"
@@ -51,7 +52,7 @@ int exportLesson(const CommandLine& line)
     if (!reading.error.isEmpty()) {
         return fail(
             QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
-                .arg(QDir::toNativeSeparators(line.lesson), reading.error));
+                .arg(withControlsEscaped(QDir::toNativeSeparators(line.lesson)), reading.error));
     }
     // The command line let only the three endings through.
     const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
@@ -64,9 +65,10 @@ int exportLesson(const CommandLine& line)
                         .arg(QString::fromLocal8Bit(failure.what())));
     }
     if (const QString failure = picture.write(line.exportPath); !failure.isEmpty()) {
-        return fail(QCoreApplication::translate(
-            "CommandLine", "the picture could not be exported as %1: %2")
-                        .arg(QDir::toNativeSeparators(line.exportPath), failure));
+        return fail(
+            QCoreApplication::translate(
+                "CommandLine", "the picture could not be exported as %1: %2")
+                .arg(withControlsEscaped(QDir::toNativeSeparators(line.exportPath)), failure));
     }
     return EXIT_SUCCESS;
 }

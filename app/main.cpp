@@ -50,6 +50,7 @@ int main(int argc, char* argv[])
     // A file-size limit (ulimit -f) then makes a save fail with a message instead of killing
     // the program.
     fourier::ignoreFileSizeSignal();
+    fourier::provideRuntimeDirectory();
     QCoreApplication::setApplicationName(QStringLiteral("fourier-analysis"));
     QCoreApplication::setApplicationVersion(QStringLiteral(FOURIER_VERSION));
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pictureactions.h"
 
+#include "echo.h"
 #include "exportsizedialog.h"
 #include "form1.h"
 #include "picturebox.h"
@@ -216,7 +217,7 @@ bool PictureActions::savePicture(const QString& path)
     if (failure.isEmpty())
         return true;
     warn(tr("The picture could not be saved as %1: %2")
-             .arg(QDir::toNativeSeparators(path), failure));
+             .arg(withControlsEscaped(QDir::toNativeSeparators(path)), failure));
     return false;
 }
 
@@ -280,7 +281,7 @@ bool PictureActions::exportPicture(const QString& path, ExportSize size)
     }
     if (!failure.isEmpty()) {
         warn(tr("The picture could not be exported as %1: %2")
-                 .arg(QDir::toNativeSeparators(path), failure));
+                 .arg(withControlsEscaped(QDir::toNativeSeparators(path)), failure));
         return false;
     }
     m_lastSize = size;

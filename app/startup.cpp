@@ -7,10 +7,14 @@
 #include "windowsize.h"
 
 #include <QByteArrayView>
+#include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fourier {
 
@@ -106,6 +110,24 @@ void ApplicationArguments::refill()
         m_pointers.push_back(argument.data());
     m_pointers.push_back(nullptr);
     m_count = static_cast<int>(m_strings.size());
+}
+
+void provideRuntimeDirectory()
+{
+    constexpr const char* runtimeVariable = "XDG_RUNTIME_DIR";
+    if (!qEnvironmentVariableIsEmpty(runtimeVariable))
+        return;
+    constexpr mode_t ownerOnly = 0700;
+    const QByteArray folder = QFile::encodeName(
+        QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(getuid()));
+    ::mkdir(folder.constData(), ownerOnly);
+    // A folder of that name that someone else made, or that others may enter, is no private
+    // folder: Qt is then left to say so.
+    struct stat status { };
+    if (::lstat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode)
+        || status.st_uid != getuid() || (status.st_mode & 0777) != ownerOnly)
+        return;
+    qputenv(runtimeVariable, folder);
 }
 
 QString missingDisplay(const QString& platform)

@@ -28,6 +28,12 @@ private:
     int m_count = 0;
 };
 
+/// Makes sure Qt has the private folder it keeps its runtime files in: where XDG_RUNTIME_DIR is
+/// not set (as root, in cron, in a bare terminal) it is made, as Qt would make it, and named in
+/// the variable, so that Qt does not warn about it on standard error. Called before the first
+/// application object.
+void provideRuntimeDirectory();
+
 /// Why no window can be shown, as one line for standard error, or empty when a display is
 /// there to try. \a platform is the one named on the command line, if any.
 QString missingDisplay(const QString& platform);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lessonfile.h"
 
+#include "echo.h"
 #include "safewrite.h"
 
 #include <QCoreApplication>
@@ -19,9 +20,6 @@ namespace fourier {
 
 namespace {
 
-/// A text from the file is echoed in a message at most this long.
-constexpr qsizetype longestEcho = 40;
-
 /// The context of the lesson file's messages for translators.
 class LessonFile {
     Q_DECLARE_TR_FUNCTIONS(LessonFile)
@@ -30,12 +28,6 @@ class LessonFile {
 QString fromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-/// \a text cut to a readable length, for a message that quotes it.
-QString echoed(const QString& text)
-{
-    return text.size() <= longestEcho ? text : text.left(longestEcho) + u'\u2026';
 }
 
 /// What kind of JSON value \a value is, as a message names it.

@@ -195,6 +195,10 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <source>the picture could not be exported as %1: %2</source>
         <translation>das Bild konnte nicht als %1 exportiert werden: %2</translation>
     </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
 </context>
 <context>
     <name>Curve</name>

@@ -195,6 +195,10 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>the picture could not be exported as %1: %2</source>
         <translation>no se pudo exportar la imagen como %1: %2</translation>
     </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 se indica más de una vez.</translation>
+    </message>
 </context>
 <context>
     <name>Curve</name>

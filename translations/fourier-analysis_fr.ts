@@ -195,6 +195,10 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <source>the picture could not be exported as %1: %2</source>
         <translation>l&apos;image n&apos;a pas pu être exportée sous %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 est donné plus d&apos;une fois.</translation>
+    </message>
 </context>
 <context>
     <name>Curve</name>

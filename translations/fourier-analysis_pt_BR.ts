@@ -195,6 +195,10 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>the picture could not be exported as %1: %2</source>
         <translation>não foi possível exportar a imagem como %1: %2</translation>
     </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 foi dado mais de uma vez.</translation>
+    </message>
 </context>
 <context>
     <name>Curve</name>

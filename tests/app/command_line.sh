@@ -111,6 +111,9 @@ cases=(
   "export into a folder that is not there|no_display|--export missing/refused.png squares.fourier|1|^$|^fourier-analysis: the picture could not be exported as missing/refused\.png: No such file or directory$|1"
   "export over a folder|no_display|--export runtime/. squares.fourier|2|^$|not 'runtime/\.'\.$|"
   "export refused in the desktop's language|german|--export refused.png --size 9 squares.fourier|2|^$|^fourier-analysis: --size .*nicht „9“\.$|"
+  "export twice|no_display|--export refused.png --export refused.svg squares.fourier|2|^$|^fourier-analysis: --export is given more than once\.$|"
+  "size twice|no_display|--export refused.png --size 2 --size 3 squares.fourier|2|^$|^fourier-analysis: --size is given more than once\.$|"
+  "export with no runtime folder set|no_runtime|--export drawn-quietly.png squares.fourier|0|^$|^$|0"
 )
 
 # Whether FILE matches the extended regular expression, where ^$ means "is empty" and * means
@@ -137,6 +140,8 @@ for row in "${cases[@]}"; do
     german) run=("${no_display[@]}" LANG=de_DE.UTF-8) ;;
     german_offscreen) run=("${offscreen[@]}" LANG=de_DE.UTF-8) ;;
     c_with_language) run=("${no_display[@]}" LANGUAGE=de) ;;
+    # As root or in cron: Qt must find what it needs without a word on standard error.
+    no_runtime) run=("${no_display[@]}" env -u XDG_RUNTIME_DIR TMPDIR="$scratch") ;;
   esac
   # shellcheck disable=SC2206 # the arguments are split on blanks on purpose
   words=($arguments)
@@ -165,6 +170,34 @@ for row in "${cases[@]}"; do
     failures=$((failures + 1))
   fi
 done
+# A typed word or a word from a file with a control character in it is quoted with the character
+# escaped, on the message's one line: a newline would break the line, NUL cut it short, ESC
+# send the terminal its codes.
+printf '{"format": "fourier-analysis-lesson", "version": 1, "steps": [{"command": "sq\\u0000u\\u001bare", "terms": "1", "scale": "1"}]}' \
+  >"$scratch/control.fourier"
+# Each row: the arguments, their words apart by blanks and written as printf's %b reads them;
+# what the first line of standard error must hold.
+escapes=(
+  '--lang x\ny --version|there is no translation into .x\\ny.'
+  '--zoom \033[31mred|not .\\x1b\[31mred.'
+  '--colo\x7fur|Unknown option .colo\\x7fur.'
+  '--export a\tb\rc squares.fourier|not .a\\tb\\rc.'
+  '--export refused.png control.fourier|step 1: unknown command "sq\\0u\\x1bare"'
+)
+for row in "${escapes[@]}"; do
+  IFS='|' read -r spec pattern <<<"$row"
+  words=()
+  for word in $spec; do words+=("$(printf '%b' "$word")"); done
+  got=0
+  (cd "$scratch" && "${no_display[@]}" "$program" "${words[@]}" >/dev/null 2>"$scratch/err") || got=$?
+  if ! head -n 1 "$scratch/err" | grep -qE -- "$pattern" || grep -q $'\e' "$scratch/err" ||
+    { [ "$got" -ne 2 ] && [ "$(wc -l <"$scratch/err")" -ne 1 ]; }; then
+    echo "command_line: $spec ended with $got:" >&2
+    cat -A "$scratch/err" | sed 's/^/  err: /' >&2
+    failures=$((failures + 1))
+  fi
+done
+
 # What the exports wrote: pictures of the size asked for, whose numbers are text in the PDF;
 # what they refused left no file, and kept the older one byte for byte.
 export_problems=()
