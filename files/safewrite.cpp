@@ -70,12 +70,14 @@ Existing lookAt(const QString& path)
     // A named pipe or a device would be put out of its place by a regular file; a folder is left
     // to QSaveFile, which refuses it in its own words.
     if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
+        //: Said of a named pipe, a device or a socket at the name a file is to be saved as.
         return { status,
             QCoreApplication::translate("fourier::writeFileSafely", "not a regular file") };
     }
     // The new file takes the old one's place under this name alone; the other names would keep
     // the old content, and the files would no longer be one.
     if (S_ISREG(status.st_mode) && status.st_nlink > 1) {
+        //: Hard links are further names of one and the same file, in one folder or in several.
         return { status,
             QCoreApplication::translate("fourier::writeFileSafely",
                 "the file has other hard links; writing it would separate them") };
