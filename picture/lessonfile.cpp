@@ -6,14 +6,17 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace fourier {
@@ -70,6 +73,12 @@ std::pair<int, qsizetype> placeOf(const QByteArray& bytes, qsizetype offset)
 LessonReading refusal(const QString& error)
 {
     return { {}, error };
+}
+
+QString notARegularFile()
+{
+    //: Said of a lesson that is a named pipe, a device or a socket rather than a file.
+    return LessonFile::tr("not a regular file");
 }
 
 /// Says that member \a name of step \a number (from 1), or of the file itself when \a number
@@ -244,11 +253,27 @@ LessonReading parseLesson(const QByteArray& file)
 
 LessonReading readLessonFile(const QString& path)
 {
-    if (QFileInfo(path).isDir())
+    // A named pipe nobody writes to would hold the program in open() for good, a device may
+    // never end or may act on being opened at all: only a regular file is opened, and without
+    // waiting, in case another file has taken the name since it was looked at.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status { };
+    if (::stat(name.constData(), &status) != 0)
+        return refusal(qt_error_string(errno));
+    if (S_ISDIR(status.st_mode))
         return refusal(LessonFile::tr("it is a folder, not a file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!S_ISREG(status.st_mode))
+        return refusal(notARegularFile());
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return refusal(qt_error_string(errno));
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return refusal(file.errorString());
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        return refusal(notARegularFile());
     // One byte more than a lesson may have is enough to tell it is too large.
     const QByteArray bytes = file.read(static_cast<qint64>(maxLessonBytes) + 1);
     if (file.error() != QFileDevice::NoError)

@@ -357,6 +357,11 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <source>it is a folder, not a file</source>
         <translation>es ist ein Ordner, keine Datei</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a lesson that is a named pipe, a device or a socket rather than a file.</extracomment>
+        <translation>keine reguläre Datei</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -792,6 +797,16 @@ Funktion</translation>
     <message>
         <source>only %1 of its %2 bytes reached the disk</source>
         <translation>nur %1 ihrer %2 Bytes haben den Datenträger erreicht</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a named pipe, a device or a socket at the name a file is to be saved as.</extracomment>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file has other hard links; writing it would separate them</source>
+        <extracomment>Hard links are further names of one and the same file, in one folder or in several.</extracomment>
+        <translation>die Datei hat weitere harte Links; sie zu schreiben würde sie von ihnen trennen</translation>
     </message>
 </context>
 </TS>

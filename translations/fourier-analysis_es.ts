@@ -357,6 +357,11 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>it is a folder, not a file</source>
         <translation>es una carpeta, no un archivo</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a lesson that is a named pipe, a device or a socket rather than a file.</extracomment>
+        <translation>no es un archivo regular</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -791,6 +796,16 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>only %1 of its %2 bytes reached the disk</source>
         <translation>solo %1 de sus %2 bytes llegaron al disco</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a named pipe, a device or a socket at the name a file is to be saved as.</extracomment>
+        <translation>no es un archivo regular</translation>
+    </message>
+    <message>
+        <source>the file has other hard links; writing it would separate them</source>
+        <extracomment>Hard links are further names of one and the same file, in one folder or in several.</extracomment>
+        <translation>el archivo tiene otros enlaces duros; escribirlo los separaría</translation>
     </message>
 </context>
 </TS>

@@ -357,6 +357,11 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <source>it is a folder, not a file</source>
         <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a lesson that is a named pipe, a device or a socket rather than a file.</extracomment>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -792,6 +797,16 @@ impaire</translation>
     <message>
         <source>only %1 of its %2 bytes reached the disk</source>
         <translation>seuls %1 de ses %2 octets ont atteint le disque</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a named pipe, a device or a socket at the name a file is to be saved as.</extracomment>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file has other hard links; writing it would separate them</source>
+        <extracomment>Hard links are further names of one and the same file, in one folder or in several.</extracomment>
+        <translation>le fichier a d&apos;autres liens physiques&#xa0;; l&apos;écrire les séparerait</translation>
     </message>
 </context>
 </TS>

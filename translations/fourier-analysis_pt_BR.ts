@@ -357,6 +357,11 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>it is a folder, not a file</source>
         <translation>é uma pasta, não um arquivo</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a lesson that is a named pipe, a device or a socket rather than a file.</extracomment>
+        <translation>não é um arquivo comum</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -791,6 +796,16 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>only %1 of its %2 bytes reached the disk</source>
         <translation>apenas %1 dos seus %2 bytes chegaram ao disco</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <extracomment>Said of a named pipe, a device or a socket at the name a file is to be saved as.</extracomment>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file has other hard links; writing it would separate them</source>
+        <extracomment>Hard links are further names of one and the same file, in one folder or in several.</extracomment>
+        <translation>o arquivo tem outros links físicos; gravá-lo os separaria</translation>
     </message>
 </context>
 </TS>

@@ -44,6 +44,12 @@ cat >"$scratch/squares.fourier" <<'LESSON'
            {"command": "square", "terms": "10", "scale": "10"}]}
 LESSON
 printf 'an older picture' >"$scratch/kept.png"
+# What is at an export's name, or is the lesson, and is no regular file: a named pipe nobody
+# writes to, a link to itself. A link to an older picture is written through.
+mkfifo "$scratch/pipe.png" "$scratch/pipe.fourier"
+ln -s loop.png "$scratch/loop.png"
+printf 'an older picture' >"$scratch/behind.png"
+ln -s behind.png "$scratch/link.png"
 
 # A pasted page instead of a factor: echoed back cut short, on one readable line.
 long_text=$(printf 'x%.0s' {1..100000})
@@ -110,6 +116,10 @@ cases=(
   "export a lesson that is not there|no_display|--export refused.png missing.fourier|1|^$|^fourier-analysis: the lesson missing\.fourier could not be opened: |1"
   "export into a folder that is not there|no_display|--export missing/refused.png squares.fourier|1|^$|^fourier-analysis: the picture could not be exported as missing/refused\.png: No such file or directory$|1"
   "export over a folder|no_display|--export runtime/. squares.fourier|2|^$|not 'runtime/\.'\.$|"
+  "export over a named pipe|no_display|--export pipe.png squares.fourier|1|^$|^fourier-analysis: the picture could not be exported as pipe\.png: not a regular file$|1"
+  "export over a loop of links|no_display|--export loop.png squares.fourier|1|^$|^fourier-analysis: the picture could not be exported as loop\.png: Too many levels of symbolic links$|1"
+  "export through a link|no_display|--export link.png squares.fourier|0|^$|^$|0"
+  "export a lesson that is a named pipe|no_display|--export refused.png pipe.fourier|1|^$|^fourier-analysis: the lesson pipe\.fourier could not be opened: not a regular file$|1"
   "export refused in the desktop's language|german|--export refused.png --size 9 squares.fourier|2|^$|^fourier-analysis: --size .*nicht „9“\.$|"
   "export twice|no_display|--export refused.png --export refused.svg squares.fourier|2|^$|^fourier-analysis: --export is given more than once\.$|"
   "size twice|no_display|--export refused.png --size 2 --size 3 squares.fourier|2|^$|^fourier-analysis: --size is given more than once\.$|"
@@ -212,6 +222,12 @@ compgen -G "$scratch/refused*" >/dev/null && export_problems+=("a refused export
 [ -e "$scratch/missing" ] && export_problems+=("a refused export made a folder")
 [ "$(cat "$scratch/kept.png")" = "an older picture" ] ||
   export_problems+=("a refused export did not keep the older picture")
+[ -p "$scratch/pipe.png" ] && [ -p "$scratch/pipe.fourier" ] ||
+  export_problems+=("a named pipe is no longer one")
+[ "$(readlink "$scratch/loop.png")" = loop.png ] ||
+  export_problems+=("the loop of links is no longer one")
+[ "$(readlink "$scratch/link.png")" = behind.png ] && file "$scratch/behind.png" | grep -q "PNG image data" ||
+  export_problems+=("an export through a link did not keep the link and write the picture behind it")
 for problem in "${export_problems[@]}"; do
   echo "command_line: $problem" >&2
   failures=$((failures + 1))

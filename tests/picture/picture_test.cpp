@@ -16,6 +16,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <tuple>
 #include <typeinfo>
 #include <vector>
@@ -390,6 +391,13 @@ const BadFile badFiles[] = {
         [](const QString& folder) -> QString {
             QDir(folder).mkdir(QStringLiteral("folder.fourier"));
             return folder + QStringLiteral("/folder.fourier");
+        } },
+    // Nobody writes to it: opening it to read would wait for good.
+    { "ANamedPipe", "", "not a regular file",
+        [](const QString& folder) -> QString {
+            const QString path = folder + QStringLiteral("/pipe.fourier");
+            ::mkfifo(QFile::encodeName(path).constData(), 0644);
+            return path;
         } },
 };
 
