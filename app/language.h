@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "languages.h"
+
 #include <QString>
-#include <array>
 #include <optional>
 
 namespace fourier {
-
-/// The languages the program speaks besides English, named as its translations are.
-inline constexpr std::array<const char*, 4> translatedLanguages { "es", "pt_BR", "fr", "de" };
 
 /// The variables a desktop chooses its programs' language with, as gettext reads them.
 struct LocaleVariables {

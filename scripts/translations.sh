@@ -22,7 +22,7 @@ lupdate=${LUPDATE:-$(command -v lupdate || true)}
 # lesson file's messages, the writer's, and the packaging's desktop entry, software-centre and
 # file-type texts.
 sources=(app picture files packaging)
-languages=(es pt_BR fr de)
+mapfile -t languages < <(grep -E '^[A-Za-z_]+$' translations/LINGUAS)
 
 update() {
   "$lupdate" -silent -locations none -no-obsolete -no-ui-lines "${sources[@]}" \

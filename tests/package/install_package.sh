@@ -60,7 +60,7 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 # The one id the desktop entry, the metadata and the running program go by.
 id=io.github.fourier_analysis.fourieranalysis
-languages=(es pt_BR fr de)
+mapfile -t languages < <(grep -E '^[A-Za-z_]+$' "$(dirname "$0")/../../translations/LINGUAS")
 program=$root/usr/bin/fourier-analysis
 desktop=$root/usr/share/applications/$id.desktop
 icons=$root/usr/share/icons/hicolor
