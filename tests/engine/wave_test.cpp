@@ -1,18 +1,27 @@
 // SPDX-License-Identifier: MIT
+#include "closedsum.h"
+#include "fastsum.h"
+#include "roundoff.h"
 #include "sampling.h"
 #include "wave.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <limits>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace fourier {
 namespace {
 
 constexpr double pi = std::numbers::pi;
+constexpr double infinity = std::numeric_limits<double>::infinity();
+/// What the closed forms promise for every |x| up to 1e6 and every count.
+constexpr double certifiedPromise = 1e-12;
 
 /// How the loop of one wave reads when it is written out by hand.
 struct WrittenLoop {
@@ -72,6 +81,177 @@ TEST(ReferenceSum, FourTermsHaveTheirClosedForms)
     EXPECT_NEAR(referenceSum(triangleWave, 4, pi), -4.68608, 1e-5);
     EXPECT_NEAR(referenceSum(sawtoothWave, 4, pi / 5), 6.10911, 1e-5);
     EXPECT_NEAR(referenceSum(sawtoothWave, 4, 2 * pi - pi / 5), -6.10911, 1e-5);
+}
+
+// The closed forms against the plain loop: the exact sum lies within the certified bound of the
+// closed forms' value and within the plain loop's own bound of its value. The counts straddle
+// the change from the sum taken term by term to the closed forms (32 terms); the points lie
+// beside the jumps, where the sine integral is integrated by quadrature, between them, where
+// it comes from its asymptotic series, and far out, where the fold by pi decides everything.
+TEST(CertifiedSum, LiesWithinItsBoundOfThePlainLoop)
+{
+    const std::vector<double> xs { 0, 1e-9, -1e-9, 1e-5, 0.3, pi / 2, std::nextafter(pi / 2, 2.0),
+        pi, -pi, std::nextafter(pi, 4.0), 2 * pi, 2 * pi + 1e-7, 6 * pi - 1e-12, 17.3, 20, -20 };
+    for (const Wave* wave : { &squareWave, &triangleWave, &sawtoothWave }) {
+        const double step = wave->step;
+        for (const double count : { -3.0, 0.0, 0.5, 1.0, 2.0, 2.5, 3.0, 7.0, 31.0, 32.0, 32.5, 33.0,
+                 34.0, 64.0, 100.0, 1000.0, 12345.6, 100000.0 }) {
+            const SumBounds plain = sumBounds(*wave, *extraTermCount(count));
+            for (const double x : xs) {
+                const CertifiedSum certified = certifiedSum(*wave, count, x);
+                const double least = std::abs(std::sin(step * x / 2)) * (1 - 1e-13);
+                EXPECT_LE(certified.bound, certifiedPromise)
+                    << wave->name << " " << count << " terms at " << x;
+                EXPECT_LE(std::abs(certified.value - referenceSum(*wave, count, x)),
+                    certified.bound + plain.plainAt(x, least))
+                    << wave->name << " " << count << " terms at " << x;
+            }
+        }
+    }
+}
+
+/// A wave's partial sums at one x for each of referenceCounts, to 25 digits.
+struct HighPrecisionSums {
+    const Wave* wave;
+    double x;
+    std::array<double, 8> sums;
+};
+
+constexpr std::array<double, 8> referenceCounts { 40, 1e6, 1e9, 1e12, 1e18, 0x1p60, 1e300,
+    infinity };
+
+// Made once by tools/closed_sum_references.py with mpmath: each sum is the series' limit less
+// its tail, the tail a Laplace integral without oscillation taken at 40 digits, a method
+// unrelated to the closed forms. The points: beside the jump at 0, 9e-11 below pi, between
+// jumps, 2.2e-8 below 6 pi, far out, the double nearest a multiple of pi within 1e6 (2.5e-18
+// from 58 pi) and -1e6.
+const HighPrecisionSums highPrecisionSums[] = {
+    { &squareWave, 1e-09,
+        { 1.599999999999999530850546e-7, 0.003999999111111218027118943, 3.210825953605389810563555,
+            3.141959647936110280348135, 3.141592653185683494556648, 3.141592652856725855906416,
+            3.141592653589793238462643, 3.141592653589793238462643 } },
+    { &squareWave, 3.1415926535,
+        { 1.43669094943237080347103e-8, 0.000359172736714549663197369, 0.3585298166296599747863487,
+            3.151311590087578137555971, 3.141592656168763039677281, 3.141592659499066023629211,
+            3.141592653589793238462643, 3.141592653589793238462643 } },
+    { &squareWave, 1.2,
+        { 3.146303244487194135804172, 3.141591952079314747415749, 3.141592654531773724126473,
+            3.141592653590816130238625, 3.141592653589793238732584, 3.141592653589793238874832,
+            3.141592653589793238462643, 3.141592653589793238462643 } },
+    { &squareWave, 18.8495559,
+        { -3.446201734973020447722731e-6, -0.08614616189228489811706886,
+            -3.113782045429054893905675, -3.141546225900982754129135, -3.141592653614323239712677,
+            -3.141592653614892040742753, -3.141592653589793238462643,
+            -3.141592653589793238462643 } },
+    { &squareWave, -20.0,
+        { -3.158097072818617130950764, -3.14159283393669935427958, -3.141592654082079837743878,
+            -3.141592653589368152944184, -3.141592653589793238425826, -3.14159265358979323840662,
+            -3.141592653589793238462643, -3.141592653589793238462643 } },
+    { &squareWave, 182.212373908208,
+        { 3.96147607416548928009643e-16, 9.903690185413723200241061e-12,
+            9.903690185413723186749624e-9, 9.903690185400231749828497e-6,
+            3.118547966770724866793041, 2.890652418635186714313327, 3.141592653589793238462643,
+            3.141592653589793238462643 } },
+    { &squareWave, -1000000.0,
+        { 3.209760842535398219814709, 3.141591931359835690272707, 3.141592654942002267709044,
+            3.141592653592570364717368, 3.141592653589793241279592, 3.141592653589793240919277,
+            3.141592653589793238462643, 3.141592653589793238462643 } },
+    { &triangleWave, 1e-09,
+        { 4.909803502343322488094965, 4.934801200542679309722801, 4.934802197750000192358998,
+            4.934802197403087121030236, 4.934802197403086655827452, 4.934802197403086655827452,
+            4.934802197403086655827452, 4.934802197403086655827452 } },
+    { &triangleWave, 3.1415926535,
+        { -4.90980350234332256744994, -4.934801200544663183868686, -4.934802199528568114639783,
+            -4.934802200262583010142394, -4.934802200262585701153765, -4.934802200262585701153765,
+            -4.934802200262585701153765, -4.934802200262585701153765 } },
+    { &triangleWave, 1.2,
+        { 1.16522118578198502381738, 1.164891016236521658593683, 1.164891016236927563033632,
+            1.164891016236927562776813, 1.164891016236927562776813, 1.164891016236927562776813,
+            1.164891016236927562776813, 1.164891016236927562776813 } },
+    { &triangleWave, 18.8495559,
+        { 4.909803502343285454637471, 4.934801199616890697063228, 4.934802132859810368034675,
+            4.934802132878666475857029, 4.934802132878666475783332, 4.934802132878666475783332,
+            4.934802132878666475783332, 4.934802132878666475783332 } },
+    { &triangleWave, -20.0,
+        { 1.32030374101441884150265, 1.320575535284426049613908, 1.320575535284966252682075,
+            1.320575535284966253171323, 1.320575535284966253171324, 1.320575535284966253171324,
+            1.320575535284966253171324, 1.320575535284966253171324 } },
+    { &triangleWave, 182.212373908208,
+        { 4.909803502343322568094965, 4.934801200544679309500579, 4.934802199544679309417245,
+            4.934802200543679309417233, 4.934802200544679301458788, 4.934802200544679301531905,
+            4.934802200544679301638905, 4.934802200544679301638905 } },
+    { &triangleWave, -1000000.0,
+        { 3.811248957227279707294415, 3.811481240042562949552036, 3.811481240041180747228836,
+            3.811481240041180745970355, 3.811481240041180745970354, 3.811481240041180745970354,
+            3.811481240041180745970354, 3.811481240041180745970354 } },
+    { &sawtoothWave, 1e-09,
+        { 1.599999999999999952050546e-7, 0.003999999777777451360142878, 3.784332281151674238913425,
+            6.280932485876738837670597, 6.283185301828037886361992, 6.283185308512034206029875,
+            6.283185305179586476925287, 6.283185305179586476925287 } },
+    { &sawtoothWave, 3.1415926535,
+        { 3.957789691834656022527974e-28, 2.41328880977366246566302e-19,
+            2.412313692415518174550931e-13, 1.776524590404584018992672e-10,
+            1.79586367109604465263871e-10, 1.795863702363191548280204e-10,
+            1.795863686790463509486327e-10, 1.795863686790463509486327e-10 } },
+    { &sawtoothWave, 1.2,
+        { 3.893014362152319571059725, 3.883181816730780745160321, 3.883185305963700710131751,
+            3.883185307182009471359912, 3.883185307179586562372681, 3.883185307179586562931448,
+            3.883185307179586565743129, 3.883185307179586565743129 } },
+    { &sawtoothWave, 18.8495559,
+        { -3.446201734973441320179208e-6, -0.08615282290778751519895761,
+            -6.445790856239834753794085, -6.282999552624837996478512, -6.2831852641922501671217,
+            -6.283185264171975215214761, -6.283185264102064789755427,
+            -6.283185264102064789755427 } },
+    { &sawtoothWave, -20.0,
+        { -4.059634734493832061843792, -3.982293630478935373387721, -3.982297146936032648567644,
+            -3.982297150253429229046685, -3.982297150257105342084819, -3.982297150257105337720044,
+            -3.982297150257105338477007, -3.982297150257105338477007 } },
+    { &sawtoothWave, 182.212373908208,
+        { 3.96147607416548928009643e-16, 9.903690185413723200241071e-12,
+            9.903690185413723196868212e-9, 9.903690185410350337637923e-6,
+            7.090541761012346577832199, 7.352248896875717714925505, 6.283185307179586471973442,
+            6.283185307179586471973442 } },
+    { &sawtoothWave, -1000000.0,
+        { 5.643528090922333825697412, 5.568049436244667768652175, 5.56805697697127092314989,
+            5.56805697300879226204929, 5.56805697300811638995876, 5.568056973008116386530142,
+            5.568056973008116388894623, 5.568056973008116388894623 } },
+};
+
+// Counts far beyond any loop, up to the series' limit: the value lies within its bound of the
+// reference (which rounding to a double moves by half a unit in its last place), and the
+// bound keeps its promise.
+TEST(CertifiedSum, LiesWithinItsBoundOfHighPrecisionSumsAtHugeCounts)
+{
+    for (const HighPrecisionSums& row : highPrecisionSums) {
+        for (std::size_t i = 0; i < referenceCounts.size(); ++i) {
+            const CertifiedSum certified = certifiedSum(*row.wave, referenceCounts[i], row.x);
+            EXPECT_LE(certified.bound, certifiedPromise)
+                << row.wave->name << " " << referenceCounts[i] << " terms at " << row.x;
+            EXPECT_LE(std::abs(certified.value - row.sums[i]),
+                certified.bound + unitRoundoff * std::abs(row.sums[i]))
+                << row.wave->name << " " << referenceCounts[i] << " terms at " << row.x;
+        }
+    }
+}
+
+// What cannot be certified says so: a value that is not a number and an infinite bound.
+TEST(CertifiedSum, AnswersNaNWithAnInfiniteBoundForWhatItCannotTake)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Wave sineOverKSquared { "Other", Basis::Sine, 2, Falloff::OverKSquared, 1.0 };
+    const std::vector<std::tuple<const Wave*, double, double>> cases {
+        { &squareWave, nan, 1.0 },
+        { &triangleWave, 10, nan },
+        { &sawtoothWave, 10, infinity },
+        { &squareWave, infinity, -infinity },
+        { &triangleWave, 1e9, 2 * certifiedReach },
+        { &sineOverKSquared, 10, 1.0 },
+    };
+    for (const auto& [wave, count, x] : cases) {
+        const CertifiedSum certified = certifiedSum(*wave, count, x);
+        EXPECT_TRUE(std::isnan(certified.value)) << wave->name << " " << count << " at " << x;
+        EXPECT_EQ(certified.bound, infinity) << wave->name << " " << count << " at " << x;
+    }
 }
 
 } // namespace
