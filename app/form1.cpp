@@ -320,7 +320,18 @@ bool Form1::drawAfresh(PlotSurface& surface)
         return false;
     }
     bool drawn = false;
-    const bool ran = run([&] { drawn = drawSteps(*this, m_history->lesson(), surface); });
+    std::exception_ptr failure;
+    const bool ran = run([&] {
+        try {
+            drawn = drawSteps(*this, m_history->lesson(), surface);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    // The export, print or copy that asked says why it failed, in its own words; the window is
+    // ready for the next command by now.
+    if (failure)
+        std::rethrow_exception(failure);
     return ran && drawn;
 }
 
