@@ -16,7 +16,6 @@
 #include "wrappingbutton.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -281,8 +280,7 @@ bool Form1::openLesson(const QString& path)
         return false;
     const LessonReading reading = readLessonFile(path);
     if (!reading.error.isEmpty()) {
-        warn(tr("The lesson %1 could not be opened: %2")
-                 .arg(withControlsEscaped(QDir::toNativeSeparators(path)), reading.error));
+        warn(tr("The lesson %1 could not be opened: %2").arg(shownPath(path), reading.error));
         return false;
     }
     const ImageSurface& shown = m_pic->surface();
@@ -321,7 +319,18 @@ bool Form1::drawAfresh(PlotSurface& surface)
         return false;
     }
     bool drawn = false;
-    const bool ran = run([&] { drawn = drawSteps(*this, m_history->lesson(), surface); });
+    std::exception_ptr failure;
+    const bool ran = run([&] {
+        try {
+            drawn = drawSteps(*this, m_history->lesson(), surface);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    // The export, print or copy that asked says why it failed, in its own words; the window is
+    // ready for the next command by now.
+    if (failure)
+        std::rethrow_exception(failure);
     return ran && drawn;
 }
 
@@ -342,8 +351,7 @@ bool Form1::saveLesson(const QString& path)
         m_lessonPath = path;
         return true;
     }
-    warn(tr("The lesson could not be saved as %1: %2")
-             .arg(withControlsEscaped(QDir::toNativeSeparators(path)), failure));
+    warn(tr("The lesson could not be saved as %1: %2").arg(shownPath(path), failure));
     return false;
 }
 

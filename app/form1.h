@@ -62,8 +62,9 @@ public:
     const QString& lessonPath() const { return m_lessonPath; }
     /// Draws the steps in force afresh on \a surface, which holds the start-up picture at any
     /// size, as opening their lesson would: a long sum shows the progress window, and no other
-    /// command can start meanwhile. Returns false, after a message unless the user cancelled,
-    /// when the picture could not be drawn.
+    /// command can start meanwhile. Returns false when the user cancelled, or after a message
+    /// when the steps are no longer all kept. An exception while drawing (no memory) is thrown
+    /// on to the caller, once the window is ready for the next command.
     bool drawAfresh(PlotSurface& surface);
 
     /// How long a plot runs before its progress dialog appears.

@@ -8,7 +8,6 @@
 #include "pictureexport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -48,27 +47,29 @@ int fail(const QString& message)
 
 int exportLesson(const CommandLine& line)
 {
-    const LessonReading reading = readLessonFile(line.lesson);
-    if (!reading.error.isEmpty()) {
-        return fail(
-            QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
-                .arg(withControlsEscaped(QDir::toNativeSeparators(line.lesson)), reading.error));
-    }
-    // The command line let only the three endings through.
-    const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
-    ExportPicture picture(format, line.exportSize, windowFont());
+    // Whatever runs out of memory, the lesson being read, the picture being drawn or the file
+    // being made, is given back before the message is written; nothing reaches the disk.
+    QString failure;
     try {
+        const LessonReading reading = readLessonFile(line.lesson);
+        if (!reading.error.isEmpty()) {
+            return fail(
+                QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
+                    .arg(shownPath(line.lesson), reading.error));
+        }
+        // The command line let only the three endings through.
+        const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
+        ExportPicture picture(format, line.exportSize, windowFont());
         HeadlessForm form(picture.surface());
         drawSteps(form, reading.steps, picture.surface());
-    } catch (const std::exception& failure) {
-        return fail(QCoreApplication::translate("CommandLine", "the picture could not be drawn: %1")
-                        .arg(QString::fromLocal8Bit(failure.what())));
+        failure = picture.write(line.exportPath);
+    } catch (const std::exception& thrown) {
+        failure = exportFailure(thrown);
     }
-    if (const QString failure = picture.write(line.exportPath); !failure.isEmpty()) {
-        return fail(
-            QCoreApplication::translate(
-                "CommandLine", "the picture could not be exported as %1: %2")
-                .arg(withControlsEscaped(QDir::toNativeSeparators(line.exportPath)), failure));
+    if (!failure.isEmpty()) {
+        return fail(QCoreApplication::translate(
+            "CommandLine", "the picture could not be exported as %1: %2")
+                        .arg(shownPath(line.exportPath), failure));
     }
     return EXIT_SUCCESS;
 }

@@ -23,6 +23,8 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QToolBar>
+#include <exception>
+#include <optional>
 
 namespace fourier {
 
@@ -194,9 +196,13 @@ void PictureActions::copyPicture()
         QGuiApplication::clipboard()->setImage(m_pictureBox.surface().image());
         return;
     }
-    ExportPicture picture(ExportFormat::Png, m_lastSize, m_pictureBox.surface().font());
-    if (m_form.drawAfresh(picture.surface()))
-        QGuiApplication::clipboard()->setImage(picture.image()->image());
+    try {
+        ExportPicture picture(ExportFormat::Png, m_lastSize, m_pictureBox.surface().font());
+        if (m_form.drawAfresh(picture.surface()))
+            QGuiApplication::clipboard()->setImage(picture.image()->image());
+    } catch (const std::exception& failure) {
+        warn(tr("The picture could not be copied: %1").arg(exportFailure(failure)));
+    }
 }
 
 void PictureActions::savePictureAs()
@@ -213,11 +219,15 @@ void PictureActions::savePictureAs()
 
 bool PictureActions::savePicture(const QString& path)
 {
-    const QString failure = writePng(m_pictureBox.surface().image(), path);
+    QString failure;
+    try {
+        failure = writePng(m_pictureBox.surface().image(), path);
+    } catch (const std::exception& thrown) {
+        failure = exportFailure(thrown);
+    }
     if (failure.isEmpty())
         return true;
-    warn(tr("The picture could not be saved as %1: %2")
-             .arg(withControlsEscaped(QDir::toNativeSeparators(path)), failure));
+    warn(tr("The picture could not be saved as %1: %2").arg(shownPath(path), failure));
     return false;
 }
 
@@ -274,14 +284,19 @@ bool PictureActions::exportPicture(const QString& path, ExportSize size)
     if (!format) {
         failure = tr("only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf");
     } else {
-        ExportPicture picture(*format, size, m_pictureBox.surface().font());
-        if (!m_form.drawAfresh(picture.surface()))
-            return false;
-        failure = picture.write(path);
+        // Whatever runs out of memory, the picture being drawn or the file being made, is given
+        // back before the message shows; nothing reaches the disk.
+        try {
+            ExportPicture picture(*format, size, m_pictureBox.surface().font());
+            if (!m_form.drawAfresh(picture.surface()))
+                return false;
+            failure = picture.write(path);
+        } catch (const std::exception& thrown) {
+            failure = exportFailure(thrown);
+        }
     }
     if (!failure.isEmpty()) {
-        warn(tr("The picture could not be exported as %1: %2")
-                 .arg(withControlsEscaped(QDir::toNativeSeparators(path)), failure));
+        warn(tr("The picture could not be exported as %1: %2").arg(shownPath(path), failure));
         return false;
     }
     m_lastSize = size;
@@ -291,19 +306,35 @@ bool PictureActions::exportPicture(const QString& path, ExportSize size)
 
 bool PictureActions::print(QPrinter& printer, bool caption)
 {
-    // Drawn in shapes, as for a PDF file, to stay sharp on paper.
-    ExportPicture picture(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
-    if (!m_form.drawAfresh(picture.surface()))
-        return false;
-    return printPicture(
-        printer, *picture.shapes(), caption ? pictureCaption(picture.description()) : QString());
+    QString failure;
+    try {
+        // Drawn in shapes, as for a PDF file, to stay sharp on paper.
+        ExportPicture picture(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
+        if (!m_form.drawAfresh(picture.surface()))
+            return false;
+        failure = printPicture(printer, *picture.shapes(),
+            caption ? pictureCaption(picture.description()) : QString());
+    } catch (const std::exception& thrown) {
+        failure = exportFailure(thrown);
+    }
+    if (failure.isEmpty())
+        return true;
+    warn(tr("The picture could not be printed: %1").arg(failure));
+    return false;
 }
 
 void PictureActions::printPreview()
 {
-    ExportPicture picture(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
-    if (!m_form.drawAfresh(picture.surface()))
+    std::optional<ExportPicture> picture;
+    try {
+        picture.emplace(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
+        if (!m_form.drawAfresh(picture->surface()))
+            return;
+    } catch (const std::exception& thrown) {
+        picture.reset();
+        warn(tr("The picture could not be printed: %1").arg(exportFailure(thrown)));
         return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_pictureBox.window()->windowTitle());
     QPrintPreviewDialog dialog(&printer, m_pictureBox.window());
@@ -325,9 +356,17 @@ void PictureActions::printPreview()
         tools->insertAction(first, caption);
         tools->insertSeparator(first);
     }
-    const QString lines = pictureCaption(picture.description());
+    const QString lines = pictureCaption(picture->description());
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        printPicture(*target, *picture.shapes(), m_printCaption ? lines : QString());
+        // Nothing may be thrown into the dialog's event loop.
+        QString failure;
+        try {
+            failure = printPicture(*target, *picture->shapes(), m_printCaption ? lines : QString());
+        } catch (const std::exception& thrown) {
+            failure = exportFailure(thrown);
+        }
+        if (!failure.isEmpty())
+            warn(tr("The picture could not be printed: %1").arg(failure));
     });
     dialog.exec();
 }

@@ -32,6 +32,7 @@ public:
 
     /// Puts the picture on the clipboard as an image of the size exported last: the drawing
     /// area's own image until a larger size has been exported, then the picture drawn afresh.
+    /// When that fails, a message box says why and the clipboard keeps what it held.
     void copyPicture();
     /// Asks for a file name, then saves the picture there.
     void savePictureAs();
@@ -49,7 +50,8 @@ public:
     /// Shows the print preview, from which the picture is printed.
     void printPreview();
     /// Draws the picture afresh and prints it on \a printer, with the curves listed beneath it
-    /// when \a caption is true. Returns false when it was cancelled or could not be printed.
+    /// when \a caption is true. Returns false when it was cancelled or could not be printed,
+    /// which a message box then says.
     bool print(QPrinter& printer, bool caption);
     /// Asks for a lesson file, then opens it.
     void openLesson();

@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <new>
 
 namespace fourier {
 
@@ -159,11 +160,11 @@ QString ExportPicture::write(const QString& path) const
     });
 }
 
-bool printPicture(QPrinter& printer, const VectorSurface& picture, const QString& caption)
+QString printPicture(QPrinter& printer, const VectorSurface& picture, const QString& caption)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        return false;
+        return ExportPicture::tr("the printer could not be started");
     // The painter starts at the printable area's top-left corner, in the printer's dots.
     const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
     QFont captionFont = QGuiApplication::font();
@@ -199,7 +200,14 @@ bool printPicture(QPrinter& printer, const VectorSurface& picture, const QString
                              page.height() - placed.bottom() - gap),
             captionFlags, caption);
     }
-    return painter.end();
+    return painter.end() ? QString() : ExportPicture::tr("the printing could not be finished");
+}
+
+QString exportFailure(const std::exception& failure)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&failure))
+        return ExportPicture::tr("not enough memory to export this picture");
+    return QString::fromLocal8Bit(failure.what());
 }
 
 QString pictureCaption(const QString& descriptions)

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QString>
+#include <exception>
 #include <optional>
 #include <span>
 
@@ -70,8 +71,12 @@ inline constexpr ExportSize printSize = *ExportSize::times(3);
 
 /// Prints \a picture on one page of \a printer, as large as the page allows and in shapes, so
 /// that it stays sharp; \a caption, unless empty, goes beneath it, wrapped to its width.
-/// Returns false when the printer could not be started.
-bool printPicture(QPrinter& printer, const VectorSurface& picture, const QString& caption);
+/// Returns why it could not be printed, or an empty string.
+QString printPicture(QPrinter& printer, const VectorSurface& picture, const QString& caption);
+
+/// Why a picture could not be drawn or written, as the user is told when \a failure was thrown
+/// on the way: that there is not enough memory, or the failure's own words.
+QString exportFailure(const std::exception& failure);
 
 /// The lines of \a descriptions, the screen reader's, as one caption: "; " between curves.
 QString pictureCaption(const QString& descriptions);

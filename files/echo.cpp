@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "echo.h"
 
+#include <QDir>
+
 namespace fourier {
 
 namespace {
@@ -59,6 +61,11 @@ QString withControlsEscaped(const QString& text)
             escaped += c;
     }
     return escaped;
+}
+
+QString shownPath(const QString& path)
+{
+    return withControlsEscaped(QDir::toNativeSeparators(path));
 }
 
 QString echoed(const QString& text)

@@ -11,6 +11,10 @@ namespace fourier {
 /// read from a file, goes through it before it reaches a message.
 QString withControlsEscaped(const QString& text);
 
+/// The file name \a path as a message shows it: in the system's own separators, escaped as
+/// above, and whole.
+QString shownPath(const QString& path);
+
 /// \a text escaped as above and cut to a readable length, so that a message quoting a pasted
 /// page stays a readable line.
 QString echoed(const QString& text);

@@ -74,6 +74,10 @@ ImageSurface::ImageSurface(int width, int height)
     : m_image(width, height, QImage::Format_RGB32)
     , m_mapping(UserMapping::initial(width, height))
 {
+    // QImage gives a null image when its pixels cannot be had; drawing on it would write
+    // nowhere.
+    if (m_image.isNull() && width > 0 && height > 0)
+        throw std::bad_alloc();
     m_image.fill(toQRgb(background));
     clearUpperVectorState();
 }

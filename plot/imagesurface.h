@@ -24,7 +24,7 @@ namespace fourier {
 class ImageSurface final : public PlotSurface {
 public:
     /// A surface of \a width by \a height pixels, filled with its background colour and in
-    /// its initial coordinate system.
+    /// its initial coordinate system. Throws std::bad_alloc when its pixels cannot be had.
     ImageSurface(int width, int height);
 
     bool Scale(float x1, float y1, float x2, float y2) override;

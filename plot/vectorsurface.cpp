@@ -9,17 +9,66 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPoint>
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <limits>
+#include <map>
 #include <stdexcept>
 #include <tuple>
+#include <unordered_map>
 
 namespace fourier {
 
+struct VectorSurface::Picture {
+    /// A line is the same line drawn again when its ends and width are.
+    using LineKey = std::tuple<double, double, double, double, int>;
+    /// A number is printed again when its text and corner are.
+    using TextKey = std::tuple<double, double, QString>;
+
+    /// What is painted, by the number it was drawn as, which is also the order it is painted
+    /// in.
+    std::map<std::uint32_t, Mark> marks;
+    /// The number the next mark is drawn as; 0 numbers none.
+    std::uint32_t next = 1;
+    /// The point mark that set each pixel last, or 0, column by column; empty until a point
+    /// is set.
+    std::vector<std::uint32_t> owners;
+    /// The mark that draws each line now.
+    std::map<LineKey, std::uint32_t> lines;
+    /// The marks that print each number now, oldest first.
+    std::map<TextKey, std::deque<std::uint32_t>> texts;
+
+    /// Keeps \a mark as the last one drawn; returns its number.
+    std::uint32_t add(Mark mark)
+    {
+        if (next == std::numeric_limits<std::uint32_t>::max())
+            throw std::length_error("more marks than a picture can number");
+        marks.emplace_hint(marks.end(), next, std::move(mark));
+        return next++;
+    }
+
+    std::size_t bytes() const
+    {
+        // A node of a map is about its value and four pointers.
+        constexpr std::size_t node = 4 * sizeof(void*);
+        std::size_t total = sizeof *this + owners.capacity() * sizeof(std::uint32_t)
+            + marks.size() * (node + sizeof(std::uint32_t) + sizeof(Mark))
+            + lines.size() * (node + sizeof(LineKey) + sizeof(std::uint32_t))
+            + texts.size() * (node + sizeof(TextKey) + sizeof(std::deque<std::uint32_t>));
+        for (const auto& [key, copies] : texts) {
+            total += static_cast<std::size_t>(std::get<QString>(key).capacity()) * sizeof(QChar)
+                + copies.size() * sizeof(std::uint32_t);
+        }
+        return total;
+    }
+};
+
 struct VectorSurface::State final : public SurfaceState {
-    State(std::vector<Mark> drawn, const UserMapping& system, double x, double y,
+    State(std::shared_ptr<const Picture> drawn, const UserMapping& system, double x, double y,
         std::vector<Phrase> notes)
-        : marks(std::move(drawn))
+        : picture(std::move(drawn))
         , mapping(system)
         , currentX(x)
         , currentY(y)
@@ -29,13 +78,7 @@ struct VectorSurface::State final : public SurfaceState {
 
     std::size_t bytes() const override
     {
-        std::size_t total = sizeof *this + marks.capacity() * sizeof(Mark);
-        for (const Mark& mark : marks) {
-            if (const auto* points = std::get_if<PointMark>(&mark))
-                total += points->cells.capacity() * sizeof(QPoint);
-            else if (const auto* text = std::get_if<TextMark>(&mark))
-                total += static_cast<std::size_t>(text->text.capacity()) * sizeof(QChar);
-        }
+        std::size_t total = sizeof *this + picture->bytes();
         for (const Phrase& line : descriptions) {
             total += sizeof line + line.pattern.capacity();
             for (const std::string& word : line.arguments)
@@ -44,7 +87,8 @@ struct VectorSurface::State final : public SurfaceState {
         return total;
     }
 
-    std::vector<Mark> marks;
+    /// Shared with the surface until the surface is drawn on again.
+    std::shared_ptr<const Picture> picture;
     UserMapping mapping;
     double currentX;
     double currentY;
@@ -52,6 +96,14 @@ struct VectorSurface::State final : public SurfaceState {
 };
 
 namespace {
+
+/// A number printed again where it stands adds nothing to the pixels its letters cover whole,
+/// but darkens the blended ones at their edges a little more, as it does on an image. Each time
+/// such a pixel changes, each of its channels moves at least one of 255 steps towards the ink,
+/// and once printing leaves it as it is, printing again does too: so over its last 255
+/// printings a number reaches the pixels any number of printings more would give, and the
+/// older ones are not kept.
+constexpr std::size_t textRepeats = 255;
 
 QColor toQColor(Colour colour)
 {
@@ -138,7 +190,16 @@ QFont deviceFont(const QFont& font, const QPainter& painter)
 
 VectorSurface::VectorSurface(int width, int height)
     : m_mapping(UserMapping::initial(width, height))
+    , m_picture(std::make_shared<Picture>())
 {
+}
+
+VectorSurface::Picture& VectorSurface::drawing()
+{
+    // A saved state shares the picture; drawing on from it takes a copy of its own.
+    if (m_picture.use_count() > 1)
+        m_picture = std::make_shared<Picture>(*m_picture);
+    return *m_picture;
 }
 
 bool VectorSurface::Scale(float x1, float y1, float x2, float y2)
@@ -152,7 +213,7 @@ bool VectorSurface::Scale(float x1, float y1, float x2, float y2)
 
 void VectorSurface::Cls()
 {
-    m_marks.clear();
+    m_picture = std::make_shared<Picture>();
     m_currentX = 0.0;
     m_currentY = 0.0;
     m_descriptions.clear();
@@ -163,20 +224,51 @@ void VectorSurface::Line(float x1, float y1, float x2, float y2)
     const std::optional<LineCells> cells = lineCells(m_mapping, x1, y1, x2, y2);
     if (!cells)
         return;
-    m_marks.emplace_back(LineMark {
-        QLineF(blockCentre(cells->column1, m_lineWidth), blockCentre(cells->row1, m_lineWidth),
-            blockCentre(cells->column2, m_lineWidth), blockCentre(cells->row2, m_lineWidth)),
-        m_lineWidth });
+    const QLineF line(blockCentre(cells->column1, m_lineWidth),
+        blockCentre(cells->row1, m_lineWidth), blockCentre(cells->column2, m_lineWidth),
+        blockCentre(cells->row2, m_lineWidth));
+    Picture& picture = drawing();
+    const std::uint32_t mark = picture.add(LineMark { line, m_lineWidth });
+    // The line covers its pixels in the one colour of lines whatever was drawn between, so
+    // only its last drawing counts.
+    const auto [kept, added] = picture.lines.try_emplace(
+        Picture::LineKey { line.x1(), line.y1(), line.x2(), line.y2(), m_lineWidth }, mark);
+    if (!added) {
+        picture.marks.erase(kept->second);
+        kept->second = mark;
+    }
 }
 
-std::vector<QPoint>& VectorSurface::cellsOf(Colour colour)
+std::uint32_t VectorSurface::pointMarkOf(Colour colour)
 {
-    if (!m_marks.empty()) {
-        if (auto* points = std::get_if<PointMark>(&m_marks.back());
-            points && points->colour == colour)
-            return points->cells;
+    Picture& picture = drawing();
+    if (!picture.marks.empty()) {
+        auto& [number, last] = *picture.marks.rbegin();
+        if (const auto* points = std::get_if<PointMark>(&last); points && points->colour == colour)
+            return number;
     }
-    return std::get<PointMark>(m_marks.emplace_back(PointMark { colour, {} })).cells;
+    if (picture.owners.empty())
+        picture.owners.assign(static_cast<std::size_t>(width()) * height(), 0);
+    return picture.add(PointMark { colour, 0 });
+}
+
+void VectorSurface::setCell(int column, int row, std::uint32_t mark)
+{
+    Picture& picture = *m_picture;
+    std::uint32_t& owner
+        = picture
+              .owners[static_cast<std::size_t>(column) * height() + static_cast<std::size_t>(row)];
+    if (owner == mark)
+        return;
+    // A pixel set again shows only its last colour: the earlier point gives it up, and a point
+    // mark left with no pixel is gone.
+    if (owner != 0) {
+        const auto earlier = picture.marks.find(owner);
+        if (--std::get<PointMark>(earlier->second).cells == 0)
+            picture.marks.erase(earlier);
+    }
+    owner = mark;
+    ++std::get<PointMark>(picture.marks.rbegin()->second).cells;
 }
 
 void VectorSurface::PSet(float x, float y, Colour colour)
@@ -184,21 +276,21 @@ void VectorSurface::PSet(float x, float y, Colour colour)
     const auto column = m_mapping.column(x);
     const auto row = m_mapping.row(y);
     if (column && row)
-        cellsOf(colour).emplace_back(*column, *row);
+        setCell(*column, *row, pointMarkOf(colour));
 }
 
 void VectorSurface::PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour)
 {
     const std::size_t count = std::min(xs.size(), ys.size());
-    std::vector<QPoint>* cells = nullptr;
+    std::uint32_t mark = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const auto column = m_mapping.column(xs[i]);
         const auto row = m_mapping.row(ys[i]);
         if (!column || !row)
             continue;
-        if (!cells)
-            cells = &cellsOf(colour);
-        cells->emplace_back(*column, *row);
+        if (mark == 0)
+            mark = pointMarkOf(colour);
+        setCell(*column, *row, mark);
     }
 }
 
@@ -219,8 +311,16 @@ void VectorSurface::Print(int value)
     const double lineHeight = QFontMetricsF(m_font).lineSpacing();
     if (px > -textReach && px < width() + textReach && py > -textReach
         && py < height() + textReach) {
-        m_marks.emplace_back(TextMark {
-            QPointF(std::floor(px), std::floor(py)), QString::fromStdString(printedText(value)) });
+        const QPointF corner(std::floor(px), std::floor(py));
+        const QString text = QString::fromStdString(printedText(value));
+        Picture& picture = drawing();
+        std::deque<std::uint32_t>& copies
+            = picture.texts[Picture::TextKey { corner.x(), corner.y(), text }];
+        copies.push_back(picture.add(TextMark { corner, text }));
+        if (copies.size() > textRepeats) {
+            picture.marks.erase(copies.front());
+            copies.pop_front();
+        }
     }
     // As on an image: the next text would start at the left edge, one line lower.
     m_currentX = m_mapping.left();
@@ -235,7 +335,7 @@ void VectorSurface::describeCurve(const Phrase& description)
 
 std::unique_ptr<const SurfaceState> VectorSurface::saveState() const
 {
-    return std::make_unique<State>(m_marks, m_mapping, m_currentX, m_currentY, m_descriptions);
+    return std::make_unique<State>(m_picture, m_mapping, m_currentX, m_currentY, m_descriptions);
 }
 
 void VectorSurface::restoreState(const SurfaceState& state)
@@ -243,10 +343,10 @@ void VectorSurface::restoreState(const SurfaceState& state)
     const auto& saved = dynamic_cast<const State&>(state);
     if (saved.mapping.width() != width() || saved.mapping.height() != height())
         throw std::invalid_argument("a saved picture of another size");
-    // Copied first: should that fail, the surface is left as it was.
-    std::vector<Mark> marks = saved.marks;
+    // The notes are copied first: should that fail, the surface is left as it was. The picture
+    // is shared, and copied only when the surface is drawn on again.
     std::vector<Phrase> descriptions = saved.descriptions;
-    m_marks = std::move(marks);
+    m_picture = std::const_pointer_cast<Picture>(saved.picture);
     m_mapping = saved.mapping;
     m_currentX = saved.currentX;
     m_currentY = saved.currentY;
@@ -260,7 +360,17 @@ void VectorSurface::paint(QPainter& painter) const
     painter.setClipRect(area, Qt::IntersectClip);
     painter.fillRect(area, toQColor(background));
     painter.setFont(deviceFont(m_font, painter));
-    for (const Mark& mark : m_marks) {
+    // Each point mark's pixels, gathered from the pixels' owners.
+    std::unordered_map<std::uint32_t, std::vector<QPoint>> cells;
+    const std::vector<std::uint32_t>& owners = m_picture->owners;
+    for (std::size_t at = 0; at < owners.size(); ++at) {
+        if (owners[at] != 0) {
+            cells[owners[at]].emplace_back(
+                static_cast<int>(at / static_cast<std::size_t>(height())),
+                static_cast<int>(at % static_cast<std::size_t>(height())));
+        }
+    }
+    for (const auto& [number, mark] : m_picture->marks) {
         if (const auto* line = std::get_if<LineMark>(&mark)) {
             if (line->line.p1() == line->line.p2()) {
                 const double half = line->width / 2.0;
@@ -277,7 +387,7 @@ void VectorSurface::paint(QPainter& painter) const
             painter.drawText(QRectF(text->corner, QSizeF(textReach, textReach)),
                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text->text);
         } else if (const auto* points = std::get_if<PointMark>(&mark)) {
-            painter.fillPath(cellShape(points->cells), toQColor(points->colour));
+            painter.fillPath(cellShape(std::move(cells[number])), toQColor(points->colour));
         }
     }
     painter.restore();

@@ -6,9 +6,10 @@
 
 #include <QFont>
 #include <QLineF>
-#include <QPoint>
 #include <QPointF>
 #include <QString>
+#include <cstdint>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -25,6 +26,11 @@ namespace fourier {
 /// The surface has a pixel grid of its own size, on which its coordinate system, its lines and
 /// its points are placed exactly as an ImageSurface's are; painting maps that grid onto the
 /// device.
+///
+/// What it keeps grows with what can be seen, not with how often it was drawn: a pixel belongs
+/// to the curve that set it last, a line drawn again where it was is kept once, and a number
+/// printed again where it stands is kept only as often as that still changes a pixel. Painted,
+/// it sets the pixels everything drawn on it in turn would set.
 class VectorSurface final : public PlotSurface {
 public:
     /// A surface of \a width by \a height pixels, empty and in its initial coordinate system.
@@ -75,23 +81,32 @@ private:
         QPointF corner;
         QString text;
     };
-    /// Pixels set in one colour, one after another.
+    /// Pixels set in one colour, one after another; which pixels they are now, the pixels'
+    /// owners say. A mark is gone once later points have taken all its pixels.
     struct PointMark {
         Colour colour;
-        std::vector<QPoint> cells;
+        /// How many pixels it holds now.
+        std::size_t cells;
     };
     using Mark = std::variant<LineMark, TextMark, PointMark>;
+    /// Everything drawn since the last Cls; what saveState keeps with the coordinate system.
+    struct Picture;
     /// What saveState keeps: everything but the font and the line width, which are settings.
     struct State;
 
+    /// The picture, to be drawn on: its own, no longer shared with a saved state.
+    Picture& drawing();
     /// The point mark that pixels of \a colour go into now: the last mark, if it is one of
     /// that colour, otherwise a new one.
-    std::vector<QPoint>& cellsOf(Colour colour);
+    std::uint32_t pointMarkOf(Colour colour);
+    /// Gives the pixel at \a column, \a row to \a mark, the last point mark, taking it from the
+    /// one that set it before; pointMarkOf gave \a mark, so the picture is the surface's own.
+    void setCell(int column, int row, std::uint32_t mark);
 
     UserMapping m_mapping;
     QFont m_font;
     int m_lineWidth = 1;
-    std::vector<Mark> m_marks;
+    std::shared_ptr<Picture> m_picture;
     std::vector<Phrase> m_descriptions;
     double m_currentX = 0.0;
     double m_currentY = 0.0;

@@ -188,10 +188,6 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <translation>die Lektion %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>the picture could not be drawn: %1</source>
-        <translation>das Bild konnte nicht gezeichnet werden: %1</translation>
-    </message>
-    <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>das Bild konnte nicht als %1 exportiert werden: %2</translation>
     </message>
@@ -520,6 +516,18 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <source>the drawing could not be finished</source>
         <translation>die Zeichnung konnte nicht abgeschlossen werden</translation>
     </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>der Drucker konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the printing could not be finished</source>
+        <translation>der Druck konnte nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>not enough memory to export this picture</source>
+        <translation>nicht genug Speicher, um dieses Bild zu exportieren</translation>
+    </message>
 </context>
 <context>
     <name>fourier::ExportSizeDialog</name>
@@ -783,6 +791,14 @@ Funktion</translation>
     <message>
         <source>Print the curves&apos; descriptions beneath the picture</source>
         <translation>Die Beschreibungen der Kurven unter das Bild drucken</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>Das Bild konnte nicht kopiert werden: %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed: %1</source>
+        <translation>Das Bild konnte nicht gedruckt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -188,10 +188,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>no se pudo abrir la lección %1: %2</translation>
     </message>
     <message>
-        <source>the picture could not be drawn: %1</source>
-        <translation>no se pudo dibujar la imagen: %1</translation>
-    </message>
-    <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>no se pudo exportar la imagen como %1: %2</translation>
     </message>
@@ -520,6 +516,18 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>the drawing could not be finished</source>
         <translation>no se pudo terminar el dibujo</translation>
     </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>no se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>the printing could not be finished</source>
+        <translation>no se pudo terminar la impresión</translation>
+    </message>
+    <message>
+        <source>not enough memory to export this picture</source>
+        <translation>no hay memoria suficiente para exportar esta imagen</translation>
+    </message>
 </context>
 <context>
     <name>fourier::ExportSizeDialog</name>
@@ -782,6 +790,14 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>Print the curves&apos; descriptions beneath the picture</source>
         <translation>Imprimir las descripciones de las curvas bajo la imagen</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>No se pudo copiar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed: %1</source>
+        <translation>No se pudo imprimir la imagen: %1</translation>
     </message>
 </context>
 <context>

@@ -188,10 +188,6 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <translation>la leçon %1 n&apos;a pas pu être ouverte&#xa0;: %2</translation>
     </message>
     <message>
-        <source>the picture could not be drawn: %1</source>
-        <translation>l&apos;image n&apos;a pas pu être tracée&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>l&apos;image n&apos;a pas pu être exportée sous %1&#xa0;: %2</translation>
     </message>
@@ -520,6 +516,18 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <source>the drawing could not be finished</source>
         <translation>le dessin n&apos;a pas pu être terminé</translation>
     </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>l&apos;imprimante n&apos;a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>the printing could not be finished</source>
+        <translation>l&apos;impression n&apos;a pas pu être terminée</translation>
+    </message>
+    <message>
+        <source>not enough memory to export this picture</source>
+        <translation>pas assez de mémoire pour exporter cette image</translation>
+    </message>
 </context>
 <context>
     <name>fourier::ExportSizeDialog</name>
@@ -783,6 +791,14 @@ impaire</translation>
     <message>
         <source>Print the curves&apos; descriptions beneath the picture</source>
         <translation>Imprimer les descriptions des courbes sous l&apos;image</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>L&apos;image n&apos;a pas pu être copiée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed: %1</source>
+        <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -188,10 +188,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>não foi possível abrir a lição %1: %2</translation>
     </message>
     <message>
-        <source>the picture could not be drawn: %1</source>
-        <translation>não foi possível desenhar a imagem: %1</translation>
-    </message>
-    <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>não foi possível exportar a imagem como %1: %2</translation>
     </message>
@@ -520,6 +516,18 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>the drawing could not be finished</source>
         <translation>não foi possível terminar o desenho</translation>
     </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>não foi possível iniciar a impressora</translation>
+    </message>
+    <message>
+        <source>the printing could not be finished</source>
+        <translation>não foi possível concluir a impressão</translation>
+    </message>
+    <message>
+        <source>not enough memory to export this picture</source>
+        <translation>não há memória suficiente para exportar esta imagem</translation>
+    </message>
 </context>
 <context>
     <name>fourier::ExportSizeDialog</name>
@@ -782,6 +790,14 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>Print the curves&apos; descriptions beneath the picture</source>
         <translation>Imprimir as descrições das curvas abaixo da imagem</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>Não foi possível copiar a imagem: %1</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed: %1</source>
+        <translation>Não foi possível imprimir a imagem: %1</translation>
     </message>
 </context>
 <context>

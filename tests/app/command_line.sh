@@ -280,5 +280,49 @@ if ! ignores_file_size_signal $$; then
   wait "$running" 2>/dev/null || true
 fi
 
+# A long lesson draws the same square and triangle sums again and again, a thousand steps: its
+# drawing at 8 times is kept as what it shows, not step by step. The least address space (in
+# 8 MiB steps) a one-step export at the plot area's size needs starts the program; 8 MiB more
+# cannot hold the long lesson at 8 times (its picture's pixels alone take 31 MiB), which ends
+# with one line and no file. With 256 MiB to spare it is written, and is small.
+{
+  printf '{"format": "fourier-analysis-lesson", "version": 1, "steps": [\n'
+  for ((i = 0; i < 1000; i++)); do
+    command=square separator=,
+    ((i % 2)) && command=triangle
+    ((i == 999)) && separator=
+    printf '{"command": "%s", "terms": "4", "scale": "10"}%s\n' "$command" "$separator"
+  done
+  printf ']}\n'
+} >"$scratch/long.fourier"
+least_kib=65536
+until (ulimit -v "$least_kib" && cd "$scratch" &&
+  "${no_display[@]}" "$program" --export least.svg lesson.fourier) >/dev/null 2>&1; do
+  least_kib=$((least_kib + 8192))
+  if [ "$least_kib" -gt $((4 << 20)) ]; then
+    echo "command_line: a one-step export does not finish in 4 GiB of address space" >&2
+    failures=$((failures + 1))
+    break
+  fi
+done
+got=0
+(cd "$scratch" && ulimit -c 0 && ulimit -v $((least_kib + 8192)) &&
+  "${no_display[@]}" "$program" --export long.svg --size 8 long.fourier) 2>"$scratch/err" || got=$?
+if [ "$got" -ne 1 ] || [ "$(wc -l <"$scratch/err")" -ne 1 ] || [ -e "$scratch/long.svg" ] ||
+  ! grep -qx "fourier-analysis: the picture could not be exported as long\.svg: not enough memory to export this picture" "$scratch/err"; then
+  echo "command_line: the long lesson out of memory ended with $got, its file $(ls "$scratch/long.svg" 2>&1):" >&2
+  sed 's/^/  err: /' "$scratch/err" >&2
+  failures=$((failures + 1))
+fi
+got=0
+(cd "$scratch" && ulimit -v $((least_kib + (256 << 10))) &&
+  "${no_display[@]}" "$program" --export long.svg --size 8 long.fourier) 2>"$scratch/err" || got=$?
+long_bytes=$(stat -c %s "$scratch/long.svg" 2>/dev/null || echo 0)
+if [ "$got" -ne 0 ] || [ "$long_bytes" -eq 0 ] || [ "$long_bytes" -ge $((50 << 20)) ]; then
+  echo "command_line: the long lesson with 256 MiB to spare ended with $got, $long_bytes bytes:" >&2
+  sed 's/^/  err: /' "$scratch/err" >&2
+  failures=$((failures + 1))
+fi
+
 [ "$failures" -eq 0 ] || exit 1
-echo "command_line: all ${#cases[@]} cases and SIGXFSZ as expected"
+echo "command_line: all ${#cases[@]} cases, SIGXFSZ and a long lesson out of memory as expected"

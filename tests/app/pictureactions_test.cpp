@@ -18,6 +18,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -31,6 +32,7 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <new>
 #include <optional>
 #include <string>
 #include <sys/resource.h>
@@ -330,9 +332,46 @@ TEST(PictureOut, DrawingsAndDocumentsKeepTheirNumbersAsTextAndStaySmall)
     }
 }
 
+/// A printer whose paint engine runs out of memory at the first thing it is to paint.
+class ExhaustedPrinter final : public QPrinter {
+public:
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+private:
+    class Engine final : public QPaintEngine {
+    public:
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override { }
+        void drawRects(const QRectF*, int) override { throw std::bad_alloc(); }
+        void drawLines(const QLineF*, int) override { throw std::bad_alloc(); }
+        void drawPath(const QPainterPath&) override { throw std::bad_alloc(); }
+        void drawTextItem(const QPointF&, const QTextItem&) override { throw std::bad_alloc(); }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override
+        {
+            throw std::bad_alloc();
+        }
+        Type type() const override { return User; }
+    };
+    mutable Engine m_engine;
+};
+
 TEST(PictureOut, PrintingFillsThePageAndListsTheCurvesBeneathWhenAsked)
 {
     SquaresWindow window;
+    {
+        // Out of memory on the way to the printer, a message says so, and the window keeps its
+        // picture and its steps.
+        const QImage shown = window.pic.surface().image();
+        testing::ModalDismisser dismisser;
+        ExhaustedPrinter printer;
+        EXPECT_FALSE(window.actions.print(printer, true));
+        ASSERT_EQ(dismisser.messages.size(), 1u);
+        EXPECT_EQ(dismisser.messages[0],
+            "The picture could not be printed: not enough memory to export this picture");
+        EXPECT_EQ(window.pic.surface().image(), shown);
+        EXPECT_EQ(window.form.history().undoCount(), 3u);
+    }
     for (const bool caption : { true, false }) {
         SCOPED_TRACE(caption);
         const QString path = window.folder.filePath(QStringLiteral("printed.pdf"));

@@ -230,8 +230,9 @@ TEST(ImageSurface, AWideLineIsABandAroundTheThinOne)
 }
 
 /// Draws on \a pic at scale 10 what a picture is made of: two axes with their marks and
-/// numbers, a curve of many points and a lone point.
-void drawPicture(PlotSurface& pic)
+/// numbers, a curve of many points and a lone point; the curve is yellow on \a yellowTurn and
+/// purple otherwise.
+void drawPicture(PlotSurface& pic, bool yellowTurn = false)
 {
     pic.Scale(-10, 10, 10, -10);
     std::vector<float> xs;
@@ -240,7 +241,7 @@ void drawPicture(PlotSurface& pic)
         xs.push_back(static_cast<float>(x));
         ys.push_back(static_cast<float>(4 * std::sin(3 * x) + 0.1 * x * x));
     }
-    pic.PSetMany(xs, ys, colours::purple);
+    pic.PSetMany(xs, ys, yellowTurn ? colours::yellow : colours::purple);
     for (int i = -10; i <= 10; i += 2) {
         pic.Line(-0.2f, float(i), 0.2f, float(i));
         pic.Line(float(i), -0.2f, float(i), 0.2f);
@@ -254,43 +255,63 @@ void drawPicture(PlotSurface& pic)
     pic.PSetMany(std::span(xs).first(500), std::span(ys).first(500), colours::green);
 }
 
+struct RepeatCase {
+    const char* name;
+    int factor;
+    /// How often the picture is drawn, one turn after another.
+    int turns;
+};
+
+const RepeatCase repeatCases[] = {
+    { "once", 1, 1 },
+    { "once, 3 times larger", 3, 1 },
+    // As a long lesson's steps draw: the axes over the curves, each curve over the others, the
+    // numbers printed again over and over, which darkens the blended edges of their letters.
+    { "300 times, the curve purple and yellow in turn", 1, 300 },
+};
+
 // The shapes of a vector surface, painted on an image of its size, are the very pixels an image
-// surface of that size sets: every curve point in its own pixel, every line as wide.
+// surface of that size sets: every curve point in its own pixel, every line as wide, every
+// number's letters as dark, however often the picture was drawn over itself.
 TEST(VectorSurface, PaintedOnAnImageSetsThePixelsOfAnImageSurface)
 {
-    for (const int factor : { 1, 3 }) {
-        SCOPED_TRACE(factor);
+    for (const RepeatCase& c : repeatCases) {
+        SCOPED_TRACE(c.name);
         QFont font = QGuiApplication::font();
-        font.setPointSizeF(font.pointSizeF() * factor);
-        ImageSurface image(width * factor, height * factor);
-        VectorSurface shapes(width * factor, height * factor);
+        font.setPointSizeF(font.pointSizeF() * c.factor);
+        ImageSurface image(width * c.factor, height * c.factor);
+        VectorSurface shapes(width * c.factor, height * c.factor);
         image.setFont(font);
         shapes.setFont(font);
-        image.setLineWidth(factor);
-        shapes.setLineWidth(factor);
-        drawPicture(image);
-        drawPicture(shapes);
+        image.setLineWidth(c.factor);
+        shapes.setLineWidth(c.factor);
+        for (int turn = 0; turn < c.turns; ++turn) {
+            drawPicture(image, turn % 2 == 1);
+            drawPicture(shapes, turn % 2 == 1);
+        }
+        const auto paint = [&shapes, &image] {
+            QImage painted(image.image().size(), QImage::Format_RGB32);
+            painted.fill(Qt::black);
+            QPainter painter(&painted);
+            shapes.paint(painter);
+            return painted;
+        };
+        const QImage drawn = image.image();
+        EXPECT_EQ(testing::differingPixels(drawn, paint()), 0u);
 
-        QImage painted(image.image().size(), QImage::Format_RGB32);
-        painted.fill(Qt::black);
-        QPainter painter(&painted);
-        shapes.paint(painter);
-        painter.end();
-        EXPECT_EQ(testing::differingPixels(image.image(), painted), 0u);
-
-        // Once cleared, only the background is painted, and what is drawn then.
+        // Once cleared, only the background is painted, and what is drawn then; the state saved
+        // before comes back whole.
         const auto before = shapes.saveState();
         shapes.Cls();
         shapes.PSet(5, 5, colours::red);
         image.Cls();
         image.PSet(5, 5, colours::red);
-        painter.begin(&painted);
-        shapes.paint(painter);
-        painter.end();
-        EXPECT_EQ(testing::differingPixels(image.image(), painted), 0u);
-        EXPECT_EQ(ink(painted).size(), 1u);
+        const QImage cleared = paint();
+        EXPECT_EQ(testing::differingPixels(image.image(), cleared), 0u);
+        EXPECT_EQ(ink(cleared).size(), 1u);
         shapes.restoreState(*before);
         EXPECT_EQ(shapes.mapping().right(), 10);
+        EXPECT_EQ(testing::differingPixels(drawn, paint()), 0u);
     }
 }
 
