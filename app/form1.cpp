@@ -27,11 +27,21 @@
 #include <QUrl>
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <optional>
 
 namespace fourier {
 
 namespace {
+
+/// Why \a failure stopped the work, in the user's words: running out of memory is said as such,
+/// not as the library's name for it.
+QString reasonOf(const std::exception& failure)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&failure))
+        return Form1::tr("not enough memory");
+    return QString::fromLocal8Bit(failure.what());
+}
 
 /// Whether \a event is one of the keys that undo or redo, and which.
 std::optional<bool> undoOrRedoKey(const QEvent& event)
@@ -209,7 +219,7 @@ bool Form1::run(const std::function<void()>& work)
         // (or only the axes) appeared. Nothing may propagate into Qt's event loop.
         m_progress.reset();
         QMessageBox::critical(this, fromUtf8(applicationTitle),
-            tr("The curve could not be drawn: %1").arg(QString::fromLocal8Bit(failure.what())));
+            tr("The curve could not be drawn: %1").arg(reasonOf(failure)));
     }
     m_progress.reset();
     m_running = false;
@@ -237,30 +247,23 @@ void Form1::click(StepCommand command)
 
 void Form1::undo()
 {
-    if (m_running)
-        return;
-    try {
-        if (!m_history->undo(Pic()))
-            return;
-    } catch (const std::exception& failure) {
-        QMessageBox::critical(this, fromUtf8(applicationTitle),
-            tr("The step could not be undone: %1").arg(QString::fromLocal8Bit(failure.what())));
-        return;
-    }
-    m_pic->refresh();
-    Q_EMIT historyChanged();
+    stepThroughHistory(&StepHistory::undo, tr("The step could not be undone: %1"));
 }
 
 void Form1::redo()
 {
+    stepThroughHistory(&StepHistory::redo, tr("The step could not be redone: %1"));
+}
+
+void Form1::stepThroughHistory(bool (StepHistory::*step)(PlotSurface&), const QString& failed)
+{
     if (m_running)
         return;
     try {
-        if (!m_history->redo(Pic()))
+        if (!((*m_history).*step)(Pic()))
             return;
     } catch (const std::exception& failure) {
-        QMessageBox::critical(this, fromUtf8(applicationTitle),
-            tr("The step could not be redone: %1").arg(QString::fromLocal8Bit(failure.what())));
+        QMessageBox::critical(this, fromUtf8(applicationTitle), failed.arg(reasonOf(failure)));
         return;
     }
     m_pic->refresh();
@@ -278,7 +281,12 @@ bool Form1::openLesson(const QString& path)
 {
     if (m_running)
         return false;
-    const LessonReading reading = readLessonFile(path);
+    LessonReading reading;
+    try {
+        reading = readLessonFile(path);
+    } catch (const std::exception& failure) {
+        reading.error = reasonOf(failure);
+    }
     if (!reading.error.isEmpty()) {
         warn(tr("The lesson %1 could not be opened: %2").arg(shownPath(path), reading.error));
         return false;

@@ -101,6 +101,8 @@ private:
     bool run(const std::function<void()>& work);
     /// One click of a button: its command run with the boxes' texts, as a step of the history.
     void click(StepCommand command);
+    /// Undo or redo, as \a step: the picture put back and shown, or \a failed told with why.
+    void stepThroughHistory(bool (StepHistory::*step)(PlotSurface&), const QString& failed);
     /// A message box with a file's name or contents in it, shown as plain text.
     void warn(const QString& text);
 

@@ -653,6 +653,10 @@ Funktion</translation>
         <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
         <translation>Das Bild kann nicht neu gezeichnet werden: Es hat mehr als die %1 Schritte, die dafür aufbewahrt werden.</translation>
     </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Speicher</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureActions</name>

@@ -652,6 +652,10 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
         <translation>La imagen no se puede dibujar de nuevo: tiene más de los %1 pasos que se guardan de ella.</translation>
     </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureActions</name>

@@ -653,6 +653,10 @@ impaire</translation>
         <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
         <translation>L&apos;image ne peut pas être retracée&#xa0;: elle a plus que les %1 étapes qui en sont gardées.</translation>
     </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>pas assez de mémoire</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureActions</name>

@@ -652,6 +652,10 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>The picture cannot be drawn afresh: it has more than the %1 steps that are kept for it.</source>
         <translation>Não é possível desenhar a imagem de novo: ela tem mais do que os %1 passos que são guardados dela.</translation>
     </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureActions</name>
