@@ -16,8 +16,10 @@
 #include "wrappingbutton.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,7 +86,11 @@ Form1::Form1(QWidget* parent)
         widgets[i] = makeControl(form1Controls[i]);
         applyLayout(*widgets[i], form1Controls[i]);
     }
-    m_history = std::make_unique<StepHistory>(Pic().saveState());
+    m_document = std::make_unique<PictureDocument>(Pic());
+    m_document->watch([this] {
+        m_pic->refresh();
+        Q_EMIT historyChanged();
+    });
     // The plot area's context menu and its readout, which the picture box owns.
     new PictureActions(*m_pic, *this);
     new PictureReadout(*m_pic);
@@ -232,42 +238,28 @@ void Form1::click(StepCommand command)
     if (m_running)
         return;
     Step step { command, T1Text(), T2Text(), {} };
-    run([this, &step] {
-        try {
-            takeStep(*this, step, Messages::Show);
-        } catch (...) {
-            // What the command drew before it failed is part of the picture all the same.
-            m_history->add(step, Pic().saveState());
-            throw;
-        }
-        m_history->add(std::move(step), Pic().saveState());
-    });
-    Q_EMIT historyChanged();
+    run([this, &step] { m_document->take(*this, std::move(step)); });
 }
 
 void Form1::undo()
 {
-    stepThroughHistory(&StepHistory::undo, tr("The step could not be undone: %1"));
+    stepThroughHistory(&PictureDocument::undo, tr("The step could not be undone: %1"));
 }
 
 void Form1::redo()
 {
-    stepThroughHistory(&StepHistory::redo, tr("The step could not be redone: %1"));
+    stepThroughHistory(&PictureDocument::redo, tr("The step could not be redone: %1"));
 }
 
-void Form1::stepThroughHistory(bool (StepHistory::*step)(PlotSurface&), const QString& failed)
+void Form1::stepThroughHistory(bool (PictureDocument::*step)(), const QString& failed)
 {
     if (m_running)
         return;
     try {
-        if (!((*m_history).*step)(Pic()))
-            return;
+        ((*m_document).*step)();
     } catch (const std::exception& failure) {
         QMessageBox::critical(this, fromUtf8(applicationTitle), failed.arg(reasonOf(failure)));
-        return;
     }
-    m_pic->refresh();
-    Q_EMIT historyChanged();
 }
 
 void Form1::warn(const QString& text)
@@ -294,25 +286,14 @@ bool Form1::openLesson(const QString& path)
     const ImageSurface& shown = m_pic->surface();
     ImageSurface startUp(shown.image().width(), shown.image().height());
     startUp.setFont(shown.font());
-    ReplayForm form(*this, startUp);
-    std::optional<StepHistory> opened;
-    const bool ran = run([&] {
-        std::optional<StepHistory> replayed = replay(form, reading.steps);
-        if (!replayed)
-            return;
-        m_pic->surface().restoreState(replayed->current());
-        opened = std::move(replayed);
-    });
+    bool opened = false;
+    const bool ran = run([&] { opened = m_document->open(path, reading.steps, *this, startUp); });
     if (!ran || !opened)
         return false;
-    m_history = std::make_unique<StepHistory>(std::move(*opened));
-    m_lessonPath = path;
     if (!reading.steps.empty()) {
         m_t1->setText(QString::fromStdString(reading.steps.back().terms));
         m_t2->setText(QString::fromStdString(reading.steps.back().scale));
     }
-    m_pic->refresh();
-    Q_EMIT historyChanged();
     return true;
 }
 
@@ -320,7 +301,7 @@ bool Form1::drawAfresh(PlotSurface& surface)
 {
     if (m_running)
         return false;
-    if (!m_history->lessonComplete()) {
+    if (!m_document->history().lessonComplete()) {
         warn(tr("The picture cannot be drawn afresh: it has more than the %1 steps that are "
                 "kept for it.")
                  .arg(QString::number(maxLessonSteps)));
@@ -330,7 +311,7 @@ bool Form1::drawAfresh(PlotSurface& surface)
     std::exception_ptr failure;
     const bool ran = run([&] {
         try {
-            drawn = drawSteps(*this, m_history->lesson(), surface);
+            drawn = drawSteps(*this, m_document->history().lesson(), surface);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -344,21 +325,9 @@ bool Form1::drawAfresh(PlotSurface& surface)
 
 bool Form1::saveLesson(const QString& path)
 {
-    QString failure;
-    if (!m_history->lessonComplete()) {
-        failure = tr("it has more than the %1 steps a lesson file holds")
-                      .arg(QString::number(maxLessonSteps));
-    } else {
-        const QByteArray bytes = lessonBytes(m_history->lesson());
-        if (static_cast<std::size_t>(bytes.size()) > maxLessonBytes)
-            failure = tr("it would be larger than the 1 MiB a lesson file may be");
-        else
-            failure = writeLessonFile(path, bytes);
-    }
-    if (failure.isEmpty()) {
-        m_lessonPath = path;
+    const QString failure = m_document->save(path);
+    if (failure.isEmpty())
         return true;
-    }
     warn(tr("The lesson could not be saved as %1: %2").arg(shownPath(path), failure));
     return false;
 }
@@ -398,6 +367,34 @@ void Form1::dropEvent(QDropEvent* event)
     // Opened once the drop is over: the program that the file was dragged from waits for it.
     QMetaObject::invokeMethod(
         this, [this, path] { openLesson(path); }, Qt::QueuedConnection);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (mayLeavePicture())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool Form1::mayLeavePicture()
+{
+    if (!m_document->hasUnsavedLesson())
+        return true;
+    const QString path = m_document->lessonPath();
+    QMessageBox box(QMessageBox::Question, fromUtf8(applicationTitle),
+        tr("Save the changes to %1?").arg(withControlsEscaped(QFileInfo(path).fileName())),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveLesson(path);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void Form1::Command1_Click()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "document.h"
 #include "formcontext.h"
-#include "history.h"
 #include "step.h"
 
 #include <QElapsedTimer>
@@ -44,8 +44,9 @@ public:
     /// The widget that shows the plot area.
     PictureBox& pictureBox() { return *m_pic; }
 
-    /// The steps that made the picture.
-    const StepHistory& history() const { return *m_history; }
+    /// The picture the window shows.
+    PictureDocument& document() { return *m_document; }
+    const PictureDocument& document() const { return *m_document; }
     /// Puts the picture back as it was before the last step, without its messages.
     void undo();
     /// Takes the step undone last again, as undo found it.
@@ -58,8 +59,6 @@ public:
     /// Saves the steps in force as a lesson file at \a path. When that fails, any file already
     /// there stays as it was, a message box says why, and the result is false.
     bool saveLesson(const QString& path);
-    /// The lesson file opened or saved last, or empty.
-    const QString& lessonPath() const { return m_lessonPath; }
     /// Draws the steps in force afresh on \a surface, which holds the start-up picture at any
     /// size, as opening their lesson would: a long sum shows the progress window, and no other
     /// command can start meanwhile. Returns false when the user cancelled, or after a message
@@ -87,6 +86,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    /// Asks whether to save a changed lesson first, and keeps the window when the user says so.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     /// Title, fixed size, colours and font of the window itself.
@@ -102,15 +103,17 @@ private:
     /// One click of a button: its command run with the boxes' texts, as a step of the history.
     void click(StepCommand command);
     /// Undo or redo, as \a step: the picture put back and shown, or \a failed told with why.
-    void stepThroughHistory(bool (StepHistory::*step)(PlotSurface&), const QString& failed);
+    void stepThroughHistory(bool (PictureDocument::*step)(), const QString& failed);
+    /// Whether the picture may go: it was kept in no lesson file, or not changed since, or the
+    /// user chose to save it (and it was saved) or to discard the changes.
+    bool mayLeavePicture();
     /// A message box with a file's name or contents in it, shown as plain text.
     void warn(const QString& text);
 
     PictureBox* m_pic = nullptr;
     QLineEdit* m_t1 = nullptr;
     QLineEdit* m_t2 = nullptr;
-    std::unique_ptr<StepHistory> m_history;
-    QString m_lessonPath;
+    std::unique_ptr<PictureDocument> m_document;
     QElapsedTimer m_commandTimer;
     std::unique_ptr<QProgressDialog> m_progress;
     bool m_running = false;

@@ -157,10 +157,10 @@ PictureActions::PictureActions(PictureBox& pictureBox, Form1& form)
 
 void PictureActions::showSteps()
 {
-    const Step* undoable = m_form.history().undoable();
+    const Step* undoable = m_form.document().history().undoable();
     m_undo->setEnabled(undoable != nullptr);
     m_undo->setText(undoable ? tr("Undo %1").arg(stepName(*undoable)) : tr("Undo"));
-    const Step* redoable = m_form.history().redoable();
+    const Step* redoable = m_form.document().history().redoable();
     m_redo->setEnabled(redoable != nullptr);
     m_redo->setText(redoable ? tr("Redo %1").arg(stepName(*redoable)) : tr("Redo"));
 }
@@ -171,7 +171,7 @@ void PictureActions::openLesson()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({ lessonFilter(), tr("All files (*)") });
-    dialog.setDirectory(startFolder(m_form.lessonPath()));
+    dialog.setDirectory(startFolder(m_form.document().lessonPath()));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         m_form.openLesson(dialog.selectedFiles().constFirst());
 }
@@ -182,7 +182,7 @@ void PictureActions::saveLessonAs()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(lessonFilter());
     dialog.setDefaultSuffix(QStringLiteral("fourier"));
-    const QString last = m_form.lessonPath();
+    const QString last = m_form.document().lessonPath();
     dialog.setDirectory(startFolder(last));
     dialog.selectFile(
         last.isEmpty() ? QStringLiteral("lesson.fourier") : QFileInfo(last).fileName());

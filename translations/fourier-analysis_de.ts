@@ -255,6 +255,17 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     </message>
 </context>
 <context>
+    <name>Document</name>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>sie hat mehr als die %1 Schritte, die eine Lektionsdatei fasst</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>sie wäre größer als 1 MiB, die eine Lektionsdatei höchstens haben darf</translation>
+    </message>
+</context>
+<context>
     <name>LessonFile</name>
     <message>
         <source>null</source>
@@ -638,14 +649,6 @@ Funktion</translation>
         <translation>Die Lektion %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>it has more than the %1 steps a lesson file holds</source>
-        <translation>sie hat mehr als die %1 Schritte, die eine Lektionsdatei fasst</translation>
-    </message>
-    <message>
-        <source>it would be larger than the 1 MiB a lesson file may be</source>
-        <translation>sie wäre größer als 1 MiB, die eine Lektionsdatei höchstens haben darf</translation>
-    </message>
-    <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>Die Lektion konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
@@ -656,6 +659,10 @@ Funktion</translation>
     <message>
         <source>not enough memory</source>
         <translation>nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Die Änderungen an %1 speichern?</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,17 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     </message>
 </context>
 <context>
+    <name>Document</name>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>tiene más de los %1 pasos que caben en un archivo de lección</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>ocuparía más de 1 MiB, lo máximo que puede ocupar un archivo de lección</translation>
+    </message>
+</context>
+<context>
     <name>LessonFile</name>
     <message>
         <source>null</source>
@@ -637,14 +648,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>No se pudo abrir la lección %1: %2</translation>
     </message>
     <message>
-        <source>it has more than the %1 steps a lesson file holds</source>
-        <translation>tiene más de los %1 pasos que caben en un archivo de lección</translation>
-    </message>
-    <message>
-        <source>it would be larger than the 1 MiB a lesson file may be</source>
-        <translation>ocuparía más de 1 MiB, lo máximo que puede ocupar un archivo de lección</translation>
-    </message>
-    <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>No se pudo guardar la lección como %1: %2</translation>
     </message>
@@ -655,6 +658,10 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>not enough memory</source>
         <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
 </context>
 <context>

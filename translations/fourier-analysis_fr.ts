@@ -255,6 +255,17 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
 </context>
 <context>
+    <name>Document</name>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>elle a plus que les %1 étapes que peut contenir un fichier de leçon</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>elle dépasserait 1 Mio, la taille maximale d&apos;un fichier de leçon</translation>
+    </message>
+</context>
+<context>
     <name>LessonFile</name>
     <message>
         <source>null</source>
@@ -638,14 +649,6 @@ impaire</translation>
         <translation>La leçon %1 n&apos;a pas pu être ouverte&#xa0;: %2</translation>
     </message>
     <message>
-        <source>it has more than the %1 steps a lesson file holds</source>
-        <translation>elle a plus que les %1 étapes que peut contenir un fichier de leçon</translation>
-    </message>
-    <message>
-        <source>it would be larger than the 1 MiB a lesson file may be</source>
-        <translation>elle dépasserait 1 Mio, la taille maximale d&apos;un fichier de leçon</translation>
-    </message>
-    <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>La leçon n&apos;a pas pu être enregistrée sous %1&#xa0;: %2</translation>
     </message>
@@ -656,6 +659,10 @@ impaire</translation>
     <message>
         <source>not enough memory</source>
         <translation>pas assez de mémoire</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,17 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
 </context>
 <context>
+    <name>Document</name>
+    <message>
+        <source>it has more than the %1 steps a lesson file holds</source>
+        <translation>tem mais do que os %1 passos que cabem num arquivo de lição</translation>
+    </message>
+    <message>
+        <source>it would be larger than the 1 MiB a lesson file may be</source>
+        <translation>teria mais de 1 MiB, o máximo que um arquivo de lição pode ter</translation>
+    </message>
+</context>
+<context>
     <name>LessonFile</name>
     <message>
         <source>null</source>
@@ -637,14 +648,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>Não foi possível abrir a lição %1: %2</translation>
     </message>
     <message>
-        <source>it has more than the %1 steps a lesson file holds</source>
-        <translation>tem mais do que os %1 passos que cabem num arquivo de lição</translation>
-    </message>
-    <message>
-        <source>it would be larger than the 1 MiB a lesson file may be</source>
-        <translation>teria mais de 1 MiB, o máximo que um arquivo de lição pode ter</translation>
-    </message>
-    <message>
         <source>The lesson could not be saved as %1: %2</source>
         <translation>Não foi possível salvar a lição como %1: %2</translation>
     </message>
@@ -655,6 +658,10 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>not enough memory</source>
         <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
     </message>
 </context>
 <context>

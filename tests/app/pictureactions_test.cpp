@@ -18,6 +18,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
@@ -28,6 +29,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <csignal>
 #include <functional>
@@ -370,7 +372,7 @@ TEST(PictureOut, PrintingFillsThePageAndListsTheCurvesBeneathWhenAsked)
         EXPECT_EQ(dismisser.messages[0],
             "The picture could not be printed: not enough memory to export this picture");
         EXPECT_EQ(window.pic.surface().image(), shown);
-        EXPECT_EQ(window.form.history().undoCount(), 3u);
+        EXPECT_EQ(window.form.document().history().undoCount(), 3u);
     }
     for (const bool caption : { true, false }) {
         SCOPED_TRACE(caption);
@@ -429,7 +431,7 @@ TEST(PictureOut, ACancelledExportLeavesTheOlderFileAndThePictureAsTheyWere)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
         QStringList { QStringLiteral("picture.png") });
     EXPECT_EQ(form.pictureBox().surface().image(), shown);
-    EXPECT_EQ(form.history().undoCount(), 1u);
+    EXPECT_EQ(form.document().history().undoCount(), 1u);
 }
 
 struct SaveCase {
@@ -693,7 +695,7 @@ TEST(Lessons, ASavedLessonOpensAsTheSameClicksWouldDrawItWithItsStepsToUndo)
     EXPECT_TRUE(Shown(opened) == Shown(form));
     opened.undo();
     opened.undo();
-    EXPECT_FALSE(opened.history().undoable());
+    EXPECT_FALSE(opened.document().history().undoable());
     EXPECT_TRUE(Shown(opened).pixels == Form1().pictureBox().surface().image());
     EXPECT_FALSE(opened.pictureBox().surface().mapping().isUserScale());
 }
@@ -725,14 +727,89 @@ TEST(Lessons, ABadOrCancelledLessonChangesNothing)
         std::string::npos)
         << dismisser.messages[0];
     EXPECT_TRUE(Shown(form) == before);
-    EXPECT_EQ(form.history().undoable()->command, StepCommand::Square);
+    EXPECT_EQ(form.document().history().undoable()->command, StepCommand::Square);
 
     EXPECT_FALSE(form.openLesson(endless));
     EXPECT_EQ(dismisser.progressDialogsSeen, 1);
     EXPECT_EQ(dismisser.messages.size(), 1u);
     EXPECT_TRUE(Shown(form) == before);
-    EXPECT_EQ(form.history().undoCount(), 1u);
-    EXPECT_FALSE(form.history().redoable());
+    EXPECT_EQ(form.document().history().undoCount(), 1u);
+    EXPECT_FALSE(form.document().history().redoable());
+}
+
+/// What happens to the picture kept in a lesson file before the window is closed, and how the
+/// question about its changes is answered.
+struct ClosingCase {
+    const char* name;
+    /// Whether the picture is saved as monday.fourier (else it is never kept in a file).
+    bool saved;
+    /// Whether a step is taken after the save, and whether it is undone again.
+    bool changed;
+    bool undoneAgain;
+    /// The answer to "Save the changes to monday.fourier?", or NoButton for no question.
+    QMessageBox::StandardButton answer;
+    /// Whether the lesson's folder is gone by then, so that saving fails.
+    bool folderGone;
+    bool closes;
+    /// The messages shown, the question among them.
+    std::vector<std::string> messages;
+    /// How many steps the file holds in the end.
+    int stepsInFile;
+};
+
+const std::string question = "Save the changes to monday.fourier?";
+
+const ClosingCase closingCases[] = {
+    { "never saved", false, true, false, QMessageBox::NoButton, false, true, {}, 0 },
+    { "saved, unchanged", true, false, false, QMessageBox::NoButton, false, true, {}, 1 },
+    { "changed and undone", true, true, true, QMessageBox::NoButton, false, true, {}, 1 },
+    { "changed, Cancel", true, true, false, QMessageBox::Cancel, false, false, { question }, 1 },
+    { "changed, Discard", true, true, false, QMessageBox::Discard, false, true, { question }, 1 },
+    { "changed, Save", true, true, false, QMessageBox::Save, false, true, { question }, 2 },
+    { "changed, Save fails", true, true, false, QMessageBox::Save, true, false,
+        { question, "could not be saved as" }, 0 },
+};
+
+TEST(Lessons, ClosingAChangedLessonAsksWhetherToSaveIt)
+{
+    for (const ClosingCase& c : closingCases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("monday.fourier"));
+        Form1 form;
+        form.show();
+        setTexts(form, "3", "10");
+        form.Ejecutar_Click();
+        if (c.saved) {
+            ASSERT_TRUE(form.saveLesson(path));
+        }
+        if (c.changed)
+            form.Command4_Click();
+        if (c.undoneAgain)
+            form.undo();
+        if (c.folderGone) {
+            ASSERT_TRUE(folder.remove());
+        }
+
+        // The question is answered as asked; any other message box is read and closed.
+        std::vector<std::string> messages;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            messages.push_back(box->text().toStdString());
+            const bool asking = box->button(QMessageBox::Discard) != nullptr;
+            box->button(asking ? c.answer : QMessageBox::Ok)->click();
+        });
+        answerer.start(1);
+        EXPECT_EQ(form.close(), c.closes);
+        EXPECT_EQ(form.isVisible(), !c.closes);
+        ASSERT_EQ(messages.size(), c.messages.size());
+        for (std::size_t i = 0; i < messages.size(); ++i)
+            EXPECT_NE(messages[i].find(c.messages[i]), std::string::npos) << messages[i];
+        EXPECT_EQ(contents(path).count("\"command\""), c.stepsInFile);
+    }
 }
 
 /// Lets files grow to \a bytes at most while it lives, so that writing more fails as on a full
