@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "accessibleroles.h"
 
-#include "form1.h"
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
@@ -17,7 +16,9 @@ QAccessibleInterface* accessibleWithRole(const QString& className, QObject* obje
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String(Form1::staticMetaObject.className()))
+    // The program's own windows, the main one and those beside it, are windows to a screen
+    // reader; Qt's dialogs keep the roles Qt gives them.
+    if (widget->isWindow() && className.startsWith(QLatin1String("fourier::")))
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Graphic);

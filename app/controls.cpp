@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
@@ -95,6 +96,11 @@ void orderTabs(QWidget& window, const ControlWidgets& widgets)
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         window.setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     tabOrder.front().second->setFocus();
+}
+
+QFont windowFont()
+{
+    return fittedFont(QGuiApplication::font(), fromUtf8(controlNamed(singleLineLabel).text));
 }
 
 } // namespace fourier

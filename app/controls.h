@@ -42,6 +42,10 @@ void applyLayout(QWidget& widget, const ControlLayout& control);
 /// \a font, made just small enough for \a text to fit on the one-line heading.
 QFont fittedFont(QFont font, const QString& text);
 
+/// The font of the whole window and of the plot area's numbers: the application's, made just
+/// small enough for the English heading to fit on its line.
+QFont windowFont();
+
 /// The widget of each control, in the order of form1Controls.
 using ControlWidgets = std::array<QWidget*, form1Controls.size()>;
 

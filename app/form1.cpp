@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QUrl>
@@ -71,11 +72,6 @@ QString droppedFile(const QMimeData* data)
 
 } // namespace
 
-QFont windowFont()
-{
-    return fittedFont(QGuiApplication::font(), fromUtf8(controlNamed(singleLineLabel).text));
-}
-
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
@@ -87,10 +83,7 @@ Form1::Form1(QWidget* parent)
         applyLayout(*widgets[i], form1Controls[i]);
     }
     m_document = std::make_unique<PictureDocument>(Pic());
-    m_document->watch([this] {
-        m_pic->refresh();
-        Q_EMIT historyChanged();
-    });
+    m_document->watch([this] { m_pic->refresh(); });
     // The plot area's context menu and its readout, which the picture box owns.
     new PictureActions(*m_pic, *this);
     new PictureReadout(*m_pic);
@@ -121,7 +114,7 @@ QWidget* Form1::makeControl(const ControlLayout& control)
     switch (control.kind) {
     case ControlKind::PushButton: {
         auto* button = new WrappingButton(caption(control), this);
-        connect(button, &QPushButton::clicked, this, control.onClick);
+        connectToSlot(*button, control.name);
         return button;
     }
     case ControlKind::TextBox: {
@@ -147,6 +140,17 @@ QWidget* Form1::makeControl(const ControlLayout& control)
     }
     }
     Q_UNREACHABLE();
+}
+
+void Form1::connectToSlot(QPushButton& button, std::string_view name)
+{
+    // As Qt's own forms wire a button to the slot its name gives: Command1 to Command1_Click.
+    const QByteArray slot
+        = QByteArray(name.data(), static_cast<qsizetype>(name.size())) + "_Click()";
+    const int index = metaObject()->indexOfSlot(slot.constData());
+    Q_ASSERT_X(index >= 0, "Form1::connectToSlot", "a button of the control table has no slot");
+    const QMetaMethod clicked = QMetaMethod::fromSignal(&QPushButton::clicked);
+    connect(&button, clicked, this, metaObject()->method(index));
 }
 
 void Form1::nameForScreenReaders()

@@ -3,6 +3,7 @@
 
 #include "document.h"
 #include "formcontext.h"
+#include "lessonwindow.h"
 #include "step.h"
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <memory>
 
 class QLineEdit;
+class QPushButton;
 class QProgressDialog;
 
 namespace fourier {
@@ -21,15 +23,11 @@ namespace fourier {
 class PictureBox;
 struct ControlLayout;
 
-/// The font of the whole window and of the plot area's numbers: the application's, made just
-/// small enough for the English heading to fit on its line.
-QFont windowFont();
-
 /// The program's one window: the plot area, the two text boxes, six buttons and their labels,
 /// laid out from the control table. Each button runs its command with the window as the
 /// command's form, and each click is a step of the picture's history, which can be undone,
 /// redone, saved as a lesson and opened again.
-class Form1 final : public QWidget, public FormContext {
+class Form1 final : public QWidget, public FormContext, public LessonWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -45,33 +43,29 @@ public:
     PictureBox& pictureBox() { return *m_pic; }
 
     /// The picture the window shows.
-    PictureDocument& document() { return *m_document; }
+    PictureDocument& document() override { return *m_document; }
     const PictureDocument& document() const { return *m_document; }
     /// Puts the picture back as it was before the last step, without its messages.
-    void undo();
+    void undo() override;
     /// Takes the step undone last again, as undo found it.
-    void redo();
+    void redo() override;
     /// Opens the lesson file at \a path: its steps replayed from the start-up picture with no
     /// message, the boxes showing the last step's texts, and the steps as the history. A file
     /// that is refused gets a message box; it and a cancelled replay change nothing. Returns
     /// whether the lesson was opened.
-    bool openLesson(const QString& path);
+    bool openLesson(const QString& path) override;
     /// Saves the steps in force as a lesson file at \a path. When that fails, any file already
     /// there stays as it was, a message box says why, and the result is false.
-    bool saveLesson(const QString& path);
+    bool saveLesson(const QString& path) override;
     /// Draws the steps in force afresh on \a surface, which holds the start-up picture at any
     /// size, as opening their lesson would: a long sum shows the progress window, and no other
     /// command can start meanwhile. Returns false when the user cancelled, or after a message
     /// when the steps are no longer all kept. An exception while drawing (no memory) is thrown
     /// on to the caller, once the window is ready for the next command.
-    bool drawAfresh(PlotSurface& surface);
+    bool drawAfresh(PlotSurface& surface) override;
 
     /// How long a plot runs before its progress dialog appears.
     static constexpr std::chrono::milliseconds progressDelay { 500 };
-
-Q_SIGNALS:
-    /// The steps that can be undone or redone are others now.
-    void historyChanged();
 
 public Q_SLOTS:
     void Command1_Click();
@@ -95,6 +89,8 @@ private:
     /// The widget of \a control, wired as its kind wants: a button to its slot, a text box to
     /// its role. Place, name and colours are applyLayout's.
     QWidget* makeControl(const ControlLayout& control);
+    /// Makes \a button run the slot its \a name gives, as Command1 runs Command1_Click.
+    void connectToSlot(QPushButton& button, std::string_view name);
     /// Names the plot area, and each text box after the label beside it.
     void nameForScreenReaders();
     /// Runs \a work, which draws, unless a command is running already: an exception becomes a

@@ -2,8 +2,8 @@
 #include "headlessexport.h"
 
 #include "commandline.h"
+#include "controls.h"
 #include "echo.h"
-#include "form1.h"
 #include "lessonfile.h"
 #include "pictureexport.h"
 

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "colour.h"
-#include "form1.h"
 #include "imagesurface.h"
 #include "plotarea.h"
+#include "title.h"
 #include "windowsize.h"
 
 #include <array>
@@ -28,7 +28,8 @@ struct TwipRect {
     int height;
 };
 
-/// One control of the window, as the window builds it.
+/// One control of the window, as the window builds it. A push button's click runs the window's
+/// slot named after it: Command1_Click, Ejecutar_Click, ...
 struct ControlLayout {
     std::string_view name;
     ControlKind kind;
@@ -41,14 +42,9 @@ struct ControlLayout {
     std::optional<Colour> foreground;
     /// Background colour, when not the platform's default.
     std::optional<Colour> background;
-    /// The window's slot a push button's click runs; none for any other control.
-    void (Form1::*onClick)() = nullptr;
     /// What a text box holds; None for any other control.
     TextRole role = TextRole::None;
 };
-
-/// The application's title: the window's caption and the caption of its message boxes.
-inline constexpr std::string_view applicationTitle = "Fourier An\xC3\xA1lisis";
 
 /// The window's own background.
 inline constexpr Colour formBackground = colours::appWorkspace;
@@ -63,26 +59,26 @@ inline constexpr auto none = std::optional<Colour> {};
 inline constexpr std::array<ControlLayout, 16> form1Controls { {
     { "Command5", ControlKind::PushButton,
         QT_TRANSLATE_NOOP("fourier::Form1", "Calculate Sawtooh Series"), { 7680, 6240, 1335, 615 },
-        15, detail::none, detail::none, &Form1::Command5_Click },
+        15, detail::none, detail::none },
     { "Command4", ControlKind::PushButton,
         QT_TRANSLATE_NOOP("fourier::Form1", "Calculate Triangular Series"),
-        { 6000, 6240, 1335, 615 }, 8, detail::none, detail::none, &Form1::Command4_Click },
+        { 6000, 6240, 1335, 615 }, 8, detail::none, detail::none },
     { "T2", ControlKind::TextBox, "10", { 7200, 4440, 1455, 495 }, 6, detail::none, detail::none,
-        nullptr, TextRole::Scale },
+        TextRole::Scale },
     { "T1", ControlKind::TextBox, "4", { 2400, 6240, 1335, 495 }, 5, detail::none, detail::none,
-        nullptr, TextRole::Terms },
+        TextRole::Terms },
     { "Command3", ControlKind::PushButton, QT_TRANSLATE_NOOP("fourier::Form1", "Cos x"),
-        { 7320, 2160, 1335, 615 }, 4, detail::none, detail::none, &Form1::Command3_Click },
+        { 7320, 2160, 1335, 615 }, 4, detail::none, detail::none },
     { "Command2", ControlKind::PushButton, QT_TRANSLATE_NOOP("fourier::Form1", "Sin x"),
-        { 7320, 1080, 1335, 615 }, 3, detail::none, detail::none, &Form1::Command2_Click },
+        { 7320, 1080, 1335, 615 }, 3, detail::none, detail::none },
     { "Ejecutar", ControlKind::PushButton,
         QT_TRANSLATE_NOOP("fourier::Form1", "Calculate  Square Series"), { 4200, 6240, 1335, 615 },
-        2, detail::none, detail::none, &Form1::Ejecutar_Click },
+        2, detail::none, detail::none },
     // The picture box's own background, around its image, is the plot area's.
     { "Pic", ControlKind::PictureBox, "", { 480, 840, 5655, 4935 }, 1, detail::none,
         std::optional<Colour> { ImageSurface::background } },
     { "Command1", ControlKind::PushButton, QT_TRANSLATE_NOOP("fourier::Form1", "Clear"),
-        { 7320, 3240, 1335, 615 }, 0, detail::none, detail::none, &Form1::Command1_Click },
+        { 7320, 3240, 1335, 615 }, 0, detail::none, detail::none },
     { "Label7", ControlKind::Label,
         QT_TRANSLATE_NOOP("fourier::Form1",
             "This Program Shown the Fourier Series Behavior for Diferent Signals"),
@@ -127,16 +123,14 @@ consteval const ControlLayout& controlNamed(std::string_view name)
 }
 
 namespace detail {
-/// Whether each control is wired as its kind wants: every button to a slot, every text box to a
-/// role of its own, one of each role, one picture box, and nothing else wired at all.
+/// Whether each control is wired as its kind wants: every text box to a role of its own, one of
+/// each role, one picture box, and nothing else wired at all.
 consteval bool wiredByKind()
 {
     int pictureBoxes = 0;
     int terms = 0;
     int scales = 0;
     for (const ControlLayout& control : form1Controls) {
-        if ((control.kind == ControlKind::PushButton) != (control.onClick != nullptr))
-            return false;
         if ((control.kind == ControlKind::TextBox) != (control.role != TextRole::None))
             return false;
         pictureBoxes += control.kind == ControlKind::PictureBox ? 1 : 0;

@@ -3,7 +3,7 @@
 
 #include "echo.h"
 #include "exportsizedialog.h"
-#include "form1.h"
+#include "lessonwindow.h"
 #include "picturebox.h"
 #include "pictureexport.h"
 #include "safewrite.h"
@@ -117,17 +117,17 @@ QString stepName(const Step& step)
     return {};
 }
 
-PictureActions::PictureActions(PictureBox& pictureBox, Form1& form)
+PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
     : QObject(&pictureBox)
     , m_pictureBox(pictureBox)
-    , m_form(form)
+    , m_window(window)
 {
     m_undo = new QAction(this);
     m_undo->setShortcuts(undoKeys());
-    connect(m_undo, &QAction::triggered, &m_form, &Form1::undo);
+    connect(m_undo, &QAction::triggered, this, [this] { m_window.undo(); });
     m_redo = new QAction(this);
     m_redo->setShortcuts(redoKeys());
-    connect(m_redo, &QAction::triggered, &m_form, &Form1::redo);
+    connect(m_redo, &QAction::triggered, this, [this] { m_window.redo(); });
     auto* copy = new QAction(tr("Copy Picture"), this);
     connect(copy, &QAction::triggered, this, &PictureActions::copyPicture);
     auto* save = new QAction(tr("Save Picture As\u2026"), this);
@@ -151,16 +151,16 @@ PictureActions::PictureActions(PictureBox& pictureBox, Form1& form)
     m_pictureBox.addActions({ m_undo, m_redo, separator(this), copy, save, exportAs, print,
         separator(this), open, saveLesson });
     m_pictureBox.setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(&m_form, &Form1::historyChanged, this, &PictureActions::showSteps);
+    m_window.document().watch([this] { showSteps(); });
     showSteps();
 }
 
 void PictureActions::showSteps()
 {
-    const Step* undoable = m_form.document().history().undoable();
+    const Step* undoable = m_window.document().history().undoable();
     m_undo->setEnabled(undoable != nullptr);
     m_undo->setText(undoable ? tr("Undo %1").arg(stepName(*undoable)) : tr("Undo"));
-    const Step* redoable = m_form.document().history().redoable();
+    const Step* redoable = m_window.document().history().redoable();
     m_redo->setEnabled(redoable != nullptr);
     m_redo->setText(redoable ? tr("Redo %1").arg(stepName(*redoable)) : tr("Redo"));
 }
@@ -171,9 +171,9 @@ void PictureActions::openLesson()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({ lessonFilter(), tr("All files (*)") });
-    dialog.setDirectory(startFolder(m_form.document().lessonPath()));
+    dialog.setDirectory(startFolder(m_window.document().lessonPath()));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        m_form.openLesson(dialog.selectedFiles().constFirst());
+        m_window.openLesson(dialog.selectedFiles().constFirst());
 }
 
 void PictureActions::saveLessonAs()
@@ -182,12 +182,12 @@ void PictureActions::saveLessonAs()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(lessonFilter());
     dialog.setDefaultSuffix(QStringLiteral("fourier"));
-    const QString last = m_form.document().lessonPath();
+    const QString last = m_window.document().lessonPath();
     dialog.setDirectory(startFolder(last));
     dialog.selectFile(
         last.isEmpty() ? QStringLiteral("lesson.fourier") : QFileInfo(last).fileName());
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        m_form.saveLesson(dialog.selectedFiles().constFirst());
+        m_window.saveLesson(dialog.selectedFiles().constFirst());
 }
 
 void PictureActions::copyPicture()
@@ -198,7 +198,7 @@ void PictureActions::copyPicture()
     }
     try {
         ExportPicture picture(ExportFormat::Png, m_lastSize, m_pictureBox.surface().font());
-        if (m_form.drawAfresh(picture.surface()))
+        if (m_window.drawAfresh(picture.surface()))
             QGuiApplication::clipboard()->setImage(picture.image()->image());
     } catch (const std::exception& failure) {
         warn(tr("The picture could not be copied: %1").arg(exportFailure(failure)));
@@ -288,7 +288,7 @@ bool PictureActions::exportPicture(const QString& path, ExportSize size)
         // back before the message shows; nothing reaches the disk.
         try {
             ExportPicture picture(*format, size, m_pictureBox.surface().font());
-            if (!m_form.drawAfresh(picture.surface()))
+            if (!m_window.drawAfresh(picture.surface()))
                 return false;
             failure = picture.write(path);
         } catch (const std::exception& thrown) {
@@ -310,7 +310,7 @@ bool PictureActions::print(QPrinter& printer, bool caption)
     try {
         // Drawn in shapes, as for a PDF file, to stay sharp on paper.
         ExportPicture picture(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
-        if (!m_form.drawAfresh(picture.surface()))
+        if (!m_window.drawAfresh(picture.surface()))
             return false;
         failure = printPicture(printer, *picture.shapes(),
             caption ? pictureCaption(picture.description()) : QString());
@@ -328,7 +328,7 @@ void PictureActions::printPreview()
     std::optional<ExportPicture> picture;
     try {
         picture.emplace(ExportFormat::Pdf, printSize, m_pictureBox.surface().font());
-        if (!m_form.drawAfresh(picture->surface()))
+        if (!m_window.drawAfresh(picture->surface()))
             return;
     } catch (const std::exception& thrown) {
         picture.reset();

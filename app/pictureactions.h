@@ -14,7 +14,7 @@ class QPrinter;
 
 namespace fourier {
 
-class Form1;
+class LessonWindow;
 class PictureBox;
 struct Step;
 
@@ -26,9 +26,9 @@ struct Step;
 class PictureActions final : public QObject {
     Q_OBJECT
 public:
-    /// Adds the actions to the context menu of \a pictureBox, which owns this object; \a form
-    /// is the window whose steps they undo, redo, open and save.
-    PictureActions(PictureBox& pictureBox, Form1& form);
+    /// Adds the actions to the context menu of \a pictureBox, which owns this object; \a window
+    /// shows the picture whose steps they undo, redo, open and save.
+    PictureActions(PictureBox& pictureBox, LessonWindow& window);
 
     /// Puts the picture on the clipboard as an image of the size exported last: the drawing
     /// area's own image until a larger size has been exported, then the picture drawn afresh.
@@ -66,7 +66,7 @@ private:
     void warn(const QString& text);
 
     PictureBox& m_pictureBox;
-    Form1& m_form;
+    LessonWindow& m_window;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     ExportSize m_lastSize;

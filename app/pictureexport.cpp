@@ -2,9 +2,9 @@
 #include "pictureexport.h"
 
 #include "coretexts.h"
-#include "layout.h"
 #include "replay.h"
 #include "safewrite.h"
+#include "title.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
