@@ -8,9 +8,13 @@
 
 #include <QByteArrayView>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace fourier {
 
@@ -21,6 +25,8 @@ constexpr const char* scaleVariable = "QT_SCALE_FACTOR";
 constexpr double largestZoomTried = 16.0;
 /// Room left for the window manager's title bar and borders, in the screen's own pixels.
 constexpr QSize decorations { 16, 48 };
+/// Far longer than starting a few threads takes, even on a busy machine.
+constexpr std::chrono::seconds threadStartTimeout { 1 };
 
 void printLine(const QString& line)
 {
@@ -68,6 +74,34 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     printLine(qFormatLogMessage(type, context, message));
 }
 
+/// Qt's raster painting shares a large fill (a progress bar, a long line) among the threads of
+/// Qt's global pool and waits for them. Should the system refuse the pool a thread it starts
+/// then, under a tight limit on processes, that wait never ends: the window would hang with its
+/// progress dialog half painted, deaf to Cancel, while the sums go on without threads of their
+/// own. So the pool's threads are started now, while threads are to be had, and kept for the
+/// program's life; a fill then never needs a new one.
+void keepPaintingThreads()
+{
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setExpiryTimeout(-1);
+    const int threads = pool->maxThreadCount();
+    struct Gate {
+        QSemaphore started;
+        QSemaphore open;
+    };
+    // Each task holds its thread until all have started, so that each gets a thread of its own.
+    const auto gate = std::make_shared<Gate>();
+    for (int i = 0; i < threads; ++i) {
+        pool->start([gate] {
+            gate->started.release();
+            gate->open.acquire();
+        });
+    }
+    // A thread the system refuses leaves its task unrun: the wait gives up rather than hang.
+    static_cast<void>(gate->started.tryAcquire(threads, threadStartTimeout));
+    gate->open.release(threads);
+}
+
 std::unique_ptr<QApplication> openApplication(
     ApplicationArguments& arguments, Translations& translations)
 {
@@ -76,6 +110,7 @@ std::unique_ptr<QApplication> openApplication(
     auto application = std::make_unique<QApplication>(arguments.count(), arguments.values());
     qInstallMessageHandler(previous);
     translations.install();
+    keepPaintingThreads();
     return application;
 }
 
@@ -139,6 +174,7 @@ std::unique_ptr<QGuiApplication> startOffscreenApplication(
     arguments.refill();
     auto application = std::make_unique<QGuiApplication>(arguments.count(), arguments.values());
     translations.install();
+    keepPaintingThreads();
     return application;
 }
 
