@@ -14,7 +14,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <latch>
 #include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace fourier {
 
@@ -74,6 +78,22 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     printLine(qFormatLogMessage(type, context, message));
 }
 
+/// Whether the system gives \a count threads at once, now.
+bool threadsToBeHad(int count)
+{
+    std::latch release(1);
+    std::vector<std::thread> threads;
+    try {
+        for (int i = 0; i < count; ++i)
+            threads.emplace_back([&release] { release.wait(); });
+    } catch (const std::system_error&) {
+    }
+    release.count_down();
+    for (std::thread& thread : threads)
+        thread.join();
+    return threads.size() == static_cast<std::size_t>(count);
+}
+
 /// Qt's raster painting shares a large fill (a progress bar, a long line) among the threads of
 /// Qt's global pool and waits for them. Should the system refuse the pool a thread it starts
 /// then, under a tight limit on processes, that wait never ends: the window would hang with its
@@ -83,8 +103,12 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
 void keepPaintingThreads()
 {
     QThreadPool* pool = QThreadPool::globalInstance();
-    pool->setExpiryTimeout(-1);
     const int threads = pool->maxThreadCount();
+    // A task handed to a thread the system refuses is lost, and the pool would wait for it as the
+    // program ends: the pool is only asked for threads the system has just shown it has.
+    if (!threadsToBeHad(threads))
+        return;
+    pool->setExpiryTimeout(-1);
     struct Gate {
         QSemaphore started;
         QSemaphore open;
