@@ -83,6 +83,7 @@ constexpr QLatin1String zoomOption("zoom");
 constexpr QLatin1String langOption("lang");
 constexpr QLatin1String exportOption("export");
 constexpr QLatin1String sizeOption("size");
+constexpr QLatin1String timeLimitOption("time-limit");
 
 /// A refused value is echoed at most this long, so that a pasted page stays a readable line.
 constexpr qsizetype longestEcho = 40;
@@ -166,12 +167,27 @@ bool readSize(const QString& text, CommandLine& line)
     return true;
 }
 
-/// Reads --export and --size into \a line. Returns why they cannot be acted on, or nothing.
+/// Reads --time-limit's seconds into \a line; false when they are no number above 0.
+bool readTimeLimit(const QString& text, CommandLine& line)
+{
+    bool isNumber = false;
+    const double seconds = text.trimmed().toDouble(&isNumber);
+    // The negation also refuses NaN, which compares false with everything.
+    if (!isNumber || !(seconds > 0.0) || !std::isfinite(seconds))
+        return false;
+    line.timeLimit = seconds;
+    return true;
+}
+
+/// Reads --export, --size and --time-limit into \a line. Returns why they cannot be acted on, or
+/// nothing.
 std::optional<QString> readExport(const QCommandLineParser& parser, CommandLine& line)
 {
     if (!parser.isSet(exportOption)) {
         if (parser.isSet(sizeOption))
             return QCoreApplication::translate("CommandLine", "--size goes with --export.");
+        if (parser.isSet(timeLimitOption))
+            return QCoreApplication::translate("CommandLine", "--time-limit goes with --export.");
         return std::nullopt;
     }
     const QString path = parser.value(exportOption);
@@ -187,6 +203,11 @@ std::optional<QString> readExport(const QCommandLineParser& parser, CommandLine&
             .arg(ExportSize::smallestWidth)
             .arg(ExportSize::largestWidth)
             .arg(echoed(parser.value(sizeOption)));
+    }
+    if (parser.isSet(timeLimitOption) && !readTimeLimit(parser.value(timeLimitOption), line)) {
+        return QCoreApplication::translate("CommandLine",
+            "--time-limit wants a number of seconds above 0, such as 60 or 2.5, not '%1'.")
+            .arg(echoed(parser.value(timeLimitOption)));
     }
     if (parser.positionalArguments().isEmpty())
         return QCoreApplication::translate("CommandLine", "--export wants a lesson file to draw.");
@@ -238,6 +259,12 @@ void describeOptions(QCommandLineParser& parser, bool listQtOptions)
             "8, or SIZE pixels wide when it ends in px, as in 1920px."),
         //: The value of --size, in capitals as the help shows it.
         QCoreApplication::translate("CommandLine", "SIZE")));
+    parser.addOption(QCommandLineOption(timeLimitOption,
+        QCoreApplication::translate("CommandLine",
+            "With --export: give up, writing nothing, when the picture is not drawn within "
+            "SECONDS seconds."),
+        //: The value of --time-limit, in capitals as the help shows it.
+        QCoreApplication::translate("CommandLine", "SECONDS")));
     parser.addPositionalArgument(
         //: The name of the one argument, a file, as the help lists it.
         QCoreApplication::translate("CommandLine", "file"),
