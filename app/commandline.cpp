@@ -84,8 +84,10 @@ constexpr QLatin1String zoomOption("zoom");
 constexpr QLatin1String langOption("lang");
 constexpr QLatin1String exportOption("export");
 constexpr QLatin1String sizeOption("size");
+constexpr QLatin1String timeLimitOption("time-limit");
 /// The program's options that take a value: each says one thing, so it may be given once.
-constexpr QLatin1String valueOptions[] = { zoomOption, langOption, exportOption, sizeOption };
+constexpr QLatin1String valueOptions[]
+    = { zoomOption, langOption, exportOption, sizeOption, timeLimitOption };
 
 QString programName()
 {
@@ -160,12 +162,27 @@ bool readSize(const QString& text, CommandLine& line)
     return true;
 }
 
-/// Reads --export and --size into \a line. Returns why they cannot be acted on, or nothing.
+/// Reads --time-limit's seconds into \a line; false when they are no number above 0.
+bool readTimeLimit(const QString& text, CommandLine& line)
+{
+    bool isNumber = false;
+    const double seconds = text.trimmed().toDouble(&isNumber);
+    // The negation also refuses NaN, which compares false with everything.
+    if (!isNumber || !(seconds > 0.0) || !std::isfinite(seconds))
+        return false;
+    line.timeLimit = seconds;
+    return true;
+}
+
+/// Reads --export, --size and --time-limit into \a line. Returns why they cannot be acted on, or
+/// nothing.
 std::optional<QString> readExport(const QCommandLineParser& parser, CommandLine& line)
 {
     if (!parser.isSet(exportOption)) {
         if (parser.isSet(sizeOption))
             return QCoreApplication::translate("CommandLine", "--size goes with --export.");
+        if (parser.isSet(timeLimitOption))
+            return QCoreApplication::translate("CommandLine", "--time-limit goes with --export.");
         return std::nullopt;
     }
     const QString path = parser.value(exportOption);
@@ -181,6 +198,11 @@ std::optional<QString> readExport(const QCommandLineParser& parser, CommandLine&
             .arg(ExportSize::smallestWidth)
             .arg(ExportSize::largestWidth)
             .arg(echoed(parser.value(sizeOption)));
+    }
+    if (parser.isSet(timeLimitOption) && !readTimeLimit(parser.value(timeLimitOption), line)) {
+        return QCoreApplication::translate("CommandLine",
+            "--time-limit wants a number of seconds above 0, such as 60 or 2.5, not '%1'.")
+            .arg(echoed(parser.value(timeLimitOption)));
     }
     if (parser.positionalArguments().isEmpty())
         return QCoreApplication::translate("CommandLine", "--export wants a lesson file to draw.");
@@ -232,6 +254,12 @@ void describeOptions(QCommandLineParser& parser, bool listQtOptions)
             "8, or SIZE pixels wide when it ends in px, as in 1920px."),
         //: The value of --size, in capitals as the help shows it.
         QCoreApplication::translate("CommandLine", "SIZE")));
+    parser.addOption(QCommandLineOption(timeLimitOption,
+        QCoreApplication::translate("CommandLine",
+            "With --export: give up, writing nothing, when the picture is not drawn within "
+            "SECONDS seconds."),
+        //: The value of --time-limit, in capitals as the help shows it.
+        QCoreApplication::translate("CommandLine", "SECONDS")));
     parser.addPositionalArgument(
         //: The name of the one argument, a file, as the help lists it.
         QCoreApplication::translate("CommandLine", "file"),

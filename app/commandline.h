@@ -28,6 +28,8 @@ struct CommandLine {
     QString exportPath;
     /// The size to export it at (--size).
     ExportSize exportSize;
+    /// How many seconds the export may take before it gives up (--time-limit), or none.
+    std::optional<double> timeLimit;
     /// A line for standard error whatever the action, or empty: that --lang asked for a
     /// language the program does not speak, and so it speaks English.
     QString warning;

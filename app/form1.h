@@ -64,9 +64,6 @@ public:
     /// on to the caller, once the window is ready for the next command.
     bool drawAfresh(PlotSurface& surface) override;
 
-    /// How long a plot runs before its progress dialog appears.
-    static constexpr std::chrono::milliseconds progressDelay { 500 };
-
 public Q_SLOTS:
     void Command1_Click();
     void Command2_Click();

@@ -5,23 +5,165 @@
 #include "controls.h"
 #include "echo.h"
 #include "lessonfile.h"
+#include "lessonwindow.h"
 #include "pictureexport.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <unistd.h>
 
 namespace fourier {
 
 namespace {
 
-/// A form with nobody in front of it: the lesson's steps bring their own texts, their messages
-/// are hidden, and nobody is there to cancel.
+using Clock = std::chrono::steady_clock;
+
+/// The signals that stop an export: an interrupt from the terminal, and the polite request to
+/// end that service managers and kill send.
+constexpr std::array stopSignals { SIGINT, SIGTERM };
+
+/// How often at most the line on the terminal is written again.
+constexpr std::chrono::milliseconds terminalInterval { 100 };
+
+// The stop signal that has arrived during the export, or 0: the program's one piece of mutable
+// state at file scope, since a signal handler can reach nothing else, and can do next to nothing
+// safely but store into a lock-free atomic. The drawing, which asks its form every
+// progressInterval, reads it there and stops.
+std::atomic<int> arrivedSignal { 0 };
+static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may not take a lock");
+
+void noteStopSignal(int signal)
+{
+    arrivedSignal.store(signal, std::memory_order_relaxed);
+}
+
+/// While it lives, SIGINT and SIGTERM are only noted, so that the drawing stops at its next
+/// report and nothing half-drawn is written. A signal that was ignored when the program started
+/// (SIGINT, when a script starts it in the background) stays ignored.
+class StopSignals {
+public:
+    StopSignals()
+    {
+        arrivedSignal.store(0);
+        for (std::size_t i = 0; i < stopSignals.size(); ++i) {
+            sigaction(stopSignals[i], nullptr, &m_previous[i]);
+            if (m_previous[i].sa_handler == SIG_IGN)
+                continue;
+            struct sigaction noting { };
+            noting.sa_handler = noteStopSignal;
+            sigemptyset(&noting.sa_mask);
+            // A read or write the signal comes in the middle of goes on as if nothing happened.
+            noting.sa_flags = SA_RESTART;
+            sigaction(stopSignals[i], &noting, nullptr);
+        }
+    }
+    ~StopSignals() { restore(); }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    /// The signal that arrived, or 0.
+    static int arrived() { return arrivedSignal.load(std::memory_order_relaxed); }
+
+    /// Ends the program as \a signal would have ended it had it not been held back, so that a
+    /// shell sees it was interrupted (status 128 + the signal's number, 130 for SIGINT and 143
+    /// for SIGTERM) and a loop around the program stops too. Returns that status should the
+    /// signal not end it.
+    int endAsAsked(int signal)
+    {
+        restore();
+        std::raise(signal);
+        return 128 + signal;
+    }
+
+private:
+    void restore()
+    {
+        for (std::size_t i = 0; i < stopSignals.size(); ++i)
+            sigaction(stopSignals[i], &m_previous[i], nullptr);
+    }
+
+    std::array<struct sigaction, stopSignals.size()> m_previous {};
+};
+
+/// The line that tells someone at a terminal how far the export has got, "step 3 of 10, 42 %",
+/// written over itself; nothing when standard error is not a terminal, nor for an export
+/// quicker than the window's progress dialog would be.
+class TerminalProgress {
+public:
+    explicit TerminalProgress(std::size_t steps)
+        : m_steps(steps)
+        , m_terminal(isatty(STDERR_FILENO) == 1)
+        , m_next(Clock::now() + progressDelay)
+    {
+    }
+    ~TerminalProgress() { clear(); }
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    /// Shows \a fraction of the whole lesson done, unless it was shown a moment ago.
+    void show(double fraction)
+    {
+        if (!m_terminal || m_steps == 0)
+            return;
+        const auto now = Clock::now();
+        if (now < m_next)
+            return;
+        m_next = now + terminalInterval;
+        const double steps = static_cast<double>(m_steps);
+        const double done = std::clamp(fraction, 0.0, 1.0);
+        const auto step = std::min(m_steps, static_cast<std::size_t>(done * steps) + 1);
+        const QString text = QCoreApplication::translate("CommandLine", "step %1 of %2, %3 %")
+                                 .arg(step)
+                                 .arg(m_steps)
+                                 .arg(static_cast<int>(std::floor(done * 100.0)));
+        if (text != m_text)
+            write(text);
+    }
+
+    /// Takes the line off the terminal, so that what follows starts on a clean line.
+    void clear()
+    {
+        if (m_width > 0)
+            write(QString());
+    }
+
+private:
+    void write(const QString& text)
+    {
+        // Blanks over whatever of a longer line would be left.
+        const QString line = text.leftJustified(m_width);
+        std::fputs(
+            qPrintable(u'\r' + line + (text.isEmpty() ? QStringLiteral("\r") : QString())), stderr);
+        std::fflush(stderr);
+        m_width = text.size();
+        m_text = text;
+    }
+
+    std::size_t m_steps;
+    bool m_terminal;
+    Clock::time_point m_next;
+    qsizetype m_width = 0;
+    QString m_text;
+};
+
+/// A form with nobody in front of it: the lesson's steps bring their own texts and their
+/// messages are hidden. Its progress reports, every progressInterval while a sum runs and after
+/// each step, are where the export hears a stop signal and sees its time run out.
 class HeadlessForm final : public FormContext {
 public:
-    explicit HeadlessForm(PlotSurface& surface)
+    HeadlessForm(PlotSurface& surface, std::size_t steps, std::optional<double> timeLimit)
         : m_surface(surface)
+        , m_progress(steps)
+        , m_timeLimit(timeLimit)
+        , m_started(Clock::now())
     {
     }
 
@@ -29,10 +171,25 @@ public:
     std::string T2Text() const override { return {}; }
     PlotSurface& Pic() override { return m_surface; }
     void MsgBox(std::string_view) override { }
-    bool reportProgress(double) override { return true; }
+    bool reportProgress(double fraction) override
+    {
+        if (StopSignals::arrived() != 0)
+            return false;
+        if (m_timeLimit
+            && std::chrono::duration<double>(Clock::now() - m_started).count() >= *m_timeLimit)
+            return false;
+        m_progress.show(fraction);
+        return true;
+    }
+
+    /// Takes the progress line off the terminal.
+    void endProgress() { m_progress.clear(); }
 
 private:
     PlotSurface& m_surface;
+    TerminalProgress m_progress;
+    std::optional<double> m_timeLimit;
+    Clock::time_point m_started;
 };
 
 int fail(const QString& message)
@@ -47,6 +204,7 @@ int fail(const QString& message)
 
 int exportLesson(const CommandLine& line)
 {
+    StopSignals stopping;
     // Whatever runs out of memory, the lesson being read, the picture being drawn or the file
     // being made, is given back before the message is written; nothing reaches the disk.
     QString failure;
@@ -57,11 +215,36 @@ int exportLesson(const CommandLine& line)
                 QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
                     .arg(shownPath(line.lesson), reading.error));
         }
+        // Its button would refuse it with a message, leaving a picture without the curve asked
+        // for.
+        const auto refused
+            = std::find_if(reading.steps.begin(), reading.steps.end(), asksTooManyTerms);
+        if (refused != reading.steps.end()) {
+            return fail(QCoreApplication::translate("CommandLine",
+                "the lesson %1 cannot be drawn: the number of terms of step %2 is too large to "
+                "add up")
+                            .arg(shownPath(line.lesson))
+                            .arg(refused - reading.steps.begin() + 1));
+        }
         // The command line let only the three endings through.
         const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
         ExportPicture picture(format, line.exportSize, windowFont());
-        HeadlessForm form(picture.surface());
-        drawSteps(form, reading.steps, picture.surface());
+        HeadlessForm form(picture.surface(), reading.steps.size(), line.timeLimit);
+        bool drawn = false;
+        try {
+            drawn = drawSteps(form, reading.steps, picture.surface());
+        } catch (...) {
+            form.endProgress();
+            throw;
+        }
+        form.endProgress();
+        if (const int signal = StopSignals::arrived())
+            return stopping.endAsAsked(signal);
+        if (!drawn) {
+            return fail(QCoreApplication::translate(
+                "CommandLine", "the picture was not finished within the time limit of %1 s")
+                            .arg(line.timeLimit.value_or(0.0)));
+        }
         failure = picture.write(line.exportPath);
     } catch (const std::exception& thrown) {
         failure = exportFailure(thrown);

@@ -4,8 +4,13 @@
 #include "document.h"
 
 #include <QString>
+#include <chrono>
 
 namespace fourier {
+
+/// How long work runs before its progress is shown: the window's progress dialog, the line on
+/// the terminal of an export.
+inline constexpr std::chrono::milliseconds progressDelay { 500 };
 
 /// What the picture's menu asks of the window that shows the picture: the picture itself, and
 /// the work that needs the window, its progress dialog and its message boxes.

@@ -10,11 +10,19 @@
 #include <QDir>
 #include <QFile>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <latch>
+#include <memory>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace fourier {
 
@@ -25,6 +33,8 @@ constexpr const char* scaleVariable = "QT_SCALE_FACTOR";
 constexpr double largestZoomTried = 16.0;
 /// Room left for the window manager's title bar and borders, in the screen's own pixels.
 constexpr QSize decorations { 16, 48 };
+/// Far longer than starting a few threads takes, even on a busy machine.
+constexpr std::chrono::seconds threadStartTimeout { 1 };
 
 void printLine(const QString& line)
 {
@@ -72,6 +82,54 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     printLine(qFormatLogMessage(type, context, message));
 }
 
+/// Whether the system gives \a count threads at once, now.
+bool threadsToBeHad(int count)
+{
+    std::latch release(1);
+    std::vector<std::thread> threads;
+    try {
+        for (int i = 0; i < count; ++i)
+            threads.emplace_back([&release] { release.wait(); });
+    } catch (const std::system_error&) {
+    }
+    release.count_down();
+    for (std::thread& thread : threads)
+        thread.join();
+    return threads.size() == static_cast<std::size_t>(count);
+}
+
+/// Qt's raster painting shares a large fill (a progress bar, a long line) among the threads of
+/// Qt's global pool and waits for them. Should the system refuse the pool a thread it starts
+/// then, under a tight limit on processes, that wait never ends: the window would hang with its
+/// progress dialog half painted, deaf to Cancel, while the sums go on without threads of their
+/// own. So the pool's threads are started now, while threads are to be had, and kept for the
+/// program's life; a fill then never needs a new one.
+void keepPaintingThreads()
+{
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int threads = pool->maxThreadCount();
+    // A task handed to a thread the system refuses is lost, and the pool would wait for it as the
+    // program ends: the pool is only asked for threads the system has just shown it has.
+    if (!threadsToBeHad(threads))
+        return;
+    pool->setExpiryTimeout(-1);
+    struct Gate {
+        QSemaphore started;
+        QSemaphore open;
+    };
+    // Each task holds its thread until all have started, so that each gets a thread of its own.
+    const auto gate = std::make_shared<Gate>();
+    for (int i = 0; i < threads; ++i) {
+        pool->start([gate] {
+            gate->started.release();
+            gate->open.acquire();
+        });
+    }
+    // A thread the system refuses leaves its task unrun: the wait gives up rather than hang.
+    static_cast<void>(gate->started.tryAcquire(threads, threadStartTimeout));
+    gate->open.release(threads);
+}
+
 std::unique_ptr<QApplication> openApplication(
     ApplicationArguments& arguments, Translations& translations)
 {
@@ -80,6 +138,7 @@ std::unique_ptr<QApplication> openApplication(
     auto application = std::make_unique<QApplication>(arguments.count(), arguments.values());
     qInstallMessageHandler(previous);
     translations.install();
+    keepPaintingThreads();
     return application;
 }
 
@@ -161,6 +220,7 @@ std::unique_ptr<QGuiApplication> startOffscreenApplication(
     arguments.refill();
     auto application = std::make_unique<QGuiApplication>(arguments.count(), arguments.values());
     translations.install();
+    keepPaintingThreads();
     return application;
 }
 

@@ -9,6 +9,13 @@ namespace fourier {
 
 /// Told to the user when the number of coefficients is 0 or less.
 inline constexpr std::string_view noSignalMessage = "No Signal Available";
+/// Told to the user when the number of coefficients is so large that its sum could never end.
+inline constexpr std::string_view tooManyTermsMessage
+    = "This number of terms is too large to add up.";
+
+/// Whether the series buttons refuse \a count, the number T1 holds, with tooManyTermsMessage:
+/// from 2^53 up, infinity among them, no sum of that many terms comes to an end.
+bool countTooLarge(double count);
 
 /// Draws the square-wave partial sum with the number of terms in T1, in purple.
 void square(FormContext& form);
@@ -22,11 +29,11 @@ void Command2_Click(FormContext& form);
 /// Cos x: the frame and y = 4 cos x.
 void Command3_Click(FormContext& form);
 
-/// "Calculate  Square Series": the frame, the coefficient check, then the square wave.
+/// "Calculate  Square Series": the frame, the coefficient checks, then the square wave.
 void Ejecutar_Click(FormContext& form);
-/// "Calculate Triangular Series": the frame, the coefficient check, then the triangle wave.
+/// "Calculate Triangular Series": the frame, the coefficient checks, then the triangle wave.
 void Command4_Click(FormContext& form);
-/// "Calculate Sawtooh Series": the frame, the coefficient check, then the sawtooth.
+/// "Calculate Sawtooh Series": the frame, the coefficient checks, then the sawtooth.
 void Command5_Click(FormContext& form);
 
 } // namespace fourier

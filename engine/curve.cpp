@@ -9,11 +9,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <memory>
-#include <thread>
 
 namespace fourier {
 
@@ -140,14 +138,12 @@ bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallbac
         job.tuning.startThread);
 }
 
-/// Reports no progress until \a progress cancels: the wait of a sum that never ends.
-void waitForCancel(const ProgressCallback& progress)
-{
-    while (progress(0.0))
-        std::this_thread::sleep_for(progressInterval);
-}
-
 } // namespace
+
+bool isEndlessCount(double count)
+{
+    return !extraTermCount(count).has_value();
+}
 
 SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mapping)
 {
@@ -168,15 +164,13 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
     const ProgressCallback& progress, const CurveTuning& tuning)
 {
+    const auto extraTerms = extraTermCount(count);
+    if (!extraTerms)
+        return std::nullopt;
     const auto samples = curveSamples();
     const SampleRange visible = visibleSamples(samples, mapping);
     if (!progress(0.0))
         return std::nullopt;
-    const auto extraTerms = extraTermCount(count);
-    if (!extraTerms) {
-        waitForCancel(progress);
-        return std::nullopt;
-    }
     const CertaintyBound bound = certaintyBound(wave, *extraTerms);
     const auto visibleXs = samples.subspan(visible.first, visible.size());
 

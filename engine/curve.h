@@ -46,6 +46,10 @@ struct CurveTuning {
     double cheapSumTerms = 4096;
 };
 
+/// Whether no sum of \a count terms can be brought to an end: counts from 2^53 up, infinity among
+/// them, where every count is a whole number and counting them one by one would take centuries.
+bool isEndlessCount(double count);
+
 /// The samples [first, last) whose pixel column lies inside the area.
 struct SampleRange {
     std::size_t first = 0;
@@ -59,7 +63,8 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 
 /// Points whose drawing sets exactly the pixels that drawing (x, pointSign * y) for every curve
 /// sample would, y being \a wave summed with \a count terms by referenceSum; or nothing when
-/// \a progress cancelled the work.
+/// \a progress cancelled the work, and at once for an endless count (see isEndlessCount), which
+/// callers refuse before they ask.
 ///
 /// Curves are drawn from enclosures (see drawCurveByEnclosures), one point per pixel, where
 /// that applies; elsewhere every visible sample is summed by the rotation recurrence and
@@ -68,8 +73,7 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 ///
 /// Sums run on all cores while the calling thread waits and calls \a progress every
 /// progressInterval; when it returns false the work stops and nothing is returned. With no thread
-/// to be had, the calling thread sums in their place, on the same schedule. A count so large that
-/// its sum never ends (infinity, for one) runs until cancelled, in no more memory than any other.
+/// to be had, the calling thread sums in their place, on the same schedule.
 std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
     const ProgressCallback& progress, const CurveTuning& tuning = {});
 

@@ -89,6 +89,11 @@ bool isSeries(StepCommand command)
     return entryOf(command).series;
 }
 
+bool asksTooManyTerms(const Step& step)
+{
+    return isSeries(step.command) && countTooLarge(Val(step.terms));
+}
+
 void takeStep(FormContext& form, Step& step, Messages messages)
 {
     // Clear has no curve to cancel, and neither has a series without a count above 0.

@@ -51,6 +51,9 @@ std::string_view commandWord(StepCommand command);
 std::optional<StepCommand> commandNamed(std::string_view word);
 /// Whether \a command draws a series, whose count T1 gives.
 bool isSeries(StepCommand command);
+/// Whether \a step is a series whose count its button refuses as too large to add up (see
+/// countTooLarge): it draws the frame and no curve.
+bool asksTooManyTerms(const Step& step);
 
 /// Whether a step shows its messages as it runs.
 enum class Messages { Show, Hide };

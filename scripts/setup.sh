@@ -7,7 +7,8 @@
 #   --fuzz  also clang and its sanitizer runtime (the fuzzers and CI's sanitizer pass)
 set -euo pipefail
 # Qt's SVG module writes exported drawings; its print support comes with qt6-base-dev. The tests
-# read exported PDF files back with poppler-utils.
+# read exported PDF files back with poppler-utils, and give the program a terminal with script
+# (bsdutils).
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
@@ -17,7 +18,7 @@ if [ "${1:-}" != "--run" ]; then
   packages+=(
     libgtest-dev libbenchmark-dev
     clang-format
-    xvfb xauth xdotool x11-apps imagemagick poppler-utils file
+    xvfb xauth xdotool x11-apps imagemagick poppler-utils file bsdutils
     dpkg-dev desktop-file-utils appstream lintian man-db
   )
 fi

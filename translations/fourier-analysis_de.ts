@@ -192,6 +192,35 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <translation>das Bild konnte nicht als %1 exportiert werden: %2</translation>
     </message>
     <message>
+        <source>--time-limit goes with --export.</source>
+        <translation>--time-limit gehört zu --export.</translation>
+    </message>
+    <message>
+        <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
+        <translation>--time-limit braucht eine Zahl von Sekunden über 0, etwa 60 oder 2.5, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>With --export: give up, writing nothing, when the picture is not drawn within SECONDS seconds.</source>
+        <translation>Mit --export: aufgeben, ohne etwas zu schreiben, wenn das Bild nicht binnen SEKUNDEN Sekunden gezeichnet ist.</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <extracomment>The value of --time-limit, in capitals as the help shows it.</extracomment>
+        <translation>SEKUNDEN</translation>
+    </message>
+    <message>
+        <source>step %1 of %2, %3 %</source>
+        <translation>Schritt %1 von %2, %3 %</translation>
+    </message>
+    <message>
+        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
+        <translation>die Lektion %1 kann nicht gezeichnet werden: die Anzahl der Glieder in Schritt %2 ist zu groß, um sie aufzusummieren</translation>
+    </message>
+    <message>
+        <source>the picture was not finished within the time limit of %1 s</source>
+        <translation>das Bild wurde nicht innerhalb der Zeitgrenze von %1 s fertig</translation>
+    </message>
+    <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 ist mehr als einmal angegeben.</translation>
     </message>
@@ -379,6 +408,10 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>No Signal Available</source>
         <translation>Kein Signal verfügbar</translation>
+    </message>
+    <message>
+        <source>This number of terms is too large to add up.</source>
+        <translation>Diese Anzahl von Gliedern ist zu groß, um sie aufzusummieren.</translation>
     </message>
 </context>
 <context>

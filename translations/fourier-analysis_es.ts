@@ -192,6 +192,35 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>no se pudo exportar la imagen como %1: %2</translation>
     </message>
     <message>
+        <source>--time-limit goes with --export.</source>
+        <translation>--time-limit va con --export.</translation>
+    </message>
+    <message>
+        <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
+        <translation>--time-limit necesita un número de segundos mayor que 0, como 60 o 2.5, no «%1».</translation>
+    </message>
+    <message>
+        <source>With --export: give up, writing nothing, when the picture is not drawn within SECONDS seconds.</source>
+        <translation>Con --export: desistir, sin escribir nada, si la imagen no está dibujada en SEGUNDOS segundos.</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <extracomment>The value of --time-limit, in capitals as the help shows it.</extracomment>
+        <translation>SEGUNDOS</translation>
+    </message>
+    <message>
+        <source>step %1 of %2, %3 %</source>
+        <translation>paso %1 de %2, %3 %</translation>
+    </message>
+    <message>
+        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
+        <translation>no se puede dibujar la lección %1: el número de términos del paso %2 es demasiado grande para sumarlo</translation>
+    </message>
+    <message>
+        <source>the picture was not finished within the time limit of %1 s</source>
+        <translation>la imagen no se terminó dentro del límite de tiempo de %1 s</translation>
+    </message>
+    <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 se indica más de una vez.</translation>
     </message>
@@ -379,6 +408,10 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>No Signal Available</source>
         <translation>No hay señal disponible</translation>
+    </message>
+    <message>
+        <source>This number of terms is too large to add up.</source>
+        <translation>Este número de términos es demasiado grande para sumarlo.</translation>
     </message>
 </context>
 <context>

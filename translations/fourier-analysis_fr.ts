@@ -192,6 +192,35 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <translation>l&apos;image n&apos;a pas pu être exportée sous %1&#xa0;: %2</translation>
     </message>
     <message>
+        <source>--time-limit goes with --export.</source>
+        <translation>--time-limit va avec --export.</translation>
+    </message>
+    <message>
+        <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
+        <translation>--time-limit veut un nombre de secondes supérieur à 0, comme 60 ou 2.5, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>With --export: give up, writing nothing, when the picture is not drawn within SECONDS seconds.</source>
+        <translation>Avec --export&#xa0;: abandonner, sans rien écrire, si l&apos;image n&apos;est pas tracée en SECONDES secondes.</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <extracomment>The value of --time-limit, in capitals as the help shows it.</extracomment>
+        <translation>SECONDES</translation>
+    </message>
+    <message>
+        <source>step %1 of %2, %3 %</source>
+        <translation>étape %1 sur %2, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
+        <translation>la leçon %1 ne peut pas être tracée&#xa0;: le nombre de termes de l&apos;étape %2 est trop grand pour être additionné</translation>
+    </message>
+    <message>
+        <source>the picture was not finished within the time limit of %1 s</source>
+        <translation>l&apos;image n&apos;a pas été achevée dans la limite de temps de %1&#xa0;s</translation>
+    </message>
+    <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 est donné plus d&apos;une fois.</translation>
     </message>
@@ -379,6 +408,10 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>No Signal Available</source>
         <translation>Aucun signal disponible</translation>
+    </message>
+    <message>
+        <source>This number of terms is too large to add up.</source>
+        <translation>Ce nombre de termes est trop grand pour être additionné.</translation>
     </message>
 </context>
 <context>

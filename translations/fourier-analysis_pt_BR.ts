@@ -192,6 +192,35 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>não foi possível exportar a imagem como %1: %2</translation>
     </message>
     <message>
+        <source>--time-limit goes with --export.</source>
+        <translation>--time-limit acompanha --export.</translation>
+    </message>
+    <message>
+        <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
+        <translation>--time-limit precisa de um número de segundos maior que 0, como 60 ou 2.5, não “%1”.</translation>
+    </message>
+    <message>
+        <source>With --export: give up, writing nothing, when the picture is not drawn within SECONDS seconds.</source>
+        <translation>Com --export: desistir, sem gravar nada, se a imagem não estiver desenhada em SEGUNDOS segundos.</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <extracomment>The value of --time-limit, in capitals as the help shows it.</extracomment>
+        <translation>SEGUNDOS</translation>
+    </message>
+    <message>
+        <source>step %1 of %2, %3 %</source>
+        <translation>passo %1 de %2, %3 %</translation>
+    </message>
+    <message>
+        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
+        <translation>não é possível desenhar a lição %1: o número de termos do passo %2 é grande demais para somar</translation>
+    </message>
+    <message>
+        <source>the picture was not finished within the time limit of %1 s</source>
+        <translation>a imagem não foi concluída dentro do limite de tempo de %1 s</translation>
+    </message>
+    <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 foi dado mais de uma vez.</translation>
     </message>
@@ -379,6 +408,10 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>No Signal Available</source>
         <translation>Nenhum sinal disponível</translation>
+    </message>
+    <message>
+        <source>This number of terms is too large to add up.</source>
+        <translation>Este número de termos é grande demais para somar.</translation>
     </message>
 </context>
 <context>

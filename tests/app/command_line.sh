@@ -50,6 +50,18 @@ mkfifo "$scratch/pipe.png" "$scratch/pipe.fourier"
 ln -s loop.png "$scratch/loop.png"
 printf 'an older picture' >"$scratch/behind.png"
 ln -s behind.png "$scratch/link.png"
+# Lessons an export ends early: a count whose sum could never end, in the second step or the
+# third, and a sum of a trillion terms, which takes far longer than anyone waits.
+lesson_with() {
+  printf '{"format": "fourier-analysis-lesson", "version": 1, "steps": [%s]}\n' "$1" >"$scratch/$2"
+}
+lesson_with '{"command": "sin", "terms": "4", "scale": "10"},
+  {"command": "square", "terms": "1e400", "scale": "10"}' endless.fourier
+lesson_with '{"command": "square", "terms": "3", "scale": "10"},
+  {"command": "triangle", "terms": "5", "scale": "10"},
+  {"command": "sawtooth", "terms": "1e18", "scale": "10"}' huge.fourier
+lesson_with '{"command": "sin", "terms": "4", "scale": "10"},
+  {"command": "square", "terms": "1e12", "scale": "10"}' long.fourier
 
 # A pasted page instead of a factor: echoed back cut short, on one readable line.
 long_text=$(printf 'x%.0s' {1..100000})
@@ -107,6 +119,12 @@ cases=(
   "export size a page long|no_display|--export refused.png --size $long_text squares.fourier|2|^$|not 'x{40}…'\.$|"
   "export size without a value|no_display|--export refused.png squares.fourier --size|2|^$|^fourier-analysis: Missing value after '--size'\.$|"
   "size without export|no_display|--size 3 squares.fourier|2|^$|^fourier-analysis: --size goes with --export\.$|"
+  "time limit without export|no_display|--time-limit 5 squares.fourier|2|^$|^fourier-analysis: --time-limit goes with --export\.$|"
+  "time limit 0|no_display|--export refused.png --time-limit 0 squares.fourier|2|^$|^fourier-analysis: --time-limit wants a number of seconds above 0, such as 60 or 2\.5, not '0'\.$|"
+  "time limit negative|no_display|--export refused.png --time-limit=-1 squares.fourier|2|^$|not '-1'\.$|"
+  "time limit infinite|no_display|--export refused.png --time-limit inf squares.fourier|2|^$|not 'inf'\.$|"
+  "time limit text|no_display|--export refused.png --time-limit soon squares.fourier|2|^$|not 'soon'\.$|"
+  "export within a time limit|no_display|--export timed.png --time-limit 30 squares.fourier|0|^$|^$|0"
   "export without a file name|no_display|--export|2|^$|^fourier-analysis: Missing value after '--export'\.$|"
   "export without a lesson|no_display|--export refused.png|2|^$|^fourier-analysis: --export wants a lesson file to draw\.$|"
   "export two lessons|no_display|--export refused.png squares.fourier lesson.fourier|2|^$|^fourier-analysis: Unexpected argument 'lesson.fourier'\.$|"
@@ -233,6 +251,75 @@ for problem in "${export_problems[@]}"; do
   failures=$((failures + 1))
 done
 
+# Exports that end early: a count too large to add up, refused before anything is drawn; SIGINT
+# and SIGTERM sent a second into the sum of a trillion terms; a time limit running out. Each
+# ends with its status within the time given (after the signal, or from the start), with at
+# most one line on standard error, and leaves the older picture at OUT as it was.
+# name | lesson | more options | signal sent after a second, or - | status | seconds at least |
+# seconds at most | stderr pattern
+timed_cases=(
+  "a count of 1e400|endless.fourier||-|1|0|2|^fourier-analysis: the lesson endless\.fourier cannot be drawn: the number of terms of step 2 is too large to add up$"
+  "a count of 1e18|huge.fourier|--size 8|-|1|0|2|^fourier-analysis: the lesson huge\.fourier cannot be drawn: the number of terms of step 3 is too large to add up$"
+  "SIGINT|long.fourier||INT|130|0|0.5|^$"
+  "SIGTERM|long.fourier|--size 8|TERM|143|0|0.5|^$"
+  "a time limit|long.fourier|--time-limit 1|-|1|1|1.5|^fourier-analysis: the picture was not finished within the time limit of 1 s$"
+)
+now() { date +%s.%N; }
+measured=()
+for row in "${timed_cases[@]}"; do
+  IFS='|' read -r name lesson options signal status least most err_pattern <<<"$row"
+  # shellcheck disable=SC2206 # the options are split on blanks on purpose
+  words=($options)
+  got=0
+  : >"$scratch/out"
+  : >"$scratch/err"
+  files_before=$(ls -A "$scratch")
+  started=$(now)
+  # Job control, so that the export in the background does not start with SIGINT ignored;
+  # timeout passes the signal on, and ends an export that would not stop with status 124.
+  set -m
+  (cd "$scratch" && exec timeout 20 "${no_display[@]}" "$program" --export kept.png "${words[@]}" \
+    "$lesson" >"$scratch/out" 2>"$scratch/err") &
+  running=$!
+  set +m
+  if [ "$signal" != - ]; then
+    sleep 1
+    started=$(now)
+    kill -s "$signal" "$running"
+  fi
+  wait "$running" || got=$?
+  took=$(awk -v a="$started" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }')
+  measured+=("$name $took s")
+  problem=""
+  [ "$got" -eq "$status" ] || problem+=" ended with status $got, not $status;"
+  awk -v t="$took" -v l="$least" -v m="$most" 'BEGIN { exit !(t >= l && t < m) }' ||
+    problem+=" took $took s, not $least to $most s;"
+  matches "$scratch/err" "$err_pattern" || problem+=" standard error does not match $err_pattern;"
+  [ "$(wc -l <"$scratch/err")" -le 1 ] || problem+=" standard error has more than one line;"
+  [ "$(cat "$scratch/kept.png")" = "an older picture" ] || problem+=" the older picture changed;"
+  [ "$(ls -A "$scratch")" = "$files_before" ] || problem+=" a file was left beside it;"
+  if [ -n "$problem" ]; then
+    echo "command_line: export ended early, $name:$problem" >&2
+    sed 's/^/  err: /' "$scratch/err" >&2
+    failures=$((failures + 1))
+  fi
+done
+
+# On a terminal, standard error shows how far the export has got on one line, which is
+# cleared before the line that says why it ended; off a terminal the time-limit case above
+# wrote that line alone.
+got=0
+timeout 20 script -qec "cd '$scratch' && ${no_display[*]} '$program' --export kept.png \
+  --time-limit 1.5 long.fourier" /dev/null >"$scratch/terminal" 2>&1 || got=$?
+tr '\r' '\n' <"$scratch/terminal" | grep -v '^QStandardPaths' | sed '/^$/d' >"$scratch/lines"
+if [ "$got" -ne 1 ] || ! grep -qE '^step 2 of 2, [0-9]+ %$' "$scratch/lines" ||
+  ! tail -n 2 "$scratch/lines" | head -n 1 | grep -qE '^ +$' ||
+  ! tail -n 1 "$scratch/lines" | grep -q 'not finished within the time limit of 1\.5 s$'; then
+  echo "command_line: the progress on a terminal is not as it should be (status $got):" >&2
+  od -c "$scratch/terminal" | sed 's/^/  /' | head -n 20 >&2
+  failures=$((failures + 1))
+fi
+
 # Help and version that cannot be written, to a full disk or to a reader that has gone, end
 # with status 1 and one line that says so.
 for option in --help --help-all --version; do
@@ -325,4 +412,5 @@ if [ "$got" -ne 0 ] || [ "$long_bytes" -eq 0 ] || [ "$long_bytes" -ge $((50 << 2
 fi
 
 [ "$failures" -eq 0 ] || exit 1
-echo "command_line: all ${#cases[@]} cases, SIGXFSZ and a long lesson out of memory as expected"
+echo "command_line: all ${#cases[@]} cases, ${#timed_cases[@]} exports ended early" \
+  "($(IFS=,; echo "${measured[*]}" | sed 's/,/, /g')), the terminal's progress, SIGXFSZ and a long lesson out of memory as expected"

@@ -31,6 +31,7 @@ using testing::ModalDismisser;
 
 constexpr std::string_view scaleMessageText = scaleMessage;
 constexpr std::string_view noSignalText = noSignalMessage;
+constexpr std::string_view tooManyTermsText = tooManyTermsMessage;
 
 /// What a text typed into a box should lead to.
 struct TypedText {
@@ -42,11 +43,13 @@ struct TypedText {
     bool scaleDraws;
     /// As the number of terms: "No Signal Available" (0 or less).
     bool noSignal;
-    /// As the number of terms: a sum that would not end by itself and has to be cancelled.
+    /// As the number of terms: a sum so long that it has to be cancelled.
     bool runaway;
     /// But the triangle's closed forms settle every pixel of this count without summing a
     /// term, so the triangle is drawn at once.
     bool triangleAtOnce = false;
+    /// As the number of terms: refused at once as too large to add up (2^53 and more).
+    bool tooLarge = false;
 };
 
 std::vector<TypedText> typedTexts()
@@ -60,15 +63,18 @@ std::vector<TypedText> typedTexts()
         { "point", ".", false, false, true, false },
         { "exponent only", "e5", false, false, true, false },
         { "exponent without digits", "1e", false, true, false, false },
-        { "overflow", "1e999", true, false, false, true },
+        { "overflow", "1e999", true, false, false, false, false, true },
         { "negative overflow", "-1e999", false, false, true, false },
         { "underflow", "1e-999", false, false, true, false },
         { "smallest float", "1e-45", false, true, false, false },
-        { "largest float", "3.4e38", true, false, false, true },
+        { "largest float", "3.4e38", true, false, false, false, false, true },
+        { "2 to the 53", "9007199254740992", true, false, false, false, false, true },
+        { "a billion billion", "1e18", true, false, false, false, false, true },
         { "beyond float", "-3.4e39", false, false, true, false },
         { "hex prefix only", "&H", false, false, true, false },
         { "hex 32 bits", "&HFFFFFFFF", true, false, false, true, true },
-        { "hex 64 bits", "&HFFFFFFFFFFFFFFFF", true, false, false, true },
+        { "hex 64 bits", "&HFFFFFFFFFFFFFFFF", true, false, false, false, false, true },
+        { "hex 1200 bits", "&H" + std::string(300, 'F'), true, false, false, false, false, true },
         { "octal 36 bits", "&O777777777777", true, false, false, true, true },
         { "nan", "nan", false, false, true, false },
         { "inf", "inf", false, false, true, false },
@@ -81,7 +87,7 @@ std::vector<TypedText> typedTexts()
                         "7",
                 3),
             false, true, false, false },
-        { "a million digits", std::string(1'000'000, '7'), true, false, false, true },
+        { "a million digits", std::string(1'000'000, '7'), true, false, false, false, false, true },
     };
 }
 
@@ -184,10 +190,14 @@ TEST_P(TypedIntoTerms, EveryButtonGivesItsDocumentedResult)
         const bool plots = button.click != &Form1::Command1_Click;
         const bool runaway = button.isSeries && typed.runaway
             && !(typed.triangleAtOnce && button.click == &Form1::Command4_Click);
-        EXPECT_EQ(outcome.messages, messageIf(button.isSeries && typed.noSignal, noSignalText));
+        EXPECT_EQ(outcome.messages,
+            button.isSeries && typed.tooLarge
+                ? messageIf(true, tooManyTermsText)
+                : messageIf(button.isSeries && typed.noSignal, noSignalText));
         EXPECT_EQ(outcome.progressDialogs, runaway ? 1 : 0);
         // A cancelled sum leaves no description: nothing of it was drawn.
-        const bool curveDrawn = plots && !(button.isSeries && typed.noSignal) && !runaway;
+        const bool refused = button.isSeries && (typed.noSignal || typed.tooLarge);
+        const bool curveDrawn = plots && !refused && !runaway;
         EXPECT_EQ(outcome.curves, curveDrawn ? 1u : 0u);
         EXPECT_TRUE(outcome.usableAfterwards);
     }

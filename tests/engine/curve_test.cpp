@@ -8,6 +8,7 @@
 #include "sampling.h"
 
 #include <array>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
 #include <span>
@@ -222,39 +223,49 @@ INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5,
 
 // With fewer threads than cores, or none at all, the calling thread sums the refused shares in
 // the workers' slices and reports between them on the usual schedule: a billion terms still
-// stop at the report that cancels them, with nothing to draw.
-using StarvedCase = std::tuple<const Wave*, bool, int>;
+// stop at the report that cancels them, with nothing to draw, and at once, for someone waiting
+// at Cancel.
+using StarvedCase = std::tuple<const Wave*, bool, int, double>;
 
 class CancelWithoutThreads : public ::testing::TestWithParam<StarvedCase> { };
 
 TEST_P(CancelWithoutThreads, StopsAtTheReportThatCancels)
 {
-    const auto [wave, enclosures, threads] = GetParam();
-    const ImageSurface surface = scaledSurface(20);
+    using Clock = std::chrono::steady_clock;
+    constexpr auto heardWithin = std::chrono::milliseconds(200);
+    const auto [wave, enclosures, threads, scale] = GetParam();
+    const ImageSurface surface = scaledSurface(scale);
     // The first report comes before any sum; the third while the calling thread sums.
     constexpr int cancelAt = 3;
     int reports = 0;
+    Clock::time_point cancelled;
     const auto points = computeCurve(*wave, 1e9, surface.mapping(),
-        [&reports](double fraction) {
+        [&reports, &cancelled](double fraction) {
             EXPECT_GE(fraction, 0.0);
             EXPECT_LE(fraction, 1.0);
-            return ++reports < cancelAt;
+            if (++reports < cancelAt)
+                return true;
+            cancelled = Clock::now();
+            return false;
         },
         { .allowEnclosures = enclosures, .startThread = allowFirst(threads) });
+    const auto heardAfter = Clock::now() - cancelled;
     EXPECT_FALSE(points.has_value());
     EXPECT_EQ(reports, cancelAt);
+    EXPECT_LT(heardAfter, heardWithin)
+        << std::chrono::duration<double>(heardAfter).count() << " s after Cancel";
 }
 
 std::string starvedName(const ::testing::TestParamInfo<StarvedCase>& param)
 {
-    const auto [wave, enclosures, threads] = param.param;
+    const auto [wave, enclosures, threads, scale] = param.param;
     return std::string(wave->name) + (enclosures ? "_enclosures_" : "_perSample_")
-        + (threads == 0 ? "noThread" : "oneThread");
+        + (threads == 0 ? "noThread" : "oneThread") + "_scale" + testing::numberName(scale);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, CancelWithoutThreads,
-    ::testing::Combine(
-        ::testing::Values(&squareWave, &sawtoothWave), ::testing::Bool(), ::testing::Values(0, 1)),
+    ::testing::Combine(::testing::Values(&squareWave, &sawtoothWave), ::testing::Bool(),
+        ::testing::Values(0, 1), ::testing::Values(20.0, 10.0)),
     starvedName);
 
 // A task that fails on a worker thread fails the whole run on the calling thread, where the

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
+#include "curve.h"
 #include "fastsum.h"
 #include "parallel.h"
+#include "plotarea.h"
 #include "sampling.h"
 
 #include <algorithm>
@@ -35,8 +37,16 @@ TEST(ExtraTermCount, CountsTheWholeNumbersFromTwoToTheCount)
         { 1e300, std::nullopt },
         { infinity, std::nullopt },
     };
-    for (const auto& [count, expected] : cases)
+    const UserMapping mapping = UserMapping::initial(plotAreaWidth, plotAreaHeight);
+    for (const auto& [count, expected] : cases) {
         EXPECT_EQ(extraTermCount(count), expected) << count;
+        EXPECT_EQ(isEndlessCount(count), !expected) << count;
+        // A sum that could never end is not begun: nothing comes back, and at once.
+        if (!expected) {
+            EXPECT_FALSE(computeCurve(squareWave, count, mapping, [](double) { return true; }))
+                << count;
+        }
+    }
 }
 
 /// The exact partial sum, as near as long double takes it: for these counts within 10^-13.

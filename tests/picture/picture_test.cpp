@@ -131,8 +131,12 @@ const Lesson lessons[] = {
             step(StepCommand::Clear, "7", "-10"), step(StepCommand::Triangle, "7", "20"),
             step(StepCommand::Cos, "1", "21") } },
     { "ACancelledSum",
-        { step(StepCommand::Square, "4", "10"), step(StepCommand::Square, "1e300", "10", true),
+        { step(StepCommand::Square, "4", "10"), step(StepCommand::Square, "1e12", "10", true),
             step(StepCommand::Triangle, "3", "-5") } },
+    { "CountsTooLargeToAddUp",
+        { step(StepCommand::Square, "1e18", "10"), step(StepCommand::Sawtooth, "4", "10"),
+            step(StepCommand::Triangle, "1e400", "-5"),
+            step(StepCommand::Sawtooth, "&HFFFFFFFFFFFFFFFF", "30") } },
 };
 
 class Lessons : public ::testing::TestWithParam<Lesson> { };
@@ -255,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, Lessons, ::testing::ValuesIn(lessons), lessonNam
 TEST(Replay, CancellingALongSumCancelsTheWholeLesson)
 {
     const std::vector<Step> steps { step(StepCommand::Sin, "4", "10"),
-        step(StepCommand::Square, "1e300", "10"), step(StepCommand::Cos, "4", "10") };
+        step(StepCommand::Square, "1e12", "10"), step(StepCommand::Cos, "4", "10") };
     ImageSurface surface(width, height);
     FakeForm form(surface);
     // Cancelled at the long sum's first report, after the first step's.
