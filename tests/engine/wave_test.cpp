@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "closedsum.h"
 #include "fastsum.h"
+#include "polygamma.h"
 #include "roundoff.h"
 #include "sampling.h"
 #include "wave.h"
@@ -13,6 +14,7 @@
 #include <limits>
 #include <numbers>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace fourier {
@@ -252,6 +254,47 @@ TEST(CertifiedSum, AnswersNaNWithAnInfiniteBoundForWhatItCannotTake)
         EXPECT_TRUE(std::isnan(certified.value)) << wave->name << " " << count << " at " << x;
         EXPECT_EQ(certified.bound, infinity) << wave->name << " " << count << " at " << x;
     }
+}
+
+/// psi'(x) and psi'''(x) to 20 digits.
+struct HighPrecisionPolygamma {
+    double x;
+    double trigamma;
+    double pentagamma;
+};
+
+// Made by tools/curve_number_references.py from mpmath's own polygamma functions. The points:
+// raised by the recurrence, from far and from one step below where the asymptotic series take
+// over (32), at it, and beyond, up to where n + 1/2 is no longer a double.
+const HighPrecisionPolygamma highPrecisionPolygamma[] = {
+    { 0.001, 1.0000016425331958273e+6, 6.0000000000064686145e+12 },
+    { 0.5, 4.9348022005446793094, 97.409091034002437236 },
+    { 1.0, 1.6449340668482264365, 6.4939394022668291491 },
+    { 2.5, 0.49035775610023486497, 0.22390584881725205126 },
+    { 31.99, 0.03175344528670712375, 6.4016683248779003613e-5 },
+    { 32.0, 0.031743366520302090127, 6.3955754777976299577e-5 },
+    { 100.5, 0.0099999166695831027116, 1.9999000087487086309e-6 },
+    { 1000000.5, 9.9999999999991666667e-7, 1.999999999999e-18 },
+    { 1e+18, 1.0000000000000000005e-18, 2.000000000000000003e-54 },
+};
+
+// The tails of the inverse squares and fourth powers: within their bound of mpmath, the bound a
+// few dozen u of the value; what is not a positive x has no value.
+TEST(Polygamma, LiesWithinItsBoundOfHighPrecisionValues)
+{
+    for (const HighPrecisionPolygamma& row : highPrecisionPolygamma) {
+        for (const auto& [certified, exact] : { std::pair { trigamma(row.x), row.trigamma },
+                 std::pair { pentagamma(row.x), row.pentagamma } }) {
+            EXPECT_LE(std::abs(certified.value - exact), certified.bound + unitRoundoff * exact)
+                << row.x << " " << exact;
+            EXPECT_LE(certified.bound, 64 * unitRoundoff * exact) << row.x << " " << exact;
+        }
+    }
+    for (const double x : { 0.0, -1.0, std::numeric_limits<double>::quiet_NaN() }) {
+        EXPECT_TRUE(std::isnan(trigamma(x).value)) << x;
+        EXPECT_EQ(pentagamma(x).bound, infinity) << x;
+    }
+    EXPECT_EQ(trigamma(infinity).value, 0.0);
 }
 
 } // namespace
