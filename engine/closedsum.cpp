@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "closedsum.h"
 
+#include "polygamma.h"
 #include "roundoff.h"
 
 #include <algorithm>
@@ -433,24 +434,6 @@ Bounded dirichletIntegral(double half, double rho)
     return { value, si.error + 2.02 * u + jError + u * std::abs(value) };
 }
 
-/// |B_12| = 691 / 2730, rounded up.
-constexpr double firstBernoulliLeftOut = 0.2532;
-
-/// psi'(n + 1/2) = sum over j >= n of 1 / (j + 1/2)^2, for n of 33 or more, by its asymptotic
-/// series 1/x + 1/(2x^2) + sum B_2k / x^(2k+1) through B_10, within the first term left out,
-/// |B_12| / x^13. The series' seven terms and x's rounding for huge n cost 16u of the value.
-Bounded trigammaAtHalf(double terms)
-{
-    const double x = terms + 0.5;
-    const double p = 1 / x;
-    const double p2 = p * p;
-    const double series = 5.0 / 66;
-    const double tail = p2 * (1.0 / 42 + p2 * (-1.0 / 30 + p2 * series));
-    const double value = p + p2 * (0.5 + p * (1.0 / 6 + p2 * (-1.0 / 30 + tail)));
-    const double p13 = std::pow(p, 13);
-    return { value, firstBernoulliLeftOut * p13 + 16 * u * value };
-}
-
 /// The triangle for n above directTerms at r in [0, 1.6]:
 ///   T(r) = T(0) - 2 (r Si(2n r) + K) + 2 sin^2(n r) / n,  T(0) = pi^2/2 - psi'(n + 1/2),
 /// K = int (r - s) sin(2n s) g(s) ds integrated by parts:
@@ -459,9 +442,11 @@ Bounded trigammaAtHalf(double terms)
 Bounded triangleSum(double terms, double r)
 {
     constexpr double halfPiSquared = 4.934802200544679;
-    const Bounded trigamma = trigammaAtHalf(terms);
-    const double atZero = halfPiSquared - trigamma.value;
-    double error = u * halfPiSquared + trigamma.error + u * atZero;
+    // n + 1/2 is rounded for counts beyond 2^52, by u of itself, which moves psi' by about u
+    // of itself (x psi''(x) / psi'(x) is near -1 for x this large).
+    const CertifiedSum tail = trigamma(terms + 0.5);
+    const double atZero = halfPiSquared - tail.value;
+    double error = u * halfPiSquared + tail.bound + 2 * u * tail.value + u * atZero;
     if (r == 0)
         return { atZero, error };
 

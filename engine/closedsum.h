@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "certifiedsum.h"
 #include "wave.h"
 
 namespace fourier {
-
-/// A partial sum and how far the exact one may lie from it: |exact - value| <= bound.
-struct CertifiedSum {
-    double value;
-    double bound;
-};
 
 /// The farthest from 0 an x may lie for certifiedSum; beyond it the answer is NaN.
 inline constexpr double certifiedReach = 0x1p30;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "closedsum.h"
+#include "curvenumbers.h"
 #include "fastsum.h"
+#include "polygamma.h"
 #include "roundoff.h"
 #include "sampling.h"
 #include "wave.h"
@@ -13,6 +15,7 @@
 #include <limits>
 #include <numbers>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace fourier {
@@ -252,6 +255,180 @@ TEST(CertifiedSum, AnswersNaNWithAnInfiniteBoundForWhatItCannotTake)
         EXPECT_TRUE(std::isnan(certified.value)) << wave->name << " " << count << " at " << x;
         EXPECT_EQ(certified.bound, infinity) << wave->name << " " << count << " at " << x;
     }
+}
+
+/// psi'(x) and psi'''(x) to 17 digits.
+struct HighPrecisionPolygamma {
+    double x;
+    double trigamma;
+    double pentagamma;
+};
+
+// Made by tools/curve_number_references.py from mpmath's own polygamma functions. The points:
+// raised by the recurrence, from far and from one step below where the asymptotic series take
+// over (32), at it, and beyond, up to where n + 1/2 is no longer a double.
+const HighPrecisionPolygamma highPrecisionPolygamma[] = {
+    { 0.001, 1.0000016425331958e+6, 6.0000000000064686e+12 },
+    { 0.5, 4.9348022005446793, 97.409091034002437 },
+    { 1.0, 1.6449340668482264, 6.4939394022668291 },
+    { 2.5, 0.49035775610023486, 0.22390584881725205 },
+    { 31.99, 0.031753445286707124, 6.4016683248779004e-5 },
+    { 32.0, 0.03174336652030209, 6.39557547779763e-5 },
+    { 100.5, 0.0099999166695831027, 1.9999000087487086e-6 },
+    { 1000000.5, 9.9999999999991667e-7, 1.999999999999e-18 },
+    { 1e+18, 1.0e-18, 2.0e-54 },
+};
+
+// The tails of the inverse squares and fourth powers: within their bound of mpmath, the bound a
+// few dozen u of the value; what is not a positive x has no value.
+TEST(Polygamma, LiesWithinItsBoundOfHighPrecisionValues)
+{
+    for (const HighPrecisionPolygamma& row : highPrecisionPolygamma) {
+        for (const auto& [certified, exact] : { std::pair { trigamma(row.x), row.trigamma },
+                 std::pair { pentagamma(row.x), row.pentagamma } }) {
+            EXPECT_LE(std::abs(certified.value - exact), certified.bound + unitRoundoff * exact)
+                << row.x << " " << exact;
+            EXPECT_LE(certified.bound, 64 * unitRoundoff * exact) << row.x << " " << exact;
+        }
+    }
+    for (const double x : { 0.0, -1.0, std::numeric_limits<double>::quiet_NaN() }) {
+        EXPECT_TRUE(std::isnan(trigamma(x).value)) << x;
+        EXPECT_EQ(pentagamma(x).bound, infinity) << x;
+    }
+    EXPECT_EQ(trigamma(infinity).value, 0.0);
+}
+
+/// A series curve's numbers: where its overshoot or largest error lies, the drawn value there,
+/// the overshoot in percent of the jump (square, sawtooth) or the largest error (triangle), and
+/// the RMS error.
+struct HighPrecisionCurveNumbers {
+    const Wave* wave;
+    double count;
+    std::array<double, 4> numbers;
+};
+
+// Made by tools/curve_number_references.py with mpmath: the values at the exact extreme
+// pi / (2m) or pi / (m + 1) are the closed sums tool's Laplace integrals, the errors and RMS
+// errors mpmath's polygamma functions, the limit 2 Si(pi) / pi times the ideal wave beside the
+// jump. What would underflow to 0 as a double is written as 0.
+const HighPrecisionCurveNumbers highPrecisionCurveNumbers[] = {
+    { &squareWave, 1, { 1.5707963267948966, 4.0, 13.661977236758134, 1.3673347801798061 } },
+    { &squareWave, 2,
+        { 0.78539816339744831, 3.7712361663282535, 10.021087743807071, 0.99031081595652066 } },
+    { &squareWave, 4,
+        { 0.39269908169872415, 3.7203529792168698, 9.2112566689024176, 0.70530150012460682 } },
+    { &squareWave, 100,
+        { 0.015707963267948966, 3.7039002841991921, 8.9494038949777385, 0.1414207670010533 } },
+    { &squareWave, 1e6,
+        { 1.5707963267948966e-6, 3.7038741039651941, 8.9489872236125302, 0.0014142135623730361 } },
+    { &squareWave, 1e9,
+        { 1.5707963267948966e-9, 3.7038741039649323, 8.9489872236083635, 4.4721359549995794e-5 } },
+    { &squareWave, 1e18,
+        { 1.5707963267948966e-18, 3.7038741039649323, 8.9489872236083635, 1.414213562373095e-9 } },
+    { &squareWave, 1e300,
+        { 1.5707963267948965e-300, 3.7038741039649323, 8.9489872236083635,
+            1.414213562373095e-150 } },
+    { &squareWave, 0x1.fffffffffffffp+1023,
+        { 8.7378446094761496e-309, 3.7038741039649323, 8.9489872236083635,
+            1.0547686614862999e-154 } },
+    { &squareWave, infinity, { 0, 3.7038741039649323, 8.9489872236083635, 0 } },
+    { &triangleWave, 1, { 0, 4.0, 0.93480220054467931, 0.34267222360958356 } },
+    { &triangleWave, 2, { 0, 4.4444444444444444, 0.49035775610023486, 0.13659729402433638 } },
+    { &triangleWave, 4, { 0, 4.6860770975056689, 0.24872510303901038, 0.050268038671345456 } },
+    { &triangleWave, 100, { 0, 4.9248022838750962, 0.0099999166695831027, 0.0004082380850219543 } },
+    { &triangleWave, 1e6,
+        { 0, 4.9348012005446793, 9.9999999999991667e-7, 4.0824829046376095e-10 } },
+    { &triangleWave, 1e9, { 0, 4.9348021995446793, 1.0e-9, 1.2909944487358056e-14 } },
+    { &triangleWave, 1e18, { 0, 4.9348022005446793, 1.0e-18, 4.0824829046386302e-28 } },
+    { &triangleWave, 1e300, { 0, 4.9348022005446793, 9.9999999999999995e-301, 0 } },
+    { &triangleWave, 0x1.fffffffffffffp+1023,
+        { 0, 4.9348022005446793, 5.5626846462680041e-309, 0 } },
+    { &triangleWave, infinity, { 0, 4.9348022005446793, 0, 0 } },
+    { &sawtoothWave, 1, { 1.5707963267948966, -4.0, -18.169011381620933, 2.2714472335464479 } },
+    { &sawtoothWave, 2,
+        { 1.0471975511965977, -5.1961524227066319, -8.6503328433655963, 1.7774905160888515 } },
+    { &sawtoothWave, 4,
+        { 0.62831853071795865, -6.1091146491128776, -1.3852102839287915, 1.3306327990459737 } },
+    { &sawtoothWave, 100,
+        { 0.031104877758314785, -7.3454357954019681, 8.453120800118559, 0.28213708247351778 } },
+    { &sawtoothWave, 1e6,
+        { 3.1415895120002812e-6, -7.4077419247497935, 8.9489372236500301, 0.0028284264176395562 } },
+    { &sawtoothWave, 1e9,
+        { 3.1415926504482006e-9, -7.4077482016466794, 8.9489871736083636, 8.9442719077630908e-5 } },
+    { &sawtoothWave, 1e18,
+        { 3.1415926535897932e-18, -7.4077482079298647, 8.9489872236083635,
+            2.8284271247461901e-9 } },
+    { &sawtoothWave, 1e300,
+        { 3.1415926535897931e-300, -7.4077482079298647, 8.9489872236083635,
+            2.82842712474619e-150 } },
+    { &sawtoothWave, 0x1.fffffffffffffp+1023,
+        { 1.7475689218952299e-308, -7.4077482079298647, 8.9489872236083635,
+            2.1095373229725999e-154 } },
+    { &sawtoothWave, infinity, { 0, -7.4077482079298647, 8.9489872236083635, 0 } },
+};
+
+/// An error or an RMS error within this part of itself, or within the smallest double that
+/// underflow leaves.
+bool nearRelative(double value, double exact)
+{
+    return std::abs(value - exact) <= 1e-13 * exact + 1e-300;
+}
+
+// From one term, where the sawtooth falls short of its jump and the square overshoots it by
+// more than it ever will again, to the largest double, where the extreme lies at a subnormal x,
+// and the limit: every number close to the exact one.
+TEST(CurveNumbers, MatchHighPrecisionValuesAtEveryCount)
+{
+    for (const auto& [wave, count, exact] : highPrecisionCurveNumbers) {
+        const CurveNumbers numbers = curveNumbers(*wave, count, CurveKind::Series);
+        const double x = numbers.overshoot ? numbers.overshoot->x : numbers.largestError->x;
+        const double value
+            = numbers.overshoot ? numbers.overshoot->value : numbers.largestError->value;
+        ASSERT_EQ(numbers.overshoot.has_value(), wave != &triangleWave) << wave->name;
+        ASSERT_EQ(numbers.largestError.has_value(), wave == &triangleWave) << wave->name;
+        EXPECT_LE(std::abs(x - exact[0]), 1e-15 * exact[0]) << wave->name << " " << count;
+        EXPECT_LE(std::abs(value - exact[1]), certifiedPromise) << wave->name << " " << count;
+        if (numbers.overshoot)
+            EXPECT_LE(std::abs(numbers.overshoot->percent - exact[2]), 20 * certifiedPromise)
+                << wave->name << " " << count;
+        else
+            EXPECT_TRUE(nearRelative(numbers.largestError->error, exact[2]))
+                << wave->name << " " << count << " " << numbers.largestError->error;
+        EXPECT_TRUE(nearRelative(numbers.rmsError, exact[3]))
+            << wave->name << " " << count << " " << numbers.rmsError;
+    }
+}
+
+// The figures a lesson quotes, a fractional count taken as its whole terms, and 4 sin x and
+// 4 cos x, which are their own ideal wave where the one-term square and triangle series are not.
+TEST(CurveNumbers, GiveTheLessonsFiguresAndNothingForSineAndCosine)
+{
+    const CurveNumbers four = curveNumbers(squareWave, 4, CurveKind::Series);
+    EXPECT_EQ(
+        curveNumbers(squareWave, 4.5, CurveKind::Series).overshoot->value, four.overshoot->value);
+    EXPECT_NEAR(four.overshoot->x, 0.392699, 1e-6);
+    EXPECT_NEAR(four.overshoot->value, 3.72035, 1e-5);
+    EXPECT_NEAR(four.overshoot->percent, 9.2113, 1e-4);
+    EXPECT_NEAR(four.rmsError, 0.705302, 1e-6);
+    const CurveNumbers hundred = curveNumbers(squareWave, 100, CurveKind::Series);
+    EXPECT_NEAR(hundred.overshoot->value, 3.70390, 1e-5);
+    EXPECT_NEAR(hundred.overshoot->percent, 8.9494, 1e-4);
+    const CurveNumbers triangle = curveNumbers(triangleWave, 4, CurveKind::Series);
+    EXPECT_NEAR(triangle.largestError->error, 0.248725, 1e-6);
+    EXPECT_NEAR(triangle.rmsError, 0.0502680, 1e-7);
+    const double gibbs = curveNumbers(sawtoothWave, infinity, CurveKind::Series).overshoot->percent;
+    EXPECT_NEAR(gibbs, 8.949, 1e-3);
+
+    for (const Wave* wave : { &squareWave, &triangleWave }) {
+        const CurveNumbers exact = curveNumbers(*wave, 1, CurveKind::Trigonometric);
+        EXPECT_FALSE(exact.overshoot.has_value()) << wave->name;
+        EXPECT_FALSE(exact.largestError.has_value()) << wave->name;
+        EXPECT_EQ(exact.rmsError, 0.0) << wave->name;
+        EXPECT_GT(curveNumbers(*wave, 1, CurveKind::Series).rmsError, 0.3) << wave->name;
+    }
+    EXPECT_TRUE(std::isnan(
+        curveNumbers(squareWave, std::numeric_limits<double>::quiet_NaN(), CurveKind::Series)
+            .rmsError));
 }
 
 } // namespace
