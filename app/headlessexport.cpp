@@ -154,12 +154,12 @@ private:
     QString m_text;
 };
 
-/// A form with nobody in front of it: the lesson's steps bring their own texts and their
+/// A window with nobody in front of it: the lesson's steps bring their own texts and their
 /// messages are hidden. Its progress reports, every progressInterval while a sum runs and after
 /// each step, are where the export hears a stop signal and sees its time run out.
-class HeadlessForm final : public FormContext {
+class HeadlessWindow final : public CommandWindow {
 public:
-    HeadlessForm(PlotSurface& surface, std::size_t steps, std::optional<double> timeLimit)
+    HeadlessWindow(PlotSurface& surface, std::size_t steps, std::optional<double> timeLimit)
         : m_surface(surface)
         , m_progress(steps)
         , m_timeLimit(timeLimit)
@@ -167,8 +167,6 @@ public:
     {
     }
 
-    std::string T1Text() const override { return {}; }
-    std::string T2Text() const override { return {}; }
     PlotSurface& Pic() override { return m_surface; }
     void MsgBox(std::string_view) override { }
     bool reportProgress(double fraction) override
@@ -229,7 +227,7 @@ int exportLesson(const CommandLine& line)
         // The command line let only the three endings through.
         const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
         ExportPicture picture(format, line.exportSize, windowFont());
-        HeadlessForm form(picture.surface(), reading.steps.size(), line.timeLimit);
+        HeadlessWindow form(picture.surface(), reading.steps.size(), line.timeLimit);
         bool drawn = false;
         try {
             drawn = drawSteps(form, reading.steps, picture.surface());

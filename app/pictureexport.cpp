@@ -103,13 +103,13 @@ QFont exportFont(const QFont& plotFont, ExportSize size)
     return font;
 }
 
-bool drawSteps(FormContext& window, std::span<const Step> steps, PlotSurface& surface)
+bool drawSteps(CommandWindow& window, std::span<const Step> steps, PlotSurface& surface)
 {
-    ReplayForm form(window, surface);
+    ReplayWindow onSurface(window, surface);
     // Nothing is undone on an export: the states of the steps are not kept.
     HistoryLimits limits;
     limits.undoSteps = 0;
-    return replay(form, steps, limits).has_value();
+    return replay(onSurface, steps, limits).has_value();
 }
 
 ExportPicture::ExportPicture(ExportFormat format, ExportSize size, const QFont& plotFont)

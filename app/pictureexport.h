@@ -32,7 +32,7 @@ QFont exportFont(const QFont& plotFont, ExportSize size);
 /// Takes \a steps one after another on \a surface, which must hold the start-up picture, as
 /// opening a lesson does: without their messages, long sums reporting progress to \a window.
 /// Returns false when the user cancelled.
-bool drawSteps(FormContext& window, std::span<const Step> steps, PlotSurface& surface);
+bool drawSteps(CommandWindow& window, std::span<const Step> steps, PlotSurface& surface);
 
 /// A picture being drawn afresh to be exported: an image for PNG, shapes for SVG and PDF,
 /// \a size large, its numbers in the plot area's font grown to that size and its lines as wide

@@ -8,16 +8,12 @@
 
 namespace fourier {
 
-/// What a command may ask of the window: the current texts of the two boxes, the plot area, the
-/// message box and a way to report progress. Tests stand in a fake for it.
-class FormContext {
+/// What the window provides a command: the plot area, the message box and a way to report
+/// progress. A replay or an export provides these alone, since each step brings its own texts.
+class CommandWindow {
 public:
-    virtual ~FormContext() = default;
+    virtual ~CommandWindow() = default;
 
-    /// The current text of T1, the number of coefficients, as UTF-8; read afresh each call.
-    virtual std::string T1Text() const = 0;
-    /// The current text of T2, the scale, as UTF-8; read afresh each call.
-    virtual std::string T2Text() const = 0;
     /// The plot area.
     virtual PlotSurface& Pic() = 0;
     /// Shows \a text in a modal message box with one OK button and waits until it is dismissed.
@@ -25,6 +21,16 @@ public:
     /// Tells the window how far a long plot has got (0 to 1) and lets it react to the user.
     /// Returns false when the user asked to cancel the plot.
     virtual bool reportProgress(double fraction) = 0;
+};
+
+/// What a command may ask of the window: the current texts of the two boxes, and what the window
+/// provides. Tests stand in a fake for it.
+class FormContext : public CommandWindow {
+public:
+    /// The current text of T1, the number of coefficients, as UTF-8; read afresh each call.
+    virtual std::string T1Text() const = 0;
+    /// The current text of T2, the scale, as UTF-8; read afresh each call.
+    virtual std::string T2Text() const = 0;
 };
 
 } // namespace fourier

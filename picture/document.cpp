@@ -26,7 +26,7 @@ PictureDocument::PictureDocument(PlotSurface& surface, HistoryLimits limits)
 {
 }
 
-void PictureDocument::take(FormContext& window, Step step)
+void PictureDocument::take(CommandWindow& window, Step step)
 {
     const auto keep = [this](Step taken) {
         m_history->add(std::move(taken), m_surface.saveState());
@@ -69,10 +69,10 @@ bool PictureDocument::redo()
 }
 
 bool PictureDocument::open(
-    const QString& path, std::span<const Step> steps, FormContext& window, PlotSurface& startUp)
+    const QString& path, std::span<const Step> steps, CommandWindow& window, PlotSurface& startUp)
 {
-    ReplayForm form(window, startUp);
-    std::optional<StepHistory> replayed = replay(form, steps, m_limits);
+    ReplayWindow onStartUp(window, startUp);
+    std::optional<StepHistory> replayed = replay(onStartUp, steps, m_limits);
     if (!replayed)
         return false;
     m_surface.restoreState(replayed->current());

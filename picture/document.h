@@ -34,7 +34,7 @@ public:
     /// (its plot area is this document's), and adds it to the history. A command that throws
     /// still leaves its step in the history, since what it drew is part of the picture, and the
     /// exception goes on to the caller.
-    void take(FormContext& window, Step step);
+    void take(CommandWindow& window, Step step);
     /// Puts the picture back as it was before the last step; false when there is none. Throws,
     /// changing nothing, when the state cannot be restored.
     bool undo();
@@ -46,7 +46,7 @@ public:
     /// through \a window's progress and without messages, and only once every step has been
     /// drawn does the picture become theirs. Returns false, changing nothing, when the user
     /// cancelled.
-    bool open(const QString& path, std::span<const Step> steps, FormContext& window,
+    bool open(const QString& path, std::span<const Step> steps, CommandWindow& window,
         PlotSurface& startUp);
     /// Saves the steps in force as a lesson file at \a path, which becomes the picture's file.
     /// Returns why it could not, the picture's file then unchanged, or an empty string.

@@ -8,16 +8,14 @@ namespace fourier {
 namespace {
 
 /// Passes everything on to the window, but tells its progress as a share of the whole lesson.
-class LessonProgress final : public FormContext {
+class LessonProgress final : public CommandWindow {
 public:
-    LessonProgress(FormContext& window, std::size_t steps)
+    LessonProgress(CommandWindow& window, std::size_t steps)
         : m_window(window)
         , m_steps(static_cast<double>(steps))
     {
     }
 
-    std::string T1Text() const override { return m_window.T1Text(); }
-    std::string T2Text() const override { return m_window.T2Text(); }
     PlotSurface& Pic() override { return m_window.Pic(); }
     void MsgBox(std::string_view text) override { m_window.MsgBox(text); }
     bool reportProgress(double fraction) override
@@ -29,7 +27,7 @@ public:
     void setStep(std::size_t index) { m_index = index; }
 
 private:
-    FormContext& m_window;
+    CommandWindow& m_window;
     double m_steps;
     std::size_t m_index = 0;
 };
@@ -37,9 +35,9 @@ private:
 } // namespace
 
 std::optional<StepHistory> replay(
-    FormContext& form, std::span<const Step> steps, HistoryLimits limits)
+    CommandWindow& window, std::span<const Step> steps, HistoryLimits limits)
 {
-    PlotSurface& pic = form.Pic();
+    PlotSurface& pic = window.Pic();
     // Only the last steps can be undone; the states of those before them are never taken.
     const std::size_t firstUndoable
         = steps.size() > limits.undoSteps ? steps.size() - limits.undoSteps : 0;
@@ -47,7 +45,7 @@ std::optional<StepHistory> replay(
     std::optional<StepHistory> history;
     if (firstUndoable == 0)
         history.emplace(pic.saveState(), limits);
-    LessonProgress progress(form, steps.size());
+    LessonProgress progress(window, steps.size());
     for (std::size_t i = 0; i < steps.size(); ++i) {
         progress.setStep(i);
         Step step = steps[i];

@@ -12,37 +12,35 @@
 
 namespace fourier {
 
-/// The window as a replay onto a surface of its own sees it: the window's texts, messages and
-/// progress, but another plot area, so that the picture on screen stays as it is until the
-/// whole replay has been drawn (an opened lesson, an export at another size).
-class ReplayForm final : public FormContext {
+/// The window as a replay onto a surface of its own sees it: the window's messages and progress,
+/// but another plot area, so that the picture on screen stays as it is until the whole replay
+/// has been drawn (an opened lesson, an export at another size).
+class ReplayWindow final : public CommandWindow {
 public:
-    ReplayForm(FormContext& window, PlotSurface& surface)
+    ReplayWindow(CommandWindow& window, PlotSurface& surface)
         : m_window(window)
         , m_surface(surface)
     {
     }
 
-    std::string T1Text() const override { return m_window.T1Text(); }
-    std::string T2Text() const override { return m_window.T2Text(); }
     PlotSurface& Pic() override { return m_surface; }
     void MsgBox(std::string_view text) override { m_window.MsgBox(text); }
     bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
 
 private:
-    FormContext& m_window;
+    CommandWindow& m_window;
     PlotSurface& m_surface;
 };
 
-/// Takes \a steps one after another on \a form's plot area, as clicks of their buttons with
+/// Takes \a steps one after another on \a window's plot area, as clicks of their buttons with
 /// their texts in the boxes would, and shows none of their messages. The area must show the
 /// start-up picture: a surface as it was made, in its initial coordinate system.
 ///
-/// Long sums report progress through \a form as a click's would; between steps the replay
+/// Long sums report progress through \a window as a click's would; between steps the replay
 /// reports how far it has got, so that a long lesson can be cancelled too. Returns the steps'
 /// history, their outcomes filled in, or nothing when the user cancelled: the area then holds
 /// part of the lesson.
 std::optional<StepHistory> replay(
-    FormContext& form, std::span<const Step> steps, HistoryLimits limits = {});
+    CommandWindow& window, std::span<const Step> steps, HistoryLimits limits = {});
 
 } // namespace fourier

@@ -38,7 +38,7 @@ const CommandEntry& entryOf(StepCommand command)
 /// and progress, and its messages noted in the step's outcome.
 class StepForm final : public FormContext {
 public:
-    StepForm(FormContext& window, Step& step, Messages messages)
+    StepForm(CommandWindow& window, Step& step, Messages messages)
         : m_window(window)
         , m_step(step)
         , m_messages(messages)
@@ -63,7 +63,7 @@ public:
     }
 
 private:
-    FormContext& m_window;
+    CommandWindow& m_window;
     Step& m_step;
     Messages m_messages;
 };
@@ -94,13 +94,13 @@ bool asksTooManyTerms(const Step& step)
     return isSeries(step.command) && countTooLarge(Val(step.terms));
 }
 
-void takeStep(FormContext& form, Step& step, Messages messages)
+void takeStep(CommandWindow& window, Step& step, Messages messages)
 {
     // Clear has no curve to cancel, and neither has a series without a count above 0.
     const bool cancelledBefore = step.outcome.cancelled && step.command != StepCommand::Clear
         && (!isSeries(step.command) || Val(step.terms) > 0.0);
     step.outcome = {};
-    StepForm stepForm(form, step, messages);
+    StepForm stepForm(window, step, messages);
     if (!cancelledBefore) {
         entryOf(step.command).click(stepForm);
         return;

@@ -58,13 +58,13 @@ bool asksTooManyTerms(const Step& step);
 /// Whether a step shows its messages as it runs.
 enum class Messages { Show, Hide };
 
-/// Takes \a step as a click of its button with its texts in the boxes would: on \a form's plot
+/// Takes \a step as a click of its button with its texts in the boxes would: on \a window's plot
 /// area, with its progress reports, and with its message boxes unless \a messages hides them.
 /// Fills in the step's outcome as it goes, so that it holds what happened even when the
 /// command throws.
 ///
 /// A step that was cancelled once is taken again as it ended: the scale is set and the frame
 /// drawn, and its curve is not begun.
-void takeStep(FormContext& form, Step& step, Messages messages);
+void takeStep(CommandWindow& window, Step& step, Messages messages);
 
 } // namespace fourier
