@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "closedsum.h"
+#include "fade.h"
 #include "tone.h"
+#include "wav.h"
 #include "wave.h"
 
 #include <algorithm>
@@ -28,6 +30,62 @@ constexpr double top16 = 32767;
 int harmonicOf(const Wave& wave, int term)
 {
     return &wave == &sawtoothWave ? term : 2 * term - 1;
+}
+
+/// The size of that term's coefficient relative to the base term's.
+double relativeCoefficient(const Wave& wave, int harmonic)
+{
+    return &wave == &triangleWave ? 1.0 / (harmonic * harmonic) : 1.0 / harmonic;
+}
+
+/// A WAV file read back: every header field checked against what a player expects of the
+/// program's files, then its samples.
+std::vector<std::int16_t> readWav(const std::vector<std::byte>& bytes)
+{
+    const auto number = [&bytes](std::size_t at, int size) {
+        std::uint32_t value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | std::to_integer<std::uint32_t>(bytes.at(at + i));
+        return value;
+    };
+    const auto tag = [&bytes](std::size_t at) {
+        std::string text;
+        for (std::size_t i = at; i < at + 4; ++i)
+            text += std::to_integer<char>(bytes.at(i));
+        return text;
+    };
+    EXPECT_GE(bytes.size(), 44u);
+    if (bytes.size() < 44)
+        return {};
+    const std::uint32_t dataSize = number(40, 4);
+    EXPECT_EQ(tag(0), "RIFF");
+    EXPECT_EQ(number(4, 4), bytes.size() - 8);
+    EXPECT_EQ(tag(8), "WAVE");
+    EXPECT_EQ(tag(12), "fmt ");
+    EXPECT_EQ(number(16, 4), 16u) << "the format chunk's size";
+    EXPECT_EQ(number(20, 2), 1u) << "PCM";
+    EXPECT_EQ(number(22, 2), 1u) << "channels";
+    EXPECT_EQ(number(24, 4), 44'100u) << "sample rate";
+    EXPECT_EQ(number(28, 4), 88'200u) << "bytes per second";
+    EXPECT_EQ(number(32, 2), 2u) << "bytes per sample";
+    EXPECT_EQ(number(34, 2), 16u) << "bits per sample";
+    EXPECT_EQ(tag(36), "data");
+    EXPECT_EQ(dataSize, bytes.size() - 44);
+    std::vector<std::int16_t> samples(dataSize / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(number(44 + 2 * i, 2));
+    return samples;
+}
+
+/// The amplitude, of full scale, of the sine at \a hz in \a samples, a whole second of them.
+double amplitudeAt(std::span<const std::int16_t> samples, int hz)
+{
+    const std::size_t n = samples.size();
+    std::complex<double> sum;
+    for (std::size_t i = 0; i < n; ++i)
+        sum += static_cast<double>(samples[i])
+            * std::polar(1.0, -2 * pi * static_cast<double>((hz * i) % n) / static_cast<double>(n));
+    return 2 * std::abs(sum) / static_cast<double>(n) / top16;
 }
 
 TEST(Tone, HearsTheTermsBelowTwentyKilohertz)
@@ -96,6 +154,125 @@ TEST(Tone, LoopIsTheDrawnCurveAtEachSamplesPhase)
             EXPECT_NEAR(tone.at(n), drawn / (4 * pi), 1e-12) << name << ", sample " << n;
         }
     }
+}
+
+TEST(Wav, HeaderAndLengthTellTheDuration)
+{
+    const Tone tone(squareWave, 30, 220);
+    const struct {
+        double seconds;
+        std::size_t samples;
+    } rows[] = { { 0.1, 4410 }, { 1.0 / 3, 14'700 }, { 1.5, 66'150 }, { 60, 2'646'000 },
+        { 0.001, 4410 }, { 3600, 2'646'000 }, { notANumber, 4410 } };
+    for (const auto& row : rows) {
+        const std::vector<std::byte> bytes = wavFile(tone, row.seconds);
+        EXPECT_EQ(bytes.size(), 44 + 2 * row.samples) << row.seconds << " s";
+        EXPECT_EQ(readWav(bytes).size(), row.samples) << row.seconds << " s";
+    }
+}
+
+TEST(Wav, SpectrumHasTheHeardHarmonicsAndNothingElse)
+{
+    struct Row {
+        const Wave* wave;
+        double count;
+        int pitch;
+    };
+    // The second in the middle of two, clear of the fades, so that every harmonic falls on a
+    // whole bin of a sound that neither starts nor ends.
+    const Row rows[] = {
+        { &squareWave, 30, 220 },
+        { &squareWave, 1e6, 2000 },
+        { &sawtoothWave, infinity, 2000 },
+        { &triangleWave, 1e9, 441 },
+        { &sawtoothWave, 12, 1500 },
+    };
+    for (const Row& row : rows) {
+        const Tone tone(*row.wave, row.count, row.pitch);
+        const std::vector<std::int16_t> file = readWav(wavFile(tone, 2.0));
+        ASSERT_EQ(file.size(), 88'200u);
+        const auto samples = std::span(file).subspan(22'050, 44'100);
+        const std::string name = std::string(row.wave->name) + " at " + std::to_string(row.pitch);
+        // The base term's coefficient is 4, which the level divides by 4 pi.
+        const double fundamental = amplitudeAt(samples, row.pitch);
+        EXPECT_NEAR(fundamental, 1 / pi, 1e-5) << name;
+        std::vector<double> expected(22'050 / row.pitch + 1, 0.0);
+        for (int term = 1; term <= termCount(row.count); ++term) {
+            const int harmonic = harmonicOf(*row.wave, term);
+            if (harmonic * row.pitch >= 20'000)
+                break;
+            expected[static_cast<std::size_t>(harmonic)] = relativeCoefficient(*row.wave, harmonic);
+        }
+        for (std::size_t k = 2; k < expected.size(); ++k) {
+            const double relative
+                = amplitudeAt(samples, static_cast<int>(k) * row.pitch) / fundamental;
+            // The rounding to 16 bits repeats with the loop, so its error lies on the harmonics:
+            // a few millionths of full scale, far below the faintest term heard.
+            EXPECT_NEAR(relative, expected[k], 5e-5) << name << ", harmonic " << k;
+        }
+    }
+}
+
+TEST(Wav, FadesInAndOutOverTenMilliseconds)
+{
+    const Tone tones[] = { Tone(triangleWave, 1, 220), Tone(sawtoothWave, infinity, 110),
+        Tone(squareWave, 45, 880) };
+    for (const Tone& tone : tones) {
+        const std::vector<std::int16_t> samples = readWav(wavFile(tone, 0.5));
+        ASSERT_EQ(samples.size(), 22'050u);
+        const std::size_t last = samples.size() - 1;
+        EXPECT_EQ(samples.front(), 0);
+        EXPECT_EQ(samples.back(), 0);
+        // The gain each sample was given, where the tone is loud enough to tell.
+        const auto gain = [&](std::size_t i) { return samples[i] / (tone.at(i) * top16); };
+        double rising = 0;
+        double falling = 0;
+        for (std::size_t i = 1; i < 441; ++i) {
+            if (std::abs(tone.at(i)) > 0.05) {
+                EXPECT_GE(gain(i), rising - 1e-3) << "fade in, sample " << i;
+                rising = gain(i);
+            }
+            if (std::abs(tone.at(last - i)) > 0.05) {
+                EXPECT_GE(gain(last - i), falling - 1e-3) << "fade out, sample " << last - i;
+                falling = gain(last - i);
+            }
+        }
+        EXPECT_GT(rising, 0.9);
+        EXPECT_GT(falling, 0.9);
+        for (std::size_t i = 441; i <= last - 441; ++i)
+            ASSERT_EQ(samples[i], pcm16(tone.at(i))) << "sample " << i;
+    }
+}
+
+TEST(Wav, NoWaveAtAnyCountClips)
+{
+    double loudest = 0;
+    for (const Wave* wave : { &squareWave, &triangleWave, &sawtoothWave }) {
+        for (const double count : { 1.0, 2.0, 10.0, 1e6, 1e9, infinity }) {
+            for (const int pitch : { 20, 110, 220, 440, 880, 2000 }) {
+                const Tone tone(*wave, count, pitch);
+                int peak = 0;
+                for (const std::int16_t sample : readWav(wavFile(tone, 1.0)))
+                    peak = std::max(peak, std::abs(static_cast<int>(sample)));
+                EXPECT_LT(peak, 32'767) << wave->name << " " << count << " at " << pitch;
+                loudest = std::max(loudest, peak / top16);
+            }
+        }
+    }
+    // The sawtooth's overshoot, the loudest sound of all, about 7.41 of 4 pi.
+    EXPECT_NEAR(loudest, 0.59, 0.01);
+}
+
+TEST(Wav, SamplesAreRoundedAndClamped)
+{
+    const struct {
+        double sample;
+        std::int16_t pcm;
+    } rows[] = { { 0, 0 }, { 1, 32'767 }, { -1, -32'767 }, { 0.5 / top16, 1 }, { -0.49 / top16, 0 },
+        { 1.01, 32'767 }, { -1.01, -32'768 }, { 1e300, 32'767 }, { -infinity, -32'768 },
+        { notANumber, 0 } };
+    for (const auto& row : rows)
+        EXPECT_EQ(pcm16(row.sample), row.pcm) << row.sample;
 }
 
 } // namespace
