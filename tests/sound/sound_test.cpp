@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "closedsum.h"
 #include "fade.h"
+#include "playersource.h"
 #include "tone.h"
 #include "wav.h"
 #include "wave.h"
@@ -273,6 +274,69 @@ TEST(Wav, SamplesAreRoundedAndClamped)
         { notANumber, 0 } };
     for (const auto& row : rows)
         EXPECT_EQ(pcm16(row.sample), row.pcm) << row.sample;
+}
+
+/// The largest step between neighbouring samples of \a tone, its seam included.
+double largestStep(const Tone& tone)
+{
+    const std::vector<double>& loop = tone.loop();
+    double largest = std::abs(loop.front() - loop.back());
+    for (std::size_t i = 1; i < loop.size(); ++i)
+        largest = std::max(largest, std::abs(loop[i] - loop[i - 1]));
+    return largest;
+}
+
+TEST(PlayerSource, ChangesStartsAndStopsWithoutAClick)
+{
+    const auto sinX = std::make_shared<const Tone>(squareWave, 1, 220);
+    const auto cosX = std::make_shared<const Tone>(triangleWave, 1, 440);
+    const auto square = std::make_shared<const Tone>(squareWave, 3, 110);
+    const auto triangle = std::make_shared<const Tone>(triangleWave, 3, 440);
+    PlayerSource source;
+    std::vector<double> heard;
+    const auto render = [&](std::size_t samples) {
+        const std::size_t from = heard.size();
+        heard.resize(from + samples);
+        source.render(std::span(heard).subspan(from));
+    };
+
+    source.setTone(sinX);
+    source.start();
+    render(1000);
+    source.setTone(cosX);
+    render(100);
+    // Given during the crossfade to Cos x: only the last waits for it to end, at 1441.
+    source.setTone(square);
+    render(100);
+    source.setTone(triangle);
+    render(3000);
+    source.stop();
+    render(200);
+    EXPECT_FALSE(source.isSilent());
+    // Started again halfway through the fade out, and stopped for good.
+    source.start();
+    render(1000);
+    source.stop();
+    const std::size_t stoppedAt = heard.size();
+    render(440);
+    EXPECT_FALSE(source.isSilent()) << "stopping cut the fade short";
+    render(1);
+    EXPECT_TRUE(source.isSilent());
+    render(500);
+
+    EXPECT_EQ(heard.front(), 0.0);
+    for (std::size_t i = 1882; i < 4200; ++i)
+        ASSERT_EQ(heard[i], triangle->at(i - 1441)) << "sample " << i;
+    for (std::size_t i = stoppedAt + 441; i < heard.size(); ++i)
+        ASSERT_EQ(heard[i], 0.0) << "sample " << i;
+    double natural = 0;
+    for (const auto& tone : { sinX, cosX, square, triangle })
+        natural = std::max(natural, largestStep(*tone));
+    double largest = 0;
+    for (std::size_t i = 1; i < heard.size(); ++i)
+        largest = std::max(largest, std::abs(heard[i] - heard[i - 1]));
+    // A fade's gain, or a crossfade's, moves by at most pi / 882 from one sample to the next.
+    EXPECT_LT(largest, natural + 0.005);
 }
 
 } // namespace
