@@ -10,7 +10,9 @@
 #   2  commands/ (what each button draws)
 #   3  files/ (the one writer of files), which includes no other folder of the program
 #   4  picture/ (the steps, their history and replay, the lesson file, which files/ writes)
-#   5  app/
+#   5  sound/ (a curve's tone, its fades, the player's stream, the WAV bytes), which includes
+#      engine/ alone
+#   6  app/
 # Qt may be included only by plot/imagesurface.*, plot/vectorsurface.*, plot/picturebox.*, files/,
 # picture/lessonfile.*, picture/document.* and app/; files/ and picture/ only Qt Core (their targets link Qt Core
 # alone, so the build refuses <QImage> and the like; this check refuses <QtGui/QImage>, which
@@ -20,11 +22,13 @@
 set -euo pipefail
 
 declare -A level=([plot]=0 [numeric]=0 [engine]=1 [frame]=1 [commands]=2 [files]=3 [picture]=4
-  [app]=5)
+  [sound]=5 [app]=6)
 # Folders that include none of the others, whatever their level.
 declare -A alone=([files]=1)
 # Folders that may include, of the folders below them, only the headers listed.
 declare -A onlyBelow=([engine]=' usermapping.h ')
+# Folders that may include, of the folders below them, only those listed.
+declare -A onlyFolders=([sound]=' engine ')
 # Folders that may use Qt Core and no more of Qt.
 declare -A coreOnly=([files]=1 [picture]=1)
 qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|plot/vectorsurface\.|files/|picture/lessonfile\.|picture/document\.|app/)'
@@ -45,7 +49,8 @@ violations() {
         holder=${home[$name]:-}
         if [ -n "$holder" ] && [ "$holder" != "$folder" ] &&
           { [ "${level[$holder]}" -ge "${level[$folder]}" ] || [ -n "${alone[$folder]:-}" ] ||
-            { [ -n "${onlyBelow[$folder]:-}" ] && [[ ${onlyBelow[$folder]} != *" $name "* ]]; }; }; then
+            { [ -n "${onlyBelow[$folder]:-}" ] && [[ ${onlyBelow[$folder]} != *" $name "* ]]; } ||
+            { [ -n "${onlyFolders[$folder]:-}" ] && [[ ${onlyFolders[$folder]} != *" $holder "* ]]; }; }; then
           echo "$folder/$(basename "$file") includes $holder/$name"
         fi
       done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
@@ -65,7 +70,7 @@ violations() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/app" "$scratch/frame" "$scratch/numeric" "$scratch/files" "$scratch/picture" \
-  "$scratch/engine" "$scratch/plot"
+  "$scratch/engine" "$scratch/plot" "$scratch/sound"
 echo '#pragma once' >"$scratch/app/form1.h"
 echo '#pragma once' >"$scratch/numeric/val.h"
 echo '#pragma once' >"$scratch/frame/formcontext.h"
@@ -77,15 +82,21 @@ printf '#include "usermapping.h"\n#include "plotsurface.h"\n#include "formcontex
 printf '#include "val.h"\n#include "form1.h"\n#include <QImage>\n' >"$scratch/frame/frame.cpp"
 printf '#include "val.h"\n#include <QSaveFile>\n#include <QtGui/QImage>\n' >"$scratch/files/safewrite.cpp"
 echo '#pragma once' >"$scratch/files/safewrite.h"
-# The lesson file goes through the writer below it, and may not draw.
-printf '#include "safewrite.h"\n#include <QtGui/QPainter>\n' >"$scratch/picture/lessonfile.cpp"
+# The lesson file goes through the writer below it, and may not draw nor sound.
+printf '#include "safewrite.h"\n#include "tone.h"\n#include <QtGui/QPainter>\n' \
+  >"$scratch/picture/lessonfile.cpp"
+# The sound knows the engine, and not the form.
+echo '#pragma once' >"$scratch/engine/wave.h"
+echo '#pragma once' >"$scratch/sound/tone.h"
+printf '#include "wave.h"\n#include "formcontext.h"\n' >"$scratch/sound/tone.cpp"
 expected=$'engine/curve.cpp includes frame/formcontext.h\nengine/curve.cpp includes plot/plotsurface.h
 files/safewrite.cpp includes Qt beyond Qt Core\nfiles/safewrite.cpp includes numeric/val.h
 frame/frame.cpp includes Qt\nframe/frame.cpp includes app/form1.h
-picture/lessonfile.cpp includes Qt beyond Qt Core'
+picture/lessonfile.cpp includes Qt beyond Qt Core\npicture/lessonfile.cpp includes sound/tone.h
+sound/tone.cpp includes frame/formcontext.h'
 if [ "$(violations "$scratch" | sort)" != "$expected" ]; then
   echo "include_direction: the check misses an upward include, an include out of files/ or" \
-    "Qt where it may not be" >&2
+    "sound/, or Qt where it may not be" >&2
   exit 2
 fi
 
