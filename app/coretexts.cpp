@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "coretexts.h"
 
+#include "catalogue.h"
 #include "commands.h"
-#include "curves.h"
 #include "frame.h"
 #include "readout.h"
 
@@ -27,6 +27,9 @@ static_assert(messages == std::array { scaleMessage, noSignalMessage, tooManyTer
     "a message of the commands is not in the table lupdate reads");
 
 constexpr std::array<std::string_view, 8> curveWordings {
+    //: What screen readers say of the curve: %1 is the scale.
+    QT_TRANSLATE_NOOP("Curve", "y = 4 sin x, scale %1"),
+    QT_TRANSLATE_NOOP("Curve", "y = 4 cos x, scale %1"),
     //: What screen readers say of the curve: %1 is the number of terms, %2 the scale.
     QT_TRANSLATE_NOOP("Curve", "Square series, %1 term, scale %2"),
     QT_TRANSLATE_NOOP("Curve", "Square series, %1 terms, scale %2"),
@@ -34,16 +37,44 @@ constexpr std::array<std::string_view, 8> curveWordings {
     QT_TRANSLATE_NOOP("Curve", "Triangle series, %1 terms, scale %2"),
     QT_TRANSLATE_NOOP("Curve", "Sawtooth series, %1 term, scale %2"),
     QT_TRANSLATE_NOOP("Curve", "Sawtooth series, %1 terms, scale %2"),
-    //: What screen readers say of the curve: %1 is the scale.
-    QT_TRANSLATE_NOOP("Curve", "y = 4 sin x, scale %1"),
-    QT_TRANSLATE_NOOP("Curve", "y = 4 cos x, scale %1"),
 };
-static_assert(curveWordings
-        == std::array { squareCurve.wording.oneTerm, squareCurve.wording.terms,
-            triangleCurve.wording.oneTerm, triangleCurve.wording.terms,
-            sawtoothCurve.wording.oneTerm, sawtoothCurve.wording.terms, sineCurve.wording,
-            cosineCurve.wording },
+
+/// The context the menu's names of the steps are translated in.
+constexpr const char* stepNameContext = "fourier::PictureActions";
+constexpr std::array<std::string_view, 9> stepNames {
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Sin x"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Cos x"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Clear"),
+    //: A step as the menu names it, as in "Undo Square Series, 10 terms": %1 is the count.
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Square Series, %1 term"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Square Series, %1 terms"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Triangular Series, %1 term"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Triangular Series, %1 terms"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Sawtooth Series, %1 term"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Sawtooth Series, %1 terms"),
+};
+/// Whether \a table holds, in order, each text of the catalogue's rows that \a part picks,
+/// both forms of each, the one form of those that have one, and none of a row without it.
+template <std::size_t size>
+consteval bool listsCatalogue(
+    const std::array<std::string_view, size>& table, CountedText CommandRow::*part)
+{
+    std::size_t at = 0;
+    const auto next = [&](std::string_view text) { return at < size && table[at++] == text; };
+    for (const CommandRow& row : commandCatalogue) {
+        const CountedText& text = row.*part;
+        if (text.oneTerm.empty())
+            continue;
+        if (!next(text.oneTerm) || (text.terms != text.oneTerm && !next(text.terms)))
+            return false;
+    }
+    return at == size;
+}
+
+static_assert(listsCatalogue(curveWordings, &CommandRow::description),
     "a curve's wording is not in the table lupdate reads");
+static_assert(listsCatalogue(stepNames, &CommandRow::menuName),
+    "a step's name in the menu is not in the table lupdate reads");
 
 constexpr std::array<std::string_view, 3> readoutLines {
     //: What the plot area reads under the pointer or the probe before any scale is set.
@@ -67,6 +98,12 @@ QString translated(const char* context, const Phrase& phrase)
 QString translatedMessage(std::string_view text)
 {
     return QCoreApplication::translate("Messages", std::string(text).c_str());
+}
+
+QString translatedStepName(StepCommand command, bool oneTerm)
+{
+    const std::string name(commandRow(command).menuName.forTerms(oneTerm));
+    return QCoreApplication::translate(stepNameContext, name.c_str());
 }
 
 QString translatedDescription(const Phrase& description)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pictureactions.h"
 
+#include "coretexts.h"
 #include "echo.h"
 #include "exportsizedialog.h"
 #include "lessonwindow.h"
@@ -93,28 +94,8 @@ QString stepName(const Step& step)
     QString count = QString::fromStdString(step.terms).trimmed();
     if (count.size() > longestCount)
         count = count.left(longestCount) + u'\u2026';
-    const bool one = Val(step.terms) == 1.0;
-    switch (step.command) {
-    case StepCommand::Sin:
-        return PictureActions::tr("Sin x");
-    case StepCommand::Cos:
-        return PictureActions::tr("Cos x");
-    case StepCommand::Clear:
-        return PictureActions::tr("Clear");
-    case StepCommand::Square:
-        return (one ? PictureActions::tr("Square Series, %1 term")
-                    : PictureActions::tr("Square Series, %1 terms"))
-            .arg(count);
-    case StepCommand::Triangle:
-        return (one ? PictureActions::tr("Triangular Series, %1 term")
-                    : PictureActions::tr("Triangular Series, %1 terms"))
-            .arg(count);
-    case StepCommand::Sawtooth:
-        return (one ? PictureActions::tr("Sawtooth Series, %1 term")
-                    : PictureActions::tr("Sawtooth Series, %1 terms"))
-            .arg(count);
-    }
-    return {};
+    const QString name = translatedStepName(step.command, Val(step.terms) == 1.0);
+    return commandRow(step.command).series ? name.arg(count) : name;
 }
 
 PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "catalogue.h"
 #include "commands.h"
 #include "curve.h"
-#include "curves.h"
 #include "fastsum.h"
 #include "formcontext.h"
 #include "frame.h"
@@ -276,8 +276,8 @@ int main(int argc, char* argv[])
                 ->Unit(benchmark::kMillisecond);
         }
     }
-    for (const auto& [name, curve] :
-        { std::pair { "SinX", &sineCurve.wave }, std::pair { "CosX", &cosineCurve.wave } }) {
+    for (const auto& [name, curve] : { std::pair { "SinX", commandRow(StepCommand::Sin).wave },
+             std::pair { "CosX", commandRow(StepCommand::Cos).wave } }) {
         for (const double scale : scales) {
             for (const bool wide : { true, false }) {
                 const std::string label = std::string(wide ? "fast/" : "baseline/") + name

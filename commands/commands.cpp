@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commands.h"
 
+#include "catalogue.h"
 #include "curve.h"
-#include "curves.h"
 #include "frame.h"
 #include "val.h"
 
@@ -30,24 +30,26 @@ void plotCurve(FormContext& form, const Wave& wave, Colour colour, double count,
     pic.describeCurve(curveDescription(pattern, std::move(arguments), pic));
 }
 
-/// Draws \a curve with the count T1 holds now.
-void plotSeries(FormContext& form, const SeriesCurve& curve)
+/// Draws the curve of \a command, a series, with the count T1 holds now.
+void plotSeries(FormContext& form, StepCommand command)
 {
+    const CommandRow& row = commandRow(command);
     const double count = Val(form.T1Text());
     const double terms = termCount(count);
     std::ostringstream shown;
     shown << std::fixed << std::setprecision(0) << terms;
-    plotCurve(form, curve.wave, curve.colour, count,
-        terms == 1.0 ? curve.wording.oneTerm : curve.wording.terms, { shown.str() });
+    plotCurve(form, *row.wave, row.colour, count, row.description.forTerms(terms == 1.0),
+        { shown.str() });
 }
 
 /// Sin x and Cos x: the frame and the curve, whatever the count says.
-void plotTrigonometric(FormContext& form, const TrigonometricCurve& curve)
+void plotTrigonometric(FormContext& form, StepCommand command)
 {
     if (!setscale(form))
         return;
     drawaxes(form.Pic());
-    plotCurve(form, curve.wave, curve.colour, 1.0, curve.wording, {});
+    const CommandRow& row = commandRow(command);
+    plotCurve(form, *row.wave, row.colour, 1.0, row.description.oneTerm, {});
 }
 
 void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
@@ -78,24 +80,24 @@ bool countTooLarge(double count)
 
 void square(FormContext& form)
 {
-    plotSeries(form, squareCurve);
+    plotSeries(form, StepCommand::Square);
 }
 void triangule(FormContext& form)
 {
-    plotSeries(form, triangleCurve);
+    plotSeries(form, StepCommand::Triangle);
 }
 void sawtooth(FormContext& form)
 {
-    plotSeries(form, sawtoothCurve);
+    plotSeries(form, StepCommand::Sawtooth);
 }
 
 void Command2_Click(FormContext& form)
 {
-    plotTrigonometric(form, sineCurve);
+    plotTrigonometric(form, StepCommand::Sin);
 }
 void Command3_Click(FormContext& form)
 {
-    plotTrigonometric(form, cosineCurve);
+    plotTrigonometric(form, StepCommand::Cos);
 }
 
 void Ejecutar_Click(FormContext& form)

@@ -4,8 +4,8 @@
 // on: the right messages, nothing drawn before a scale was accepted, Clear leaves a blank area,
 // a cancelled plot leaves no curve behind, a plot that ran shows its curve.
 
+#include "catalogue.h"
 #include "commands.h"
-#include "curves.h"
 #include "frame.h"
 #include "imagesurface.h"
 #include "pixels.h"
@@ -66,19 +66,19 @@ struct Button {
 const Button buttons[] = {
     { "Command1_Click (Clear)", fourier::Command1_Click, Kind::Clear, std::nullopt, 0.0 },
     // Crosses the origin.
-    { "Command2_Click (Sin x)", fourier::Command2_Click, Kind::Curve, fourier::sineCurve.colour,
-        0.01 },
+    { "Command2_Click (Sin x)", fourier::Command2_Click, Kind::Curve,
+        fourier::commandRow(fourier::StepCommand::Sin).colour, 0.01 },
     // Drawn in the colour of the axes: whether it shows cannot be told apart.
     { "Command3_Click (Cos x)", fourier::Command3_Click, Kind::Curve, std::nullopt, 0.0 },
     // Crosses the origin.
-    { "Ejecutar_Click (square)", fourier::Ejecutar_Click, Kind::Series, fourier::squareCurve.colour,
-        0.01 },
+    { "Ejecutar_Click (square)", fourier::Ejecutar_Click, Kind::Series,
+        fourier::commandRow(fourier::StepCommand::Square).colour, 0.01 },
     // Crosses zero at x = pi/2.
     { "Command4_Click (triangle)", fourier::Command4_Click, Kind::Series,
-        fourier::triangleCurve.colour, 2.0 },
+        fourier::commandRow(fourier::StepCommand::Triangle).colour, 2.0 },
     // Crosses the origin.
     { "Command5_Click (sawtooth)", fourier::Command5_Click, Kind::Series,
-        fourier::sawtoothCurve.colour, 0.01 },
+        fourier::commandRow(fourier::StepCommand::Sawtooth).colour, 0.01 },
 };
 
 /// The text as a C string literal would show it.

@@ -292,7 +292,7 @@ QByteArray lessonBytes(std::span<const Step> steps)
         if (i > 0)
             out += ",\n           ";
         out += "{\"command\": ";
-        appendJsonString(out, commandWord(step.command));
+        appendJsonString(out, commandRow(step.command).word);
         out += ", \"terms\": ";
         appendJsonString(out, step.terms);
         out += ", \"scale\": ";

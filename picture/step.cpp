@@ -9,31 +9,6 @@ namespace fourier {
 
 namespace {
 
-struct CommandEntry {
-    StepCommand command;
-    std::string_view word;
-    void (*click)(FormContext&);
-    bool series;
-};
-
-constexpr CommandEntry commandTable[] = {
-    { StepCommand::Sin, "sin", Command2_Click, false },
-    { StepCommand::Cos, "cos", Command3_Click, false },
-    { StepCommand::Clear, "clear", Command1_Click, false },
-    { StepCommand::Square, "square", Ejecutar_Click, true },
-    { StepCommand::Triangle, "triangle", Command4_Click, true },
-    { StepCommand::Sawtooth, "sawtooth", Command5_Click, true },
-};
-
-const CommandEntry& entryOf(StepCommand command)
-{
-    for (const CommandEntry& entry : commandTable) {
-        if (entry.command == command)
-            return entry;
-    }
-    return commandTable[0];
-}
-
 /// The window as one step's command sees it: the texts the step holds, the window's plot area
 /// and progress, and its messages noted in the step's outcome.
 class StepForm final : public FormContext {
@@ -70,39 +45,20 @@ private:
 
 } // namespace
 
-std::string_view commandWord(StepCommand command)
-{
-    return entryOf(command).word;
-}
-
-std::optional<StepCommand> commandNamed(std::string_view word)
-{
-    for (const CommandEntry& entry : commandTable) {
-        if (entry.word == word)
-            return entry.command;
-    }
-    return std::nullopt;
-}
-
-bool isSeries(StepCommand command)
-{
-    return entryOf(command).series;
-}
-
 bool asksTooManyTerms(const Step& step)
 {
-    return isSeries(step.command) && countTooLarge(Val(step.terms));
+    return commandRow(step.command).series && countTooLarge(Val(step.terms));
 }
 
 void takeStep(CommandWindow& window, Step& step, Messages messages)
 {
     // Clear has no curve to cancel, and neither has a series without a count above 0.
     const bool cancelledBefore = step.outcome.cancelled && step.command != StepCommand::Clear
-        && (!isSeries(step.command) || Val(step.terms) > 0.0);
+        && (!commandRow(step.command).series || Val(step.terms) > 0.0);
     step.outcome = {};
     StepForm stepForm(window, step, messages);
     if (!cancelledBefore) {
-        entryOf(step.command).click(stepForm);
+        commandRow(step.command).click(stepForm);
         return;
     }
     // A cancelled curve was begun only where the scale let the command draw, after the frame,

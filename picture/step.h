@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "catalogue.h"
 #include "formcontext.h"
 
 #include <cstddef>
@@ -15,13 +16,6 @@ namespace fourier {
 inline constexpr std::size_t maxLessonSteps = 10'000;
 /// The largest lesson file, in bytes.
 inline constexpr std::size_t maxLessonBytes = std::size_t { 1 } << 20;
-
-/// The six buttons whose clicks make the picture.
-enum class StepCommand { Sin, Cos, Clear, Square, Triangle, Sawtooth };
-
-/// Every command, in the order of the enumeration.
-inline constexpr StepCommand stepCommands[] = { StepCommand::Sin, StepCommand::Cos,
-    StepCommand::Clear, StepCommand::Square, StepCommand::Triangle, StepCommand::Sawtooth };
 
 /// What a click led to.
 struct StepOutcome {
@@ -45,12 +39,6 @@ struct Step {
     friend bool operator==(const Step&, const Step&) = default;
 };
 
-/// The word a lesson file names \a command by: sin, cos, clear, square, triangle, sawtooth.
-std::string_view commandWord(StepCommand command);
-/// The command a lesson file's \a word names, or nothing for a word it does not know.
-std::optional<StepCommand> commandNamed(std::string_view word);
-/// Whether \a command draws a series, whose count T1 gives.
-bool isSeries(StepCommand command);
 /// Whether \a step is a series whose count its button refuses as too large to add up (see
 /// countTooLarge): it draws the frame and no curve.
 bool asksTooManyTerms(const Step& step);

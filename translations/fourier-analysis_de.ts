@@ -738,6 +738,7 @@ Funktion</translation>
     </message>
     <message>
         <source>Square Series, %1 term</source>
+        <extracomment>A step as the menu names it, as in &quot;Undo Square Series, 10 terms&quot;: %1 is the count.</extracomment>
         <translation>Rechteckreihe, %1 Glied</translation>
     </message>
     <message>

@@ -737,6 +737,7 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     </message>
     <message>
         <source>Square Series, %1 term</source>
+        <extracomment>A step as the menu names it, as in &quot;Undo Square Series, 10 terms&quot;: %1 is the count.</extracomment>
         <translation>Serie cuadrada, %1 término</translation>
     </message>
     <message>

@@ -737,6 +737,7 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
     <message>
         <source>Square Series, %1 term</source>
+        <extracomment>A step as the menu names it, as in &quot;Undo Square Series, 10 terms&quot;: %1 is the count.</extracomment>
         <translation>Série quadrada, %1 termo</translation>
     </message>
     <message>

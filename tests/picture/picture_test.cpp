@@ -296,8 +296,8 @@ TEST(LessonFile, IsWrittenInItsExactFormAndReadBackStepForStep)
     // Every command, texts as typed (quotes, a backslash, control characters, NUL, UTF-8), and a
     // cancelled sum.
     std::vector<Step> typed;
-    for (const StepCommand command : stepCommands)
-        typed.push_back(step(command, "4", "10"));
+    for (const CommandRow& row : commandCatalogue)
+        typed.push_back(step(row.command, "4", "10"));
     typed.push_back(step(StepCommand::Square, "\"1\"\\2\t3\n",
         std::string("\x01 5\0"
                     "7",
