@@ -67,6 +67,31 @@ double fromOctalDigits(std::string_view digits)
     return fromHexDigits(hex);
 }
 
+/// Reads the exponent that may follow a mantissa ending at \a at in \a text ("e-5", "E+12"):
+/// puts it in \a exponent, saturated far beyond any double's, and returns where the number
+/// ends. An "e" that no digit follows is no exponent, and the number ends at \a at.
+std::size_t readExponent(std::string_view text, std::size_t at, long long& exponent)
+{
+    if (at >= text.size() || (text[at] != 'e' && text[at] != 'E'))
+        return at;
+    std::size_t j = at + 1;
+    bool negativeExponent = false;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+        negativeExponent = text[j] == '-';
+        ++j;
+    }
+    if (j >= text.size() || !isDigit(text[j]))
+        return at;
+    constexpr long long saturated = 1'000'000'000'000LL;
+    for (; j < text.size() && isDigit(text[j]); ++j) {
+        if (exponent < saturated)
+            exponent = exponent * 10 + (text[j] - '0');
+    }
+    if (negativeExponent)
+        exponent = -exponent;
+    return j;
+}
+
 /// Reads a decimal number from \a text, which holds no blanks; \a text may go on past it.
 double fromDecimal(std::string_view text)
 {
@@ -102,26 +127,8 @@ double fromDecimal(std::string_view text)
     }
     if (!anyDigit)
         return 0.0;
-    std::size_t end = i;
     long long exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        bool negativeExponent = false;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-            negativeExponent = text[j] == '-';
-            ++j;
-        }
-        if (j < text.size() && isDigit(text[j])) {
-            constexpr long long saturated = 1'000'000'000'000LL;
-            for (; j < text.size() && isDigit(text[j]); ++j) {
-                if (exponent < saturated)
-                    exponent = exponent * 10 + (text[j] - '0');
-            }
-            if (negativeExponent)
-                exponent = -exponent;
-            end = j;
-        }
-    }
+    const std::size_t end = readExponent(text, i, exponent);
     double value = 0.0;
     const auto result = std::from_chars(
         text.data() + mantissaStart, text.data() + end, value, std::chars_format::general);
