@@ -10,11 +10,11 @@ SumRoad sumRoad(const Wave& wave, double count, const CurveTuning& tuning)
     SumRoad road;
     road.terms = termCount(count);
     road.extraTerms = extraTermCount(count);
-    if (road.extraTerms)
-        road.bound = certaintyBound(wave, *road.extraTerms);
     const bool closed = hasClosedForms(wave);
     road.exactRows = closed && (!road.extraTerms || road.terms > tuning.exactRowsAbove);
     road.closedForms = closed && (road.exactRows || road.terms > tuning.closedFormTerms);
+    if (road.extraTerms && !road.exactRows)
+        road.bound = certaintyBound(wave, *road.extraTerms);
     return road;
 }
 

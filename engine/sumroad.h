@@ -16,8 +16,8 @@ struct SumRoad {
     double terms = 1;
     /// The terms after the base one that the plain loop adds, or nothing where it would never end.
     std::optional<std::uint64_t> extraTerms;
-    /// How far the rotation recurrence's sum may lie from the plain loop's (0 without a plain
-    /// loop).
+    /// How far the rotation recurrence's sum may lie from the plain loop's; 0 with exact rows,
+    /// where no sum is held to the plain loop.
     CertaintyBound bound;
     /// Whether every pixel is the exact partial sum's row rather than the plain loop's (see
     /// plainRowsUpTo): the value certifiedSum gives sets it.
