@@ -273,50 +273,9 @@ void printSummary(const std::map<std::string, double>& medians)
         std::printf("whole square command, n 4, scale 10: %.2f ms\n", whole);
 }
 
-} // namespace
-} // namespace fourier
-
-int main(int argc, char* argv[])
+/// The fast path at the long counts and beside row edges.
+void registerLongCurves()
 {
-    using namespace fourier;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Print needs a GUI application to draw the axis numbers.
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    curveSamples();
-
-    for (const Wave* wave : waves) {
-        for (const double count : counts) {
-            for (const double scale : scales) {
-                benchmark::RegisterBenchmark(
-                    caseName("plain", wave, count, scale).c_str(), plainLoop, wave, count, scale)
-                    ->UseManualTime()
-                    ->Unit(benchmark::kMillisecond);
-                benchmark::RegisterBenchmark(caseName("fast", wave, count, scale).c_str(), fastPath,
-                    wave, count, scale, true)
-                    ->UseRealTime()
-                    ->Unit(benchmark::kMillisecond);
-                benchmark::RegisterBenchmark(caseName("baseline", wave, count, scale).c_str(),
-                    fastPath, wave, count, scale, false)
-                    ->UseRealTime()
-                    ->Unit(benchmark::kMillisecond);
-            }
-        }
-    }
-    for (const Wave* wave : waves) {
-        for (const double count : largeCounts) {
-            for (const double scale : scales) {
-                for (const bool wide : { true, false }) {
-                    benchmark::RegisterBenchmark(
-                        caseName(wide ? "fast" : "baseline", wave, count, scale).c_str(), fastPath,
-                        wave, count, scale, wide)
-                        ->UseRealTime()
-                        ->Unit(benchmark::kMillisecond);
-                }
-            }
-        }
-    }
     for (const Wave* wave : waves) {
         for (const double count : longCounts) {
             benchmark::RegisterBenchmark(
@@ -348,6 +307,49 @@ int main(int argc, char* argv[])
                 ->Unit(benchmark::kMillisecond);
         }
     }
+}
+
+/// The curve benchmarks: the plain loop and the fast path on either kernel at every wave, count
+/// and scale, the long counts and the grazing scales.
+void registerCurves()
+{
+    for (const Wave* wave : waves) {
+        for (const double count : counts) {
+            for (const double scale : scales) {
+                benchmark::RegisterBenchmark(
+                    caseName("plain", wave, count, scale).c_str(), plainLoop, wave, count, scale)
+                    ->UseManualTime()
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(caseName("fast", wave, count, scale).c_str(), fastPath,
+                    wave, count, scale, true)
+                    ->UseRealTime()
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(caseName("baseline", wave, count, scale).c_str(),
+                    fastPath, wave, count, scale, false)
+                    ->UseRealTime()
+                    ->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+    for (const Wave* wave : waves) {
+        for (const double count : largeCounts) {
+            for (const double scale : scales) {
+                for (const bool wide : { true, false }) {
+                    benchmark::RegisterBenchmark(
+                        caseName(wide ? "fast" : "baseline", wave, count, scale).c_str(), fastPath,
+                        wave, count, scale, wide)
+                        ->UseRealTime()
+                        ->Unit(benchmark::kMillisecond);
+                }
+            }
+        }
+    }
+    registerLongCurves();
+}
+
+/// Sin x and Cos x alone, and whole button presses.
+void registerCommands()
+{
     for (const auto& [name, curve] :
         { std::pair { "SinX", &sineCurve.wave }, std::pair { "CosX", &cosineCurve.wave } }) {
         for (const double scale : scales) {
@@ -373,6 +375,23 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("command/Sin x after Clear/scale:10", sinAfterClear)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+} // namespace fourier
+
+int main(int argc, char* argv[])
+{
+    using namespace fourier;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Print needs a GUI application to draw the axis numbers.
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    curveSamples();
+
+    registerCurves();
+    registerCommands();
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
