@@ -22,8 +22,9 @@ struct CurvePoints {
 /// Up to this many terms every pixel of a curve is the plain loop's. Above it, a sample whose
 /// plain-loop value could lie on either side of a row edge (the exact sum lies within the plain
 /// loop's own rounding bound of the edge) takes the row of the exact partial sum instead: only
-/// the plain loop could tell which side its rounding falls on, and past ten million terms that
-/// would cost seconds a sample. A sample the bound does not flag has the exact sum's row
+/// the plain loop could tell which side its rounding falls on, at a cost that grows with the
+/// count (seconds a sample at a billion terms), while its rounding, about u n |x|, flags more
+/// samples the more terms it adds. A sample the bound does not flag has the exact sum's row
 /// already, so above this count every pixel is the exact sum's, and the plain loop is never
 /// run. Counts the plain loop cannot count to (2^53 and more) and infinity, the series' limit,
 /// are drawn the same way.
