@@ -18,12 +18,11 @@ namespace {
 // The commands know no Qt, so their texts are written out again here for lupdate to find, and
 // the compiler checks that each is the commands' very text.
 
-constexpr std::array<std::string_view, 3> messages {
+constexpr std::array<std::string_view, 2> messages {
     QT_TRANSLATE_NOOP("Messages", "The value of the Scale Must be less than 20."),
     QT_TRANSLATE_NOOP("Messages", "No Signal Available"),
-    QT_TRANSLATE_NOOP("Messages", "This number of terms is too large to add up."),
 };
-static_assert(messages == std::array { scaleMessage, noSignalMessage, tooManyTermsMessage },
+static_assert(messages == std::array { scaleMessage, noSignalMessage },
     "a message of the commands is not in the table lupdate reads");
 
 constexpr std::array<std::string_view, 8> curveWordings {

@@ -213,17 +213,6 @@ int exportLesson(const CommandLine& line)
                 QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
                     .arg(shownPath(line.lesson), reading.error));
         }
-        // Its button would refuse it with a message, leaving a picture without the curve asked
-        // for.
-        const auto refused
-            = std::find_if(reading.steps.begin(), reading.steps.end(), asksTooManyTerms);
-        if (refused != reading.steps.end()) {
-            return fail(QCoreApplication::translate("CommandLine",
-                "the lesson %1 cannot be drawn: the number of terms of step %2 is too large to "
-                "add up")
-                            .arg(shownPath(line.lesson))
-                            .arg(refused - reading.steps.begin() + 1));
-        }
         // The command line let only the three endings through.
         const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
         ExportPicture picture(format, line.exportSize, windowFont());

@@ -15,6 +15,8 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <limits>
 #include <map>
 #include <set>
 #include <span>
@@ -22,7 +24,7 @@
 
 // Curve evaluation against the plain loop, one benchmark per wave, count and scale, and the
 // whole square command. After the run a table gives each median and its ratio to the plain
-// loop's.
+// loop's, and the long counts' and grazing scales' ratios to the counts they are held to.
 
 namespace fourier {
 namespace {
@@ -36,6 +38,12 @@ constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
 constexpr std::array counts { 4.0, 100.0, 1000.0, 10000.0 };
 /// Counts only the fast path is timed at: the plain loop would take hours.
 constexpr std::array largeCounts { 100000.0, 1000000.0 };
+/// Counts far beyond the plain loop's reach, timed at scale 20 on the best kernel, each held to
+/// at most longCountLimit times the same wave at referenceCount terms: a curve's cost must not
+/// grow with its count.
+constexpr std::array longCounts { 1e9, 1e12 };
+constexpr double referenceCount = 10000;
+constexpr double longCountLimit = 3;
 constexpr std::array scales { 10.0, 20.0 };
 /// The colour curves are drawn in: any one the plot area can show.
 constexpr Colour curveColour = colours::purple;
@@ -56,6 +64,16 @@ constexpr std::array grazingCases {
     GrazingCase { &triangleWave, 2606850, 9.06107712 },
     GrazingCase { &sawtoothWave, 1000220, 11.0479078 },
 };
+/// The same four grazing scales at a billion terms, each held to at most longCountLimit times
+/// the same wave and scale at a million terms, and to under grazingLimitMs.
+constexpr std::array longGrazingCases {
+    GrazingCase { &squareWave, 1e9, 3.14159 },
+    GrazingCase { &squareWave, 1e9, 3.85289431 },
+    GrazingCase { &triangleWave, 1e9, 9.06107712 },
+    GrazingCase { &sawtoothWave, 1e9, 11.0479078 },
+};
+constexpr double grazingReferenceCount = 1e6;
+constexpr double grazingLimitMs = 1000;
 
 ImageSurface scaledSurface(double scale)
 {
@@ -167,6 +185,41 @@ public:
     std::map<std::string, double> medians;
 };
 
+/// A median's ratio to another, and whether it keeps to \a limit.
+void printRatio(const std::string& name, double median, double reference, double limit,
+    double largestMs = std::numeric_limits<double>::infinity())
+{
+    if (median <= 0.0 || reference <= 0.0)
+        return;
+    const double ratio = median / reference;
+    const bool kept = ratio <= limit && median <= largestMs;
+    std::printf("  %-44s %9.3f ms %9.3f ms %6.2f  %s\n", name.c_str(), median, reference, ratio,
+        kept ? "ok" : "TOO SLOW");
+}
+
+/// The long counts against the same wave at referenceCount terms, and the grazing scales at a
+/// billion terms against a million.
+void printLongCounts(const std::function<double(const std::string&)>& find)
+{
+    std::printf("\nLong counts, as a share of the same wave at n %.0f, scale 20 (at most %.0f):\n",
+        referenceCount, longCountLimit);
+    for (const Wave* wave : waves) {
+        const double reference = find(caseName("fast", wave, referenceCount, 20));
+        for (const double count : longCounts) {
+            const std::string name = caseName("fast", wave, count, 20);
+            printRatio(name, find(name), reference, longCountLimit);
+        }
+    }
+    std::printf("\nBeside a row edge at a billion terms, as a share of the same case at n %.0f "
+                "(at most %.0f, and under %.0f ms):\n",
+        grazingReferenceCount, longCountLimit, grazingLimitMs);
+    for (const GrazingCase& c : longGrazingCases) {
+        const std::string name = caseName("fast", c.wave, c.count, c.scale);
+        printRatio(name, find(name), find(caseName("fast", c.wave, grazingReferenceCount, c.scale)),
+            longCountLimit, grazingLimitMs);
+    }
+}
+
 void printSummary(const std::map<std::string, double>& medians)
 {
     const auto find = [&](const std::string& name) {
@@ -214,24 +267,52 @@ void printSummary(const std::map<std::string, double>& medians)
                 "  %-44s %9.3f ms %9.3f ms %6.2f\n", name.c_str(), grazing, open, grazing / open);
         }
     }
+    printLongCounts(find);
     const double whole = find("command/Square/n:4/scale:10");
     if (whole > 0.0)
         std::printf("whole square command, n 4, scale 10: %.2f ms\n", whole);
 }
 
-} // namespace
-} // namespace fourier
-
-int main(int argc, char* argv[])
+/// The fast path at the long counts and beside row edges.
+void registerLongCurves()
 {
-    using namespace fourier;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Print needs a GUI application to draw the axis numbers.
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    curveSamples();
+    for (const Wave* wave : waves) {
+        for (const double count : longCounts) {
+            benchmark::RegisterBenchmark(
+                caseName("fast", wave, count, 20).c_str(), fastPath, wave, count, 20, true)
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    std::set<std::string> registered;
+    for (const GrazingCase& c : longGrazingCases) {
+        for (const double count : { c.count, grazingReferenceCount }) {
+            const std::string name = caseName("fast", c.wave, count, c.scale);
+            if (!registered.insert(name).second)
+                continue;
+            benchmark::RegisterBenchmark(name.c_str(), fastPath, c.wave, count, c.scale, true)
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    for (const GrazingCase& c : grazingCases) {
+        for (const double scale : { c.scale, 20.0 }) {
+            const std::string name = caseName("fast", c.wave, c.count, scale);
+            const bool timedAlready = scale == 20.0
+                && std::find(largeCounts.begin(), largeCounts.end(), c.count) != largeCounts.end();
+            if (timedAlready || !registered.insert(name).second)
+                continue;
+            benchmark::RegisterBenchmark(name.c_str(), fastPath, c.wave, c.count, scale, true)
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+}
 
+/// The curve benchmarks: the plain loop and the fast path on either kernel at every wave, count
+/// and scale, the long counts and the grazing scales.
+void registerCurves()
+{
     for (const Wave* wave : waves) {
         for (const double count : counts) {
             for (const double scale : scales) {
@@ -263,19 +344,12 @@ int main(int argc, char* argv[])
             }
         }
     }
-    std::set<std::string> registered;
-    for (const GrazingCase& c : grazingCases) {
-        for (const double scale : { c.scale, 20.0 }) {
-            const std::string name = caseName("fast", c.wave, c.count, scale);
-            const bool timedAlready = scale == 20.0
-                && std::find(largeCounts.begin(), largeCounts.end(), c.count) != largeCounts.end();
-            if (timedAlready || !registered.insert(name).second)
-                continue;
-            benchmark::RegisterBenchmark(name.c_str(), fastPath, c.wave, c.count, scale, true)
-                ->UseRealTime()
-                ->Unit(benchmark::kMillisecond);
-        }
-    }
+    registerLongCurves();
+}
+
+/// Sin x and Cos x alone, and whole button presses.
+void registerCommands()
+{
     for (const auto& [name, curve] : { std::pair { "SinX", commandRow(StepCommand::Sin).wave },
              std::pair { "CosX", commandRow(StepCommand::Cos).wave } }) {
         for (const double scale : scales) {
@@ -301,6 +375,23 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("command/Sin x after Clear/scale:10", sinAfterClear)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+} // namespace fourier
+
+int main(int argc, char* argv[])
+{
+    using namespace fourier;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Print needs a GUI application to draw the axis numbers.
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    curveSamples();
+
+    registerCurves();
+    registerCommands();
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -62,21 +62,11 @@ void runSeriesCommand(FormContext& form, void (*method)(FormContext&))
         form.MsgBox(noSignalMessage);
         return;
     }
-    // Refused before any sum starts: waiting for one that cannot end would help nobody.
-    if (countTooLarge(count)) {
-        form.MsgBox(tooManyTermsMessage);
-        return;
-    }
     if (canDraw)
         method(form);
 }
 
 } // namespace
-
-bool countTooLarge(double count)
-{
-    return isEndlessCount(count);
-}
 
 void square(FormContext& form)
 {

@@ -9,13 +9,6 @@ namespace fourier {
 
 /// Told to the user when the number of coefficients is 0 or less.
 inline constexpr std::string_view noSignalMessage = "No Signal Available";
-/// Told to the user when the number of coefficients is so large that its sum could never end.
-inline constexpr std::string_view tooManyTermsMessage
-    = "This number of terms is too large to add up.";
-
-/// Whether the series buttons refuse \a count, the number T1 holds, with tooManyTermsMessage:
-/// from 2^53 up, infinity among them, no sum of that many terms comes to an end.
-bool countTooLarge(double count);
 
 /// Draws the square-wave partial sum with the number of terms in T1, in purple.
 void square(FormContext& form);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "anchorsums.h"
 
+#include "closedsum.h"
 #include "fastsum.h"
 #include "parallel.h"
 #include "roundoff.h"
+#include "sumroad.h"
 
 #include <algorithm>
 #include <atomic>
@@ -18,6 +20,9 @@ namespace {
 
 /// Up to this many terms anchors are summed by the plain loop itself.
 constexpr double plainSumTerms = 64;
+/// A sum from the closed forms, about a microsecond, costs about as much as this many terms of
+/// the recurrence at one sample: the work it counts for.
+constexpr std::uint64_t closedFormWork = 2000;
 /// Below this much work (samples times terms) a batch of anchors is summed on the calling
 /// thread: starting threads would cost more.
 constexpr double inlineBatchWork = 2e5;
@@ -54,17 +59,24 @@ struct AnchorSums::Batch {
     explicit Batch(std::size_t count)
         : xs(count)
         , sums(count)
+        , closedBounds(count)
         , known(count)
         , rows(count)
     {
     }
 
+    /// How the batch is summed: by the plain loop itself, from the closed forms, or by the
+    /// rotation recurrence.
+    enum class Road { Plain, ClosedForms, Recurrence };
+
     std::vector<double> xs;
     std::vector<double> sums;
-    /// Where each exact sum lies, and the rows the plain loop's may be in.
+    /// How far each sum from the closed forms may lie from the exact one.
+    std::vector<double> closedBounds;
+    /// Where each exact sum lies, and the rows the sum drawn may be in.
     std::vector<Interval> known;
     std::vector<std::pair<int, int>> rows;
-    bool plainOnly = false;
+    Road road = Road::Recurrence;
     bool leaveUncertain = false;
     std::size_t threads = 1;
     /// How many samples a group of a share takes.
@@ -90,13 +102,17 @@ bool AnchorSums::sum(std::vector<std::size_t>& requested)
     for (std::size_t i = 0; i < count; ++i)
         batch.xs[i] = m_request.samples[requested[i]];
     const double terms = m_request.terms();
-    batch.plainOnly = terms <= plainSumTerms;
+    if (m_request.road.closedForms)
+        batch.road = Batch::Road::ClosedForms;
+    else if (terms <= plainSumTerms)
+        batch.road = Batch::Road::Plain;
     batch.leaveUncertain = terms > m_request.tuning.cheapSumTerms;
-    const double batchWork = static_cast<double>(count) * terms;
+    const double batchWork = static_cast<double>(count)
+        * (batch.road == Batch::Road::ClosedForms ? static_cast<double>(closedFormWork) : terms);
 
     constexpr std::size_t groupSize = RotationSummer::groupSize;
     const std::size_t groups = (count + groupSize - 1) / groupSize;
-    const bool onHere = batch.plainOnly || batchWork < inlineBatchWork;
+    const bool onHere = batch.road == Batch::Road::Plain || batchWork < inlineBatchWork;
     batch.threads = onHere ? 1 : std::min(coreCount(), std::max<std::size_t>(groups, 2));
     // With few anchors and many terms, smaller groups keep every core busy.
     batch.group = std::max<std::size_t>(
@@ -129,17 +145,31 @@ bool AnchorSums::sum(std::vector<std::size_t>& requested)
 void AnchorSums::sumShare(Batch& batch, std::size_t share, const KeepGoing& keepGoing) const
 {
     const std::size_t count = batch.xs.size();
-    RotationSummer summer(m_request.wave, m_request.extraTerms, m_request.tuning.allowWideKernel);
+    RotationSummer summer(m_request.wave, m_request.extraTerms(), m_request.tuning.allowWideKernel);
     for (std::size_t first = share * batch.group; first < count;
          first += batch.threads * batch.group) {
         const std::size_t size = std::min(batch.group, count - first);
         const auto groupXs = std::span<const double>(batch.xs).subspan(first, size);
         const auto groupSums = std::span<double>(batch.sums).subspan(first, size);
-        if (batch.plainOnly) {
+        switch (batch.road) {
+        case Batch::Road::Plain:
             for (std::size_t i = 0; i < size; ++i)
                 groupSums[i] = referenceSum(m_request.wave, m_request.count, groupXs[i]);
-        } else if (!summer.sum(groupXs, groupSums, keepGoing, batch.done)) {
-            return;
+            break;
+        case Batch::Road::ClosedForms:
+            if (!keepGoing())
+                return;
+            for (std::size_t i = 0; i < size; ++i) {
+                const CertifiedSum sum = certifiedSum(m_request.wave, m_request.count, groupXs[i]);
+                groupSums[i] = sum.value;
+                batch.closedBounds[first + i] = sum.bound;
+            }
+            batch.done.fetch_add(size * closedFormWork);
+            break;
+        case Batch::Road::Recurrence:
+            if (!summer.sum(groupXs, groupSums, keepGoing, batch.done))
+                return;
+            break;
         }
         if (!certify(batch, first, size, keepGoing))
             return;
@@ -149,29 +179,40 @@ void AnchorSums::sumShare(Batch& batch, std::size_t share, const KeepGoing& keep
 bool AnchorSums::certify(
     Batch& batch, std::size_t first, std::size_t size, const KeepGoing& keepGoing) const
 {
+    const bool closedForms = batch.road == Batch::Road::ClosedForms;
     for (std::size_t i = first; i < first + size; ++i) {
-        // An anchor knows the exact sum, which the enclosures build on, and the plain loop's
-        // row.
+        // An anchor knows the exact sum, which the enclosures build on, and the row drawn.
         const double x = batch.xs[i];
-        const double plain = m_enclosure.plainBoundAt(m_enclosure.closedForms().stretch(x, x));
+        const double drawn = m_enclosure.drawnBoundAt(m_enclosure.closedForms().stretch(x, x));
         const double y = batch.sums[i];
-        if (batch.plainOnly) {
-            batch.known[i] = { y - plain, y + plain };
+        if (batch.road == Batch::Road::Plain) {
+            batch.known[i] = { y - drawn, y + drawn };
             batch.rows[i] = { m_grid.rowOf(y), m_grid.rowOf(y) };
             continue;
         }
-        const double recurrence = m_enclosure.recurrenceBoundAt(x);
-        const double spread = certificationSpread(recurrence + plain, y);
+        const double summed = closedForms
+            ? std::max(batch.closedBounds[i], m_request.tuning.minimumBound)
+            : m_enclosure.recurrenceBoundAt(x);
+        const double reach = certificationSpread(summed, y);
+        if (m_request.road.exactRows) {
+            // The row of the value: the exact sum's, unless the exact sum lies within the bound
+            // (below 1e-12) of a row edge, where nothing can tell its side and the value's is
+            // taken. The per-sample path and the enclosures, which hold the values, agree.
+            batch.known[i] = { y - reach, y + reach };
+            batch.rows[i] = { m_grid.rowOf(y), m_grid.rowOf(y) };
+            continue;
+        }
+        const double spread = certificationSpread(summed + drawn, y);
         const auto range = ordered(m_grid.rowOf(y - spread), m_grid.rowOf(y + spread));
         if (range.first == range.second || batch.leaveUncertain) {
-            batch.known[i] = { y - recurrence, y + recurrence };
+            batch.known[i] = { y - reach, y + reach };
             batch.rows[i] = range;
             continue;
         }
         const auto exact = referenceSumWhile(m_request.wave, m_request.count, x, keepGoing);
         if (!exact)
             return false;
-        batch.known[i] = { *exact - plain, *exact + plain };
+        batch.known[i] = { *exact - drawn, *exact + drawn };
         batch.rows[i] = { m_grid.rowOf(*exact), m_grid.rowOf(*exact) };
     }
     return true;
@@ -188,12 +229,12 @@ void AnchorSums::record(const Batch& batch, const std::vector<std::size_t>& requ
         if (firstRow == lastRow)
             m_grid.mark(block, firstRow);
         if (m_request.tuning.checkEnclosures) {
-            const double plain = referenceSum(m_request.wave, m_request.count, x);
-            const double reach = m_enclosure.plainBoundAt(m_enclosure.closedForms().stretch(x, x));
-            const int row = m_grid.rowOf(plain);
-            if (!(plain >= batch.known[i].lo - reach && plain <= batch.known[i].hi + reach)
+            const double drawn = drawnSum(m_request.wave, m_request.count, m_request.road, x);
+            const double reach = m_enclosure.drawnBoundAt(m_enclosure.closedForms().stretch(x, x));
+            const int row = m_grid.rowOf(drawn);
+            if (!(drawn >= batch.known[i].lo - reach && drawn <= batch.known[i].hi + reach)
                 || row < firstRow || row > lastRow)
-                throw std::logic_error("an anchor's sum or row is not the plain loop's");
+                throw std::logic_error("an anchor's sum or row is not the one drawn");
         }
     }
 }
@@ -283,7 +324,7 @@ bool AnchorSums::nearPlainBatch(
     std::atomic<bool> stop { false };
     const auto sumOne = [&](std::size_t i, const KeepGoing& keepGoing) {
         const double x = m_anchors[batch[i]].known.x;
-        if (const auto sum = nearPlainSum(m_request.wave, m_request.extraTerms, x, keepGoing))
+        if (const auto sum = nearPlainSum(m_request.wave, m_request.extraTerms(), x, keepGoing))
             sums[i] = *sum;
     };
     if (!runTasks(
@@ -323,7 +364,7 @@ bool AnchorSums::settleByPlainLoop(const std::vector<std::size_t>& unsettled)
         if (m_grid.allMarked(anchor.block, anchor.firstRow, anchor.lastRow))
             continue;
         const auto exact = referenceSumOnThreads(
-            m_request.wave, m_request.extraTerms, anchor.known.x, threads,
+            m_request.wave, m_request.extraTerms(), anchor.known.x, threads,
             [this] { return m_progress.report(); }, m_request.tuning.startThread);
         if (!exact)
             return false;

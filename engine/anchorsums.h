@@ -37,17 +37,19 @@ private:
     std::chrono::steady_clock::time_point m_lastReport;
 };
 
-/// The sums of a curve's anchors: every batch of wanted samples summed by the rotation recurrence
-/// on every core and certified, and, at the end, the rows still in question settled where they
-/// matter, by near-plain sums and, for the few left, by the plain loop.
+/// The sums of a curve's anchors: every batch of wanted samples summed (by the rotation recurrence
+/// on every core, or from the closed forms) and certified, and, at the end, the rows still in
+/// question settled where they matter, by near-plain sums and, for the few left, by the plain
+/// loop. With exact rows no row is ever in question: each anchor's is its sum's.
 class AnchorSums {
 public:
     AnchorSums(const EnclosureRequest& request, const StretchEnclosure& enclosure, CurveGrid& grid,
         Anchors& anchors, SumProgress& progress);
 
     /// Sums every sample of \a requested (which it sorts and empties) and adds it as an anchor,
-    /// marking its row where the row is certain: by the plain loop for few terms, otherwise by
-    /// the rotation recurrence in groups on every core, each sum certified. Where its row is
+    /// marking its row where the row is certain: by the plain loop for few terms, from the closed
+    /// forms for many, otherwise by the rotation recurrence in groups on every core, each sum
+    /// certified. Where its row is
     /// not certain, the plain loop recomputes it at once while that is cheap; with many terms
     /// the anchor is left with the rows it may be in, for settleUncertain. False when the user
     /// cancelled.

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "curve.h"
 
+#include "closedsum.h"
 #include "enclosedcurve.h"
 #include "fastsum.h"
 #include "parallel.h"
 #include "roundoff.h"
 #include "sampling.h"
+#include "sumroad.h"
 
 #include <algorithm>
 #include <atomic>
@@ -22,8 +24,7 @@ namespace {
 struct CurveJob {
     const Wave& wave;
     double count;
-    std::uint64_t extraTerms;
-    CertaintyBound bound;
+    const SumRoad& road;
     const UserMapping& mapping;
     CurveTuning tuning;
     /// The visible samples, and one output slot for each.
@@ -46,19 +47,45 @@ struct Chunk {
 /// within float's range.
 constexpr double largestSpread = 0x1p100;
 
-/// Marks the samples of a group whose pixel row \a bound settles: the plain loop's value lies
-/// within e of the sum, and both ends of that interval land in one row, or off the area on the
-/// same side. Rows follow y monotonically, so everything between lands there too. Written
-/// without branches, so that the compiler can take several samples at once.
-void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const double> xs,
-    std::span<const double> sums, std::span<unsigned char> certain)
+/// Sums a group of samples: from the closed forms where the road takes them, each with its
+/// bound in \a closedBounds, otherwise by the recurrence, leaving \a closedBounds at 0. False
+/// when told to stop.
+bool sumGroup(CurveJob& job, RotationSummer& summer, std::span<const double> xs,
+    std::span<double> sums, std::span<double> closedBounds, const KeepGoing& keepGoing)
 {
+    if (!job.road.closedForms)
+        return summer.sum(xs, sums, keepGoing, job.done);
+    if (!keepGoing())
+        return false;
+    for (std::size_t s = 0; s < xs.size(); ++s) {
+        const CertifiedSum sum = certifiedSum(job.wave, job.count, xs[s]);
+        sums[s] = sum.value;
+        closedBounds[s] = sum.bound;
+    }
+    job.done.fetch_add(xs.size(), std::memory_order_relaxed);
+    return true;
+}
+
+/// Marks the samples of a group whose pixel row is settled: the plain loop's value lies within
+/// e of the sum, and both ends of that interval land in one row, or off the area on the same
+/// side. Rows follow y monotonically, so everything between lands there too. A sum from the
+/// closed forms lies within its bound of the exact sum, and the plain loop's within the plain
+/// half of the certainty bound, which the whole bound exceeds. With exact rows every sum's row
+/// is settled: it is the row drawn. Written without branches, so that the compiler can take
+/// several samples at once.
+void certify(const CurveJob& job, std::span<const double> xs, std::span<const double> sums,
+    std::span<const double> closedBounds, std::span<unsigned char> certain)
+{
+    if (job.road.exactRows) {
+        std::fill_n(certain.begin(), xs.size(), static_cast<unsigned char>(1));
+        return;
+    }
     const double sign = job.wave.pointSign;
     const double height = static_cast<double>(job.mapping.height());
     const double minimumBound = job.tuning.minimumBound;
     for (std::size_t s = 0; s < xs.size(); ++s) {
         const double y = sums[s];
-        const double spread = certificationSpread(bound.at(xs[s]), y);
+        const double spread = certificationSpread(job.road.bound.at(xs[s]) + closedBounds[s], y);
         const double raised = spread < minimumBound ? minimumBound : spread;
         const double e = raised > largestSpread ? largestSpread : raised;
         const double pLow = job.mapping.pixelY(static_cast<float>(sign * (y - e)));
@@ -74,8 +101,9 @@ void certify(const CurveJob& job, const CertaintyBound& bound, std::span<const d
 
 void runChunk(CurveJob& job, Chunk& chunk, const KeepGoing& keepGoing)
 {
-    RotationSummer summer(job.wave, job.extraTerms, job.tuning.allowWideKernel);
+    RotationSummer summer(job.wave, job.road.extraTerms, job.tuning.allowWideKernel);
     std::array<double, RotationSummer::groupSize> sums {};
+    std::array<double, RotationSummer::groupSize> closedBounds {};
     std::array<unsigned char, RotationSummer::groupSize> certain {};
     const double sign = job.wave.pointSign;
     const double height = static_cast<double>(job.mapping.height());
@@ -87,9 +115,9 @@ void runChunk(CurveJob& job, Chunk& chunk, const KeepGoing& keepGoing)
     for (std::size_t group = chunk.first; group < chunk.last; group += RotationSummer::groupSize) {
         const auto xs
             = job.samples.subspan(group, std::min(RotationSummer::groupSize, chunk.last - group));
-        if (!summer.sum(xs, sums, keepGoing, job.done))
+        if (!sumGroup(job, summer, xs, sums, closedBounds, keepGoing))
             return;
-        certify(job, job.bound, xs, sums, certain);
+        certify(job, xs, sums, closedBounds, certain);
         for (std::size_t s = 0; s < xs.size(); ++s) {
             const double x = xs[s];
             double y = sums[s];
@@ -123,8 +151,8 @@ void runChunk(CurveJob& job, Chunk& chunk, const KeepGoing& keepGoing)
 /// Runs one worker per chunk while this thread waits, reporting progress. False when cancelled.
 bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallback& progress)
 {
-    const double total
-        = static_cast<double>(job.samples.size()) * (static_cast<double>(job.extraTerms) + 1.0);
+    const double total = static_cast<double>(job.samples.size())
+        * (job.road.closedForms ? 1.0 : static_cast<double>(*job.road.extraTerms) + 1.0);
     return runTasks(
         chunks.size(),
         [&job, &chunks](std::size_t chunk, const KeepGoing& keepGoing) {
@@ -139,11 +167,6 @@ bool runWorkers(CurveJob& job, std::vector<Chunk>& chunks, const ProgressCallbac
 }
 
 } // namespace
-
-bool isEndlessCount(double count)
-{
-    return !extraTermCount(count).has_value();
-}
 
 SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mapping)
 {
@@ -164,19 +187,20 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
     const ProgressCallback& progress, const CurveTuning& tuning)
 {
-    const auto extraTerms = extraTermCount(count);
-    if (!extraTerms)
-        return std::nullopt;
     const auto samples = curveSamples();
     const SampleRange visible = visibleSamples(samples, mapping);
     if (!progress(0.0))
         return std::nullopt;
-    const CertaintyBound bound = certaintyBound(wave, *extraTerms);
+    const SumRoad road = sumRoad(wave, count, tuning);
+    // Every wave the program draws has closed forms; one without them, at a count the plain
+    // loop cannot count to, has no sum to wait for.
+    if (!road.extraTerms && !road.closedForms)
+        return std::nullopt;
     const auto visibleXs = samples.subspan(visible.first, visible.size());
 
     CurvePoints enclosed;
     switch (drawCurveByEnclosures(
-        { wave, count, *extraTerms, mapping, visibleXs, bound, tuning, progress }, enclosed)) {
+        { wave, count, road, mapping, visibleXs, tuning, progress }, enclosed)) {
     case EnclosureOutcome::Drawn:
         return enclosed;
     case EnclosureOutcome::Cancelled:
@@ -189,8 +213,8 @@ std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const Us
     // are ever touched, a few for a smooth curve.
     const auto slotsX = std::make_unique_for_overwrite<float[]>(visible.size());
     const auto slotsY = std::make_unique_for_overwrite<float[]>(visible.size());
-    CurveJob job { wave, count, *extraTerms, bound, mapping, tuning, visibleXs,
-        { slotsX.get(), visible.size() }, { slotsY.get(), visible.size() } };
+    CurveJob job { wave, count, road, mapping, tuning, visibleXs, { slotsX.get(), visible.size() },
+        { slotsY.get(), visible.size() } };
 
     // Whole groups to each worker, as evenly as they go.
     constexpr std::size_t group = RotationSummer::groupSize;

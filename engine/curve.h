@@ -19,6 +19,17 @@ struct CurvePoints {
     std::vector<float> ys;
 };
 
+/// Up to this many terms every pixel of a curve is the plain loop's. Above it, a sample whose
+/// plain-loop value could lie on either side of a row edge (the exact sum lies within the plain
+/// loop's own rounding bound of the edge) takes the row of the exact partial sum instead: only
+/// the plain loop could tell which side its rounding falls on, at a cost that grows with the
+/// count (seconds a sample at a billion terms), while its rounding, about u n |x|, flags more
+/// samples the more terms it adds. A sample the bound does not flag has the exact sum's row
+/// already, so above this count every pixel is the exact sum's, and the plain loop is never
+/// run. Counts the plain loop cannot count to (2^53 and more) and infinity, the series' limit,
+/// are drawn the same way.
+inline constexpr double plainRowsUpTo = 1e7;
+
 /// Told how far a curve has got (0 to 1); returns false to cancel it.
 using ProgressCallback = std::function<bool(double fraction)>;
 
@@ -44,11 +55,15 @@ struct CurveTuning {
     /// whose rows still matter, and settle a sum whose row is in question only where that row
     /// matters. Tests lower it to take that road at counts the plain loop checks quickly.
     double cheapSumTerms = 4096;
+    /// Above this many terms the sums at anchors and samples come from the closed forms
+    /// (certifiedSum), in about a microsecond whatever the count, rather than term by term by the
+    /// rotation recurrence. Tests lower it to take that road at counts the plain loop checks
+    /// quickly, and raise it to infinity to keep the sums term by term.
+    double closedFormTerms = 4096;
+    /// Above this many terms every pixel is the exact sum's row (see plainRowsUpTo). Tests lower
+    /// it to take that road at counts the plain loop checks quickly.
+    double exactRowsAbove = plainRowsUpTo;
 };
-
-/// Whether no sum of \a count terms can be brought to an end: counts from 2^53 up, infinity among
-/// them, where every count is a whole number and counting them one by one would take centuries.
-bool isEndlessCount(double count);
 
 /// The samples [first, last) whose pixel column lies inside the area.
 struct SampleRange {
@@ -62,9 +77,10 @@ struct SampleRange {
 SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mapping);
 
 /// Points whose drawing sets exactly the pixels that drawing (x, pointSign * y) for every curve
-/// sample would, y being \a wave summed with \a count terms by referenceSum; or nothing when
-/// \a progress cancelled the work, and at once for an endless count (see isEndlessCount), which
-/// callers refuse before they ask.
+/// sample would, y being \a wave summed with \a count terms by referenceSum; above
+/// plainRowsUpTo terms (CurveTuning::exactRowsAbove), y being the exact partial sum with
+/// termCount(count) terms, or the series' limit for an infinite count, as certifiedSum gives it.
+/// Nothing when \a progress cancelled the work.
 ///
 /// Curves are drawn from enclosures (see drawCurveByEnclosures), one point per pixel, where
 /// that applies; elsewhere every visible sample is summed by the rotation recurrence and
@@ -73,7 +89,8 @@ SampleRange visibleSamples(std::span<const double> xs, const UserMapping& mappin
 ///
 /// Sums run on all cores while the calling thread waits and calls \a progress every
 /// progressInterval; when it returns false the work stops and nothing is returned. With no thread
-/// to be had, the calling thread sums in their place, on the same schedule.
+/// to be had, the calling thread sums in their place, on the same schedule. A wave without
+/// closed forms, at a count too large for the plain loop, gives nothing at once.
 std::optional<CurvePoints> computeCurve(const Wave& wave, double count, const UserMapping& mapping,
     const ProgressCallback& progress, const CurveTuning& tuning = {});
 

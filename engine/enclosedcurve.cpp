@@ -201,7 +201,7 @@ bool EnclosedCurve::settledBetweenAnchors(
     const SumEnclosures& closedForms = m_enclosure.closedForms();
     const LineSpan between = closedForms.stretch(a.known.x, b.known.x);
     const double stepInRows
-        = (closedForms.slopeBound(between) * largestSpacing + 2 * m_enclosure.plainBoundAt(between)
+        = (closedForms.slopeBound(between) * largestSpacing + 2 * m_enclosure.drawnBoundAt(between)
               + 2 * floatRoundoff * largest)
         * m_grid.rowsPerUnit();
     if (!(stepInRows < stepBelowOneRow))
@@ -259,29 +259,32 @@ void EnclosedCurve::requestPending()
 bool EnclosedCurve::leftUnsummed(
     const Stretch& single, const Interval& plain, int firstRow, int lastRow)
 {
-    // The recurrence's sum lies, in practice, right at the exact sum, and its row is certain only
+    // An anchor's sum lies, in practice, right at the exact sum, and its row is certain only
     // beyond its bound and the plain loop's of every row edge. Where the enclosures know the
-    // exact sum far better than the recurrence would (the triangle's, away from its corners), or
-    // well enough to see an edge within those bounds of it, the sum would settle nothing: the
-    // sample becomes an anchor as it is, for AnchorSums::settleUncertain.
+    // exact sum far better than the sum would (the triangle's, away from its corners), or well
+    // enough to see an edge within those bounds of it, the sum would settle nothing: the sample
+    // becomes an anchor as it is, for AnchorSums::settleUncertain. With exact rows a sum always
+    // settles its row.
+    if (m_request.road.exactRows)
+        return false;
     const double x = m_request.samples[single.first];
     const LineSpan line = m_enclosure.closedForms().stretch(x, x);
     const Interval exact = m_enclosure.exact(single, line);
     if (!(exact.lo <= exact.hi))
         return false;
-    const double recurrence = m_enclosure.recurrenceBoundAt(x);
+    const double summed = m_enclosure.anchorBoundAt(x);
     const double halfWidth = (exact.hi - exact.lo) / 2;
     const double centre = exact.lo + halfWidth;
-    const double reach = recurrence + m_enclosure.plainBoundAt(line) - halfWidth;
-    const bool settlesNothing = halfWidth < recurrence / farSharper
+    const double reach = summed + m_enclosure.drawnBoundAt(line) - halfWidth;
+    const bool settlesNothing = halfWidth < summed / farSharper
         || (reach > 0 && m_grid.rowOf(centre - reach) != m_grid.rowOf(centre + reach));
     if (!settlesNothing)
         return false;
     const double slack = arithmeticSlack(exact);
     if (m_request.tuning.checkEnclosures) {
-        const double y = referenceSum(m_request.wave, m_request.count, x);
+        const double y = drawnSum(m_request.wave, m_request.count, m_request.road, x);
         if (!(y >= plain.lo && y <= plain.hi))
-            throw std::logic_error("the plain sum escapes a lone sample's enclosure");
+            throw std::logic_error("the sum drawn escapes a lone sample's enclosure");
     }
     m_anchors.add({ single.first, single.block, { x, { exact.lo - slack, exact.hi + slack } },
         firstRow, lastRow });
@@ -355,13 +358,13 @@ void EnclosedCurve::checkSettled(const Stretch& stretch, const Interval& plain) 
         return;
     for (std::size_t i = stretch.first; i <= stretch.last; ++i) {
         const double x = m_request.samples[i];
-        const double y = referenceSum(m_request.wave, m_request.count, x);
+        const double y = drawnSum(m_request.wave, m_request.count, m_request.road, x);
         const int row = m_grid.rowOf(y);
         if (!(y >= plain.lo && y <= plain.hi)
             || (row >= 0 && row < m_grid.height() && !m_grid.marked(stretch.block, row))) {
             std::ostringstream what;
             what.precision(17);
-            what << m_request.wave.name << " n " << m_terms << ": the plain sum " << y << " at x "
+            what << m_request.wave.name << " n " << m_terms << ": the sum drawn " << y << " at x "
                  << x << " (row " << row << ") escapes its stretch's enclosure [" << plain.lo
                  << ", " << plain.hi << "]";
             throw std::logic_error(what.str());
@@ -385,7 +388,7 @@ EnclosureOutcome drawCurveByEnclosures(const EnclosureRequest& request, CurvePoi
         return EnclosureOutcome::Declined;
     const double largestX
         = std::max(std::abs(request.samples.front()), std::abs(request.samples.back()));
-    const double bound = std::max(request.bound.at(largestX), request.tuning.minimumBound);
+    const double bound = std::max(request.road.bound.at(largestX), request.tuning.minimumBound);
     if (bound * grid->rowsPerUnit() > largestBoundInRows)
         return EnclosureOutcome::Declined;
     EnclosedCurve curve(request, *closedForms, *grid);

@@ -38,7 +38,8 @@ Interval widened(double lo, double hi, double radius)
 /// cos(frequency * t) / (divisor * sin(t * angle)) with a bound on how far the computed value
 /// lies from the exact one: the product frequency * t is off by u of itself, the library's
 /// cos and sin by an ulp, and the quotient's roundings by a few u. The cosine is never off by
-/// more than 2, however large the product.
+/// more than 2, however large the product; where the product overflows (counts near the largest
+/// double, or the series' limit) the value is taken as 0, never more than 1 / denominator off.
 struct Oscillation {
     double value;
     double error;
@@ -48,6 +49,8 @@ Oscillation oscillation(double t, double frequency, double divisor, double angle
 {
     const double argument = frequency * t;
     const double denominator = divisor * std::abs(std::sin(t * angle)) * (1 - relativeSlack);
+    if (!std::isfinite(argument))
+        return { 0.0, roundedUp(1 / denominator) };
     const double value = std::cos(argument) / (divisor * std::sin(t * angle));
     const double error = (std::min(u * std::abs(argument) + 2 * u, 2.0) + 4 * u) / denominator;
     return { value, roundedUp(error) };
@@ -57,7 +60,7 @@ Oscillation oscillation(double t, double frequency, double divisor, double angle
 
 std::optional<SumEnclosures> SumEnclosures::forWave(const Wave& wave, double terms)
 {
-    if (!(terms >= 1.0) || !std::isfinite(terms))
+    if (!(terms >= 1.0))
         return std::nullopt;
     if (wave.basis == Basis::Sine && wave.step == 2 && wave.falloff == Falloff::OverK)
         return SumEnclosures(Shape::Square, terms);
@@ -164,7 +167,8 @@ Interval SumEnclosures::limit(const LineSpan& s) const
                 lo = -pi * pi / 2;
         }
         const double odd = 2 * n + 1;
-        const double tail = std::min(4 / (odd * odd) + 2 / odd, 4 / (odd * odd * least));
+        const double nearCorner = 4 / (odd * odd) + 2 / odd;
+        const double tail = least > 0 ? std::min(nearCorner, 4 / (odd * odd * least)) : nearCorner;
         return widened(lo, hi, tail);
     }
     }
@@ -251,8 +255,8 @@ double SumEnclosures::slopeBound(const LineSpan& s) const
     case Shape::Triangle:
         // |S'| is the square wave's partial sum: at most 4 times the sum of 1 / (2j + 1), or its
         // limit pi and its tail.
-        return roundedUp(
-            std::min(4 * (1 + 0.5 * std::log(2 * n - 1)), pi + 4 / ((2 * n + 1) * least)));
+        return roundedUp(std::min(4 * (1 + 0.5 * std::log(2 * n - 1)),
+            least > 0 ? pi + 4 / ((2 * n + 1) * least) : infinity));
     }
     return infinity;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "stretchenclosure.h"
 
+#include "closedsum.h"
 #include "roundoff.h"
 
 #include <algorithm>
@@ -66,13 +67,16 @@ StretchEnclosure::StretchEnclosure(
     const EnclosureRequest& request, const SumEnclosures& closedForms, const Anchors& anchors)
     : m_request(request)
     , m_closedForms(closedForms)
-    , m_sumBounds(sumBounds(request.wave, request.extraTerms))
+    , m_sumBounds(sumBounds(request.wave, request.extraTerms()))
     , m_anchors(anchors)
 {
 }
 
-double StretchEnclosure::plainBoundAt(const LineSpan& span) const
+double StretchEnclosure::drawnBoundAt(const LineSpan& span) const
 {
+    // The samples lie well within certifiedTightReach.
+    if (m_request.road.exactRows)
+        return std::max(largestCertifiedBound, m_request.tuning.minimumBound);
     const double x = std::max(std::abs(span.x1), std::abs(span.x2));
     return std::max(m_sumBounds.plainAt(x, span.least), m_request.tuning.minimumBound);
 }
@@ -89,14 +93,21 @@ double StretchEnclosure::recurrenceBoundAt(double x) const
     return std::max(bound, m_request.tuning.minimumBound);
 }
 
+double StretchEnclosure::anchorBoundAt(double x) const
+{
+    if (m_request.road.closedForms)
+        return std::max(largestCertifiedBound, m_request.tuning.minimumBound);
+    return recurrenceBoundAt(x);
+}
+
 Interval StretchEnclosure::plain(const Stretch& stretch) const
 {
     const LineSpan line
         = m_closedForms.stretch(m_request.samples[stretch.first], m_request.samples[stretch.last]);
     const Interval sum = exact(stretch, line);
-    // From the exact sum to the plain loop's, and the rounding of the arithmetic of the cones
-    // and the chord.
-    const double bound = plainBoundAt(line);
+    // From the exact sum to the one drawn, and the rounding of the arithmetic of the cones and
+    // the chord.
+    const double bound = drawnBoundAt(line);
     const double slack = arithmeticSlack(sum);
     Interval plain { sum.lo - bound - slack, sum.hi + bound + slack };
     if (!(plain.lo <= plain.hi)) {

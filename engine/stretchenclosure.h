@@ -23,15 +23,20 @@ public:
 
     /// The closed forms of the series.
     const SumEnclosures& closedForms() const { return m_closedForms; }
-    /// Where the plain loop's sum lies at every sample of \a stretch.
+    /// Where the sum drawn (the plain loop's, or with exact rows certifiedSum's value) lies at
+    /// every sample of \a stretch.
     Interval plain(const Stretch& stretch) const;
     /// Where the exact sum lies on \a line, the line of \a stretch.
     Interval exact(const Stretch& stretch, const LineSpan& line) const;
 
-    /// How far the plain loop's sum may lie from the exact one on \a span.
-    double plainBoundAt(const LineSpan& span) const;
+    /// How far the sum drawn may lie from the exact one on \a span: the plain loop's bound, or
+    /// with exact rows certifiedSum's.
+    double drawnBoundAt(const LineSpan& span) const;
     /// How far the rotation recurrence's sum at sample \a x may lie from the exact one.
     double recurrenceBoundAt(double x) const;
+    /// How far an anchor's sum at sample \a x, as AnchorSums takes it, may lie from the exact
+    /// one: certifiedSum's bound with the closed forms, otherwise the recurrence's.
+    double anchorBoundAt(double x) const;
     /// How far the plain loop's sum at sample \a x may lie from the near-plain sum \a sum.
     double nearPlainBoundAt(double x, double sum) const;
 

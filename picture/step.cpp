@@ -45,11 +45,6 @@ private:
 
 } // namespace
 
-bool asksTooManyTerms(const Step& step)
-{
-    return commandRow(step.command).series && countTooLarge(Val(step.terms));
-}
-
 void takeStep(CommandWindow& window, Step& step, Messages messages)
 {
     // Clear has no curve to cancel, and neither has a series without a count above 0.

@@ -39,9 +39,6 @@ struct Step {
     friend bool operator==(const Step&, const Step&) = default;
 };
 
-/// Whether \a step is a series whose count its button refuses as too large to add up (see
-/// countTooLarge): it draws the frame and no curve.
-bool asksTooManyTerms(const Step& step);
 
 /// Whether a step shows its messages as it runs.
 enum class Messages { Show, Hide };

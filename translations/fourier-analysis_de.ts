@@ -213,10 +213,6 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <translation>Schritt %1 von %2, %3 %</translation>
     </message>
     <message>
-        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
-        <translation>die Lektion %1 kann nicht gezeichnet werden: die Anzahl der Glieder in Schritt %2 ist zu groß, um sie aufzusummieren</translation>
-    </message>
-    <message>
         <source>the picture was not finished within the time limit of %1 s</source>
         <translation>das Bild wurde nicht innerhalb der Zeitgrenze von %1 s fertig</translation>
     </message>
@@ -408,10 +404,6 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>No Signal Available</source>
         <translation>Kein Signal verfügbar</translation>
-    </message>
-    <message>
-        <source>This number of terms is too large to add up.</source>
-        <translation>Diese Anzahl von Gliedern ist zu groß, um sie aufzusummieren.</translation>
     </message>
 </context>
 <context>

@@ -213,10 +213,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>paso %1 de %2, %3 %</translation>
     </message>
     <message>
-        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
-        <translation>no se puede dibujar la lección %1: el número de términos del paso %2 es demasiado grande para sumarlo</translation>
-    </message>
-    <message>
         <source>the picture was not finished within the time limit of %1 s</source>
         <translation>la imagen no se terminó dentro del límite de tiempo de %1 s</translation>
     </message>
@@ -408,10 +404,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>No Signal Available</source>
         <translation>No hay señal disponible</translation>
-    </message>
-    <message>
-        <source>This number of terms is too large to add up.</source>
-        <translation>Este número de términos es demasiado grande para sumarlo.</translation>
     </message>
 </context>
 <context>

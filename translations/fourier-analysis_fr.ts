@@ -213,10 +213,6 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <translation>étape %1 sur %2, %3&#xa0;%</translation>
     </message>
     <message>
-        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
-        <translation>la leçon %1 ne peut pas être tracée&#xa0;: le nombre de termes de l&apos;étape %2 est trop grand pour être additionné</translation>
-    </message>
-    <message>
         <source>the picture was not finished within the time limit of %1 s</source>
         <translation>l&apos;image n&apos;a pas été achevée dans la limite de temps de %1&#xa0;s</translation>
     </message>
@@ -408,10 +404,6 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>No Signal Available</source>
         <translation>Aucun signal disponible</translation>
-    </message>
-    <message>
-        <source>This number of terms is too large to add up.</source>
-        <translation>Ce nombre de termes est trop grand pour être additionné.</translation>
     </message>
 </context>
 <context>

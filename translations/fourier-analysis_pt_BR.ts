@@ -213,10 +213,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>passo %1 de %2, %3 %</translation>
     </message>
     <message>
-        <source>the lesson %1 cannot be drawn: the number of terms of step %2 is too large to add up</source>
-        <translation>não é possível desenhar a lição %1: o número de termos do passo %2 é grande demais para somar</translation>
-    </message>
-    <message>
         <source>the picture was not finished within the time limit of %1 s</source>
         <translation>a imagem não foi concluída dentro do limite de tempo de %1 s</translation>
     </message>
@@ -408,10 +404,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>No Signal Available</source>
         <translation>Nenhum sinal disponível</translation>
-    </message>
-    <message>
-        <source>This number of terms is too large to add up.</source>
-        <translation>Este número de termos é grande demais para somar.</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,6 @@ constexpr int width = plotAreaWidth;
 constexpr int height = plotAreaHeight;
 constexpr double pi = std::numbers::pi;
 const std::string noSignal = "No Signal Available";
-const std::string tooManyTerms = "This number of terms is too large to add up.";
 
 /// One series as the user sees it: its button, the wave it sums, and how it is drawn.
 struct Series {
@@ -69,8 +68,6 @@ struct CountCase {
     double s;
     /// How many terms the curves have; 0 when the count is refused.
     int terms;
-    /// Why it is refused, when it is.
-    std::string refusal = terms == 0 ? noSignal : "";
 };
 
 void PrintTo(const CountCase& c, std::ostream* os)
@@ -81,8 +78,8 @@ void PrintTo(const CountCase& c, std::ostream* os)
 class CoefficientCheck : public ::testing::TestWithParam<CountCase> { };
 
 // Every picture is compared with the plain loop's: the curves stay checked whatever path draws
-// them. A count whose sum could never end is refused at once, before any sum or report.
-TEST_P(CoefficientCheck, RefusesCountsUpToZeroOrBeyondAnyEndAndDrawsWholeTerms)
+// them.
+TEST_P(CoefficientCheck, RefusesCountsUpToZeroAndDrawsWholeTerms)
 {
     const CountCase& c = GetParam();
     for (const Series& series : allSeries) {
@@ -90,12 +87,9 @@ TEST_P(CoefficientCheck, RefusesCountsUpToZeroOrBeyondAnyEndAndDrawsWholeTerms)
         ImageSurface surface(width, height);
         FakeForm form(surface, c.t1, c.t2);
         series.command(form);
-        EXPECT_EQ(form.messages,
-            c.refusal.empty() ? std::vector<std::string> {} : std::vector { c.refusal });
+        EXPECT_EQ(
+            form.messages, c.terms == 0 ? std::vector { noSignal } : std::vector<std::string> {});
         EXPECT_TRUE(surface.image() == plainPicture(c.s, { { &series, c.terms } }));
-        if (c.refusal == tooManyTerms) {
-            EXPECT_EQ(form.progressReports, 0);
-        }
     }
 }
 
@@ -106,12 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, CoefficientCheck,
         CountCase { "1", "20", 20, 1 }, CountCase { "1.99", "10", 10, 1 },
         CountCase { "2.5", "0.5", 0.5, 2 }, CountCase { "3", "10", 10, 3 },
         CountCase { "&H5", "10", 10, 5 }, CountCase { "4", "10", 10, 4 },
-        CountCase { "7.5", "-3", -3, 7 }, CountCase { "20", "10", 10, 20 },
-        CountCase { "9007199254740992", "10", 10, 0, tooManyTerms },
-        CountCase { "1e18", "-3", -3, 0, tooManyTerms },
-        CountCase { "1e400", "10", 10, 0, tooManyTerms },
-        CountCase { "&H" + std::string(300, 'F'), "0.5", 0.5, 0, tooManyTerms },
-        CountCase { std::string(5000, '9'), "20", 20, 0, tooManyTerms }),
+        CountCase { "7.5", "-3", -3, 7 }, CountCase { "20", "10", 10, 20 }),
     [](const ::testing::TestParamInfo<CountCase>& param) {
         return "T1_" + testing::textName(param.param.t1) + "_T2_"
             + testing::textName(param.param.t2);
@@ -188,9 +177,9 @@ TEST(SeriesCommands, WithoutAScaleDrawNothingButStillCheckTheCount)
     }
 }
 
-// Cancelling at the first or second report leaves the frame and no trace of the curve, whether
-// the count is a billion, a trillion or the largest whose sum can end: all still need sums at a
-// few anchors.
+// Cancelling at the first or second report leaves the frame and no trace of the curve, at counts
+// far beyond the plain loop's reach and at the series' limit. The first report comes before any
+// sum; the closed forms may draw the whole curve before a second.
 using CancelCase = std::tuple<Series, const char*, int>;
 
 class Cancel : public ::testing::TestWithParam<CancelCase> { };
@@ -210,10 +199,10 @@ TEST_P(Cancel, LeavesTheFrameAndNoCurve)
     const std::size_t curvePixels
         = testing::countColour(surface.image(), toQRgb(Colour { series.colour }));
     if (form.progressReports < cancelAt) {
-        // The triangle's enclosures need no sum at all for these counts: drawn before the
-        // report that would cancel it, the curve is whole.
-        EXPECT_EQ(series.wave, &triangleWave);
-        EXPECT_GT(curvePixels, 1000u);
+        // Drawn before the report that would cancel it, the curve is whole: a pixel or more in
+        // every column.
+        EXPECT_GT(cancelAt, 1);
+        EXPECT_GE(curvePixels, static_cast<std::size_t>(width));
         return;
     }
     EXPECT_EQ(form.progressReports, cancelAt);
@@ -229,7 +218,7 @@ std::string cancelName(const ::testing::TestParamInfo<CancelCase>& param)
 
 INSTANTIATE_TEST_SUITE_P(Commands, Cancel,
     ::testing::Combine(::testing::ValuesIn(allSeries),
-        ::testing::Values("1e9", "1e12", "9007199254740991"), ::testing::Values(1, 2)),
+        ::testing::Values("1e9", "1e12", "1e300", "1e400"), ::testing::Values(1, 2)),
     cancelName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "casenames.h"
+#include "closedsum.h"
 #include "curve.h"
 #include "fastsum.h"
 #include "imagesurface.h"
@@ -10,7 +11,9 @@
 #include <array>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -25,6 +28,7 @@ namespace {
 using testing::differingPixels;
 
 constexpr std::array waves { &squareWave, &triangleWave, &sawtoothWave };
+constexpr double infinity = std::numeric_limits<double>::infinity();
 /// The colour curves are drawn in here: any one the plot area can show.
 constexpr Colour curveColour = colours::purple;
 
@@ -66,6 +70,21 @@ QImage referenceImage(const Wave& wave, double count, double scale)
     return surface.image();
 }
 
+/// The curve drawn from the exact sums: every sample in a visible column at certifiedSum's value,
+/// the row the program draws above CurveTuning::exactRowsAbove terms.
+QImage exactSumImage(const Wave& wave, double count, double scale)
+{
+    ImageSurface surface = scaledSurface(scale);
+    for (const double x : curveSamples()) {
+        if (surface.mapping().column(static_cast<float>(x))) {
+            const double y = certifiedSum(wave, count, x).value;
+            surface.PSet(
+                static_cast<float>(x), static_cast<float>(wave.pointSign * y), curveColour);
+        }
+    }
+    return surface.image();
+}
+
 QImage fastImage(const Wave& wave, double count, double scale, const CurveTuning& tuning = {})
 {
     ImageSurface surface = scaledSurface(scale);
@@ -102,13 +121,24 @@ const std::array<CurvePath, 5> everyPath { {
     { "per sample, no threads", { .allowEnclosures = false, .startThread = refuseThread } },
 } };
 
+/// Draws the curve by every path, each held to the plain loop's pixels or, where the path takes
+/// exact rows for its count, to the exact sums'. The plain loop is run only where some path needs
+/// it: it could never finish the largest counts.
 void expectThePlainLoopsPixels(const CurveCase& curve, std::span<const CurvePath> paths)
 {
     const auto [wave, count, scale] = curve;
-    const QImage expected = referenceImage(*wave, count, scale);
+    std::optional<QImage> plain;
+    std::optional<QImage> exact;
     for (const auto& [path, tuning] : paths) {
+        const bool exactRows = termCount(count) > tuning.exactRowsAbove;
+        std::optional<QImage>& expected = exactRows ? exact : plain;
+        if (!expected) {
+            expected = exactRows ? exactSumImage(*wave, count, scale)
+                                 : referenceImage(*wave, count, scale);
+        }
         const QImage actual = fastImage(*wave, count, scale, tuning);
-        EXPECT_EQ(differingPixels(actual, expected), 0u) << path;
+        EXPECT_EQ(differingPixels(actual, *expected), 0u)
+            << path << (exactRows ? ", against the exact sums" : "");
     }
 }
 
@@ -131,23 +161,57 @@ INSTANTIATE_TEST_SUITE_P(ThousandTerms, PixelIdentity,
     ::testing::Combine(
         ::testing::ValuesIn(waves), ::testing::Values(1000), ::testing::Values(3, 0.5)),
     caseName);
+// Above ten million terms every pixel is the exact sum's: just above it, counts the plain loop
+// cannot count to (from 2^53, where 1e308 overflows the closed forms' products), and the
+// series' limit. At scale 0.01 the per-sample path draws them.
+INSTANTIATE_TEST_SUITE_P(LongCounts, PixelIdentity,
+    ::testing::Values(CurveCase { &squareWave, 1e7 + 1, 20 },
+        CurveCase { &triangleWave, 1e7 + 1, -10 }, CurveCase { &sawtoothWave, 1e7 + 1, 3 },
+        CurveCase { &squareWave, 0x1p53, -10 }, CurveCase { &triangleWave, 1e300, 20 },
+        CurveCase { &sawtoothWave, 1e308, 20 }, CurveCase { &squareWave, 1e15, 0.01 },
+        CurveCase { &squareWave, infinity, 3 }, CurveCase { &triangleWave, infinity, 0.01 },
+        CurveCase { &sawtoothWave, infinity, -10 }),
+    caseName);
 
 // Where a plateau or a crest runs within a hair of a row edge: the square wave's plateau at pi
 // just above the top edge at scale 3.14159, both plateaus 2e-9 off the edges at 3.85289431,
-// and the highest sample of the square wave, the triangle and the sawtooth with 20 terms
-// within 5e-9, 1.5e-8 and 2.1e-7 of an edge. Besides every path above, the enclosures take
-// the road of many terms (single samples, rows in question settled only where they matter),
-// once more with so wide a bound that many sums leave their rows in question.
+// the highest sample of the square wave, the triangle and the sawtooth with 20 terms within
+// 5e-9, 1.5e-8 and 2.1e-7 of an edge, the triangle's crest 4e-14 below one at 9.06107712 and
+// the sawtooth's highest sample 5e-10 off one at 11.0479078. Besides every path above, the
+// enclosures take the road of many terms (single samples, rows in question settled only where
+// they matter), once more with so wide a bound that many sums leave their rows in question.
+//
+// Those rows in question are the samples whose plain-loop value the bound cannot place on one
+// side of an edge: up to the count where rows become the exact sums' (lowered here to the
+// count itself), the plain loop settles them, whether the anchors are summed term by term or
+// from the closed forms; above it (the count less one), each takes the row of its exact sum.
+// Just above ten million terms, where the plain loop's rounding reaches those edges, every path
+// draws the exact sums' rows.
 class RowEdge : public ::testing::TestWithParam<CurveCase> { };
 
 TEST_P(RowEdge, EveryPathDrawsThePlainLoopsPixels)
 {
     const auto [wave, count, scale] = GetParam();
-    const double pixelHeight = 2 * std::abs(scale) / plotAreaHeight;
+    const double inQuestion = 0.05 * 2 * std::abs(scale) / plotAreaHeight;
     std::vector<CurvePath> paths(everyPath.begin(), everyPath.end());
     paths.push_back({ "enclosures, many terms", { .checkEnclosures = true, .cheapSumTerms = 1 } });
     paths.push_back({ "enclosures, many terms, rows in question",
-        { .minimumBound = 0.05 * pixelHeight, .checkEnclosures = true, .cheapSumTerms = 1 } });
+        { .minimumBound = inQuestion, .checkEnclosures = true, .cheapSumTerms = 1 } });
+    if (count <= plainRowsUpTo) {
+        const double below = count - 1;
+        paths.push_back({ "closed forms, rows in question, plain rows",
+            { .minimumBound = inQuestion,
+                .checkEnclosures = true,
+                .cheapSumTerms = 1,
+                .closedFormTerms = 1,
+                .exactRowsAbove = count } });
+        paths.push_back({ "closed forms, per sample, plain rows",
+            { .minimumBound = inQuestion, .allowEnclosures = false, .closedFormTerms = 1 } });
+        paths.push_back({ "rows in question, exact rows",
+            { .minimumBound = inQuestion, .checkEnclosures = true, .exactRowsAbove = below } });
+        paths.push_back(
+            { "per sample, exact rows", { .allowEnclosures = false, .exactRowsAbove = below } });
+    }
     expectThePlainLoopsPixels(GetParam(), paths);
 }
 
@@ -155,7 +219,10 @@ INSTANTIATE_TEST_SUITE_P(Grazing, RowEdge,
     ::testing::Values(CurveCase { &squareWave, 100, 3.14159 },
         CurveCase { &squareWave, 100, 3.85289431 }, CurveCase { &triangleWave, 100, 3.14159 },
         CurveCase { &sawtoothWave, 100, 3.85289431 }, CurveCase { &squareWave, 20, 10.2903557 },
-        CurveCase { &triangleWave, 20, 10.376236 }, CurveCase { &sawtoothWave, 20, 9.74475288 }),
+        CurveCase { &triangleWave, 20, 10.376236 }, CurveCase { &sawtoothWave, 20, 9.74475288 },
+        CurveCase { &squareWave, 1e7 + 1, 3.85289431 },
+        CurveCase { &triangleWave, 1e7 + 1, 9.06107712 },
+        CurveCase { &sawtoothWave, 1e7 + 1, 11.0479078 }),
     caseName);
 
 // With a bound too wide to certify anything (or a good part of every pixel), the plain loop
@@ -222,9 +289,9 @@ INSTANTIATE_TEST_SUITE_P(Scales, VisibleRange, ::testing::Values(10, 20, 3, 0.5,
     });
 
 // With fewer threads than cores, or none at all, the calling thread sums the refused shares in
-// the workers' slices and reports between them on the usual schedule: a billion terms still
-// stop at the report that cancels them, with nothing to draw, and at once, for someone waiting
-// at Cancel.
+// the workers' slices and reports between them on the usual schedule: a billion terms summed
+// one by one still stop at the report that cancels them, with nothing to draw, and at once, for
+// someone waiting at Cancel.
 using StarvedCase = std::tuple<const Wave*, bool, int, double>;
 
 class CancelWithoutThreads : public ::testing::TestWithParam<StarvedCase> { };
@@ -248,7 +315,10 @@ TEST_P(CancelWithoutThreads, StopsAtTheReportThatCancels)
             cancelled = Clock::now();
             return false;
         },
-        { .allowEnclosures = enclosures, .startThread = allowFirst(threads) });
+        { .allowEnclosures = enclosures,
+            .startThread = allowFirst(threads),
+            .closedFormTerms = infinity,
+            .exactRowsAbove = infinity });
     const auto heardAfter = Clock::now() - cancelled;
     EXPECT_FALSE(points.has_value());
     EXPECT_EQ(reports, cancelAt);
