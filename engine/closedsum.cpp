@@ -56,8 +56,6 @@ using closedforms::twoSum;
 // little over pi/2), where these hold.
 /// 2 / sin t <= jordanSlope / t on (0, 1.6].
 constexpr double jordanSlope = 3.21;
-/// No partial sum of the square wave exceeds this (fastsum.cpp's bound on the partial sums).
-constexpr double largestSquareSum = 5.8180;
 
 /// pi = piHead + piMiddle + piTail + (less than piRest).
 constexpr double piHead = 0x1.921fb54442d18p+1;
@@ -97,12 +95,16 @@ enum class Shape { Square, Triangle, Sawtooth };
 
 std::optional<Shape> shapeOf(const Wave& wave)
 {
-    if (wave.basis == Basis::Sine && wave.step == 2 && wave.falloff == Falloff::OverK)
+    switch (wave.closedForms) {
+    case ClosedForms::OddSines:
         return Shape::Square;
-    if (wave.basis == Basis::Cosine && wave.step == 2 && wave.falloff == Falloff::OverKSquared)
+    case ClosedForms::OddCosinesOverSquares:
         return Shape::Triangle;
-    if (wave.basis == Basis::Sine && wave.step == 1 && wave.falloff == Falloff::OverK)
+    case ClosedForms::AllSines:
         return Shape::Sawtooth;
+    case ClosedForms::None:
+        break;
+    }
     return std::nullopt;
 }
 
@@ -154,7 +156,9 @@ double foldCost(Shape shape, double terms, double rho, double delta)
             * (nearest > 0 ? std::min(steepest, jordanSlope * (delta / nearest) + 2 * delta)
                            : steepest);
     case Shape::Triangle:
-        return delta * largestSquareSum;
+        // The triangle's slope is minus the square's partial sum, which no count takes beyond
+        // the square's bound.
+        return delta * squareWave.partialSumBound;
     }
     return infinity;
 }

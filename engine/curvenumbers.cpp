@@ -24,18 +24,18 @@ constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 /// tools/curve_number_references.py).
 constexpr double gibbsRatio = 1.1789797444721672;
 
-/// A sine series whose coefficients fall as 1/k jumps at x = 0, as the square and the sawtooth
-/// do; the other waves are continuous.
+/// A wave whose ideal wave jumps at all jumps at x = 0, at every multiple of its spacing.
 bool jumpsAtZero(const Wave& wave)
 {
-    return wave.basis == Basis::Sine && wave.falloff == Falloff::OverK;
+    return wave.jumpSpacing > 0.0;
 }
 
-/// The drawn ideal wave's value just right of x = 0, for a wave that jumps there: 4 times the
-/// sum of sin(kx) / k over the odd k is pi on (0, pi), over every k it is 2 (pi - x).
+/// The drawn ideal wave's value just right of x = 0, for a wave that jumps there: the jump goes
+/// from minus its largest value to its largest (4 times the sum of sin(kx) / k over the odd k is
+/// pi on (0, pi), over every k it is 2 (pi - x)).
 double idealBesideJump(const Wave& wave)
 {
-    return wave.pointSign * 2 * pi / wave.step;
+    return wave.pointSign * wave.limitBound;
 }
 
 /// The first zero past 0 of the derivative of the partial sum with \a terms terms, which is 4
@@ -47,11 +47,11 @@ double firstExtreme(const Wave& wave, double terms)
     return wave.step == 2 ? (pi / 2) / terms : pi / (terms + 1);
 }
 
-/// A cosine series whose positive coefficients fall as 1/k^2, as the triangle's do, is continuous
-/// and lies farthest from its ideal wave at x = 0, where every term it leaves out is largest.
+/// The continuous wave of the family, the cosine series with positive coefficients, lies
+/// farthest from its ideal wave at x = 0, where every term it leaves out is largest.
 bool farthestAtZero(const Wave& wave)
 {
-    return wave.basis == Basis::Cosine && wave.falloff == Falloff::OverKSquared;
+    return wave.jumpSpacing == 0.0 && wave.basis == Basis::Cosine;
 }
 
 /// How many times 1/k divides a coefficient.

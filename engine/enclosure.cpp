@@ -62,12 +62,16 @@ std::optional<SumEnclosures> SumEnclosures::forWave(const Wave& wave, double ter
 {
     if (!(terms >= 1.0))
         return std::nullopt;
-    if (wave.basis == Basis::Sine && wave.step == 2 && wave.falloff == Falloff::OverK)
+    switch (wave.closedForms) {
+    case ClosedForms::OddSines:
         return SumEnclosures(Shape::Square, terms);
-    if (wave.basis == Basis::Cosine && wave.step == 2 && wave.falloff == Falloff::OverKSquared)
+    case ClosedForms::OddCosinesOverSquares:
         return SumEnclosures(Shape::Triangle, terms);
-    if (wave.basis == Basis::Sine && wave.step == 1 && wave.falloff == Falloff::OverK)
+    case ClosedForms::AllSines:
         return SumEnclosures(Shape::Sawtooth, terms);
+    case ClosedForms::None:
+        break;
+    }
     return std::nullopt;
 }
 

@@ -137,13 +137,17 @@ struct PartialSums {
 PartialSums partialSums(const Wave& wave, double terms, double coefficients)
 {
     constexpr double up = 1 + 1e-12;
-    constexpr double pi = std::numbers::pi * up;
-    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK && wave.step == 2)
-        return { 5.8180, pi, 2 * std::log((2 * terms + 3) / 3) * up };
-    if (wave.basis == Basis::Sine && wave.falloff == Falloff::OverK && wave.step == 1)
-        return { 11.6360, 2 * pi, 4 * std::log((terms + 2) / 2) * up };
-    if (wave.basis == Basis::Cosine && wave.falloff == Falloff::OverKSquared && wave.step == 2)
-        return { coefficients, pi * pi / 2, 2.0 / 3 * up };
+    const double level = wave.limitBound * up;
+    switch (wave.closedForms) {
+    case ClosedForms::OddSines:
+        return { wave.partialSumBound, level, 2 * std::log((2 * terms + 3) / 3) * up };
+    case ClosedForms::AllSines:
+        return { wave.partialSumBound, level, 4 * std::log((terms + 2) / 2) * up };
+    case ClosedForms::OddCosinesOverSquares:
+        return { coefficients, level, 2.0 / 3 * up };
+    case ClosedForms::None:
+        break;
+    }
     return { coefficients, coefficients, 0.0 };
 }
 

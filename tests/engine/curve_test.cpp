@@ -153,6 +153,14 @@ INSTANTIATE_TEST_SUITE_P(SmallCounts, PixelIdentity,
     ::testing::Combine(::testing::ValuesIn(waves), ::testing::Values(1, 2, 3, 4, 7, 20),
         ::testing::Values(20, 10, 3, 0.5, -10, 0.01)),
     caseName);
+// A wave is known by what it says it is, not by its numbers: the square's terms, declared to have
+// no closed forms, take the roads that sum term by term, to the same pixels.
+constexpr Wave squareTermsAlone { "SquareTermsAlone", squareWave.basis, squareWave.step,
+    squareWave.falloff, squareWave.pointSign, ClosedForms::None, 0.0, 0.0, 0.0, nullptr };
+INSTANTIATE_TEST_SUITE_P(NoClosedForms, PixelIdentity,
+    ::testing::Combine(::testing::Values(&squareTermsAlone), ::testing::Values(1, 4, 20),
+        ::testing::Values(20, 3, -10)),
+    caseName);
 INSTANTIATE_TEST_SUITE_P(HundredTerms, PixelIdentity,
     ::testing::Combine(
         ::testing::ValuesIn(waves), ::testing::Values(100), ::testing::Values(20, 3, 0.5, -10)),

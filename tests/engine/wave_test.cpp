@@ -237,11 +237,30 @@ TEST(CertifiedSum, LiesWithinItsBoundOfHighPrecisionSumsAtHugeCounts)
     }
 }
 
+// Each wave's ideal wave, as its data gives it, is the series' limit the closed forms reach, but
+// beside a jump, where no double lies on the limit's side of it.
+TEST(Waves, TheirIdealWaveIsTheLimitOfTheirSums)
+{
+    for (const Wave* wave : { &squareWave, &triangleWave, &sawtoothWave }) {
+        for (double x = -20; x <= 20; x += 0.37) {
+            const double limit = certifiedSum(*wave, infinity, x).value;
+            EXPECT_NEAR(wave->ideal(x), limit, 1e-12) << wave->name << " at " << x;
+        }
+        if (wave->jumpSpacing > 0.0) {
+            EXPECT_EQ(wave->ideal(0.0), 0.0) << wave->name;
+            // Just past the jump at 0 the sum is at its largest, as summed (before the sign the
+            // sawtooth is drawn with).
+            EXPECT_NEAR(wave->ideal(0x1p-30), wave->limitBound, 1e-8) << wave->name;
+        }
+    }
+}
+
 // What cannot be certified says so: a value that is not a number and an infinite bound.
 TEST(CertifiedSum, AnswersNaNWithAnInfiniteBoundForWhatItCannotTake)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const Wave sineOverKSquared { "Other", Basis::Sine, 2, Falloff::OverKSquared, 1.0 };
+    const Wave sineOverKSquared { "Other", Basis::Sine, 2, Falloff::OverKSquared, 1.0,
+        ClosedForms::None, 0.0, 0.0, 0.0, nullptr };
     const std::vector<std::tuple<const Wave*, double, double>> cases {
         { &squareWave, nan, 1.0 },
         { &triangleWave, 10, nan },
