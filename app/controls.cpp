@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -71,8 +72,27 @@ QFont fittedFont(QFont font, const QString& text)
     constexpr double smallestPoint = 6.0;
     constexpr double pointStep = 0.5;
     const int room = toPixels(controlNamed(singleLineLabel).rect).width();
-    while (font.pointSizeF() > smallestPoint && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setPointSizeF(font.pointSizeF() - pointStep);
+    const double largest = font.pointSizeF();
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance <= room || largest <= smallestPoint)
+        return font;
+    // The size is the largest of the half-point steps down from the font's own that fits, or the
+    // first step at or below the smallest. Each size measured loads a font of its own, which
+    // costs as much as laying out the window: the text's width grows in proportion to the size,
+    // so the step is guessed from that and then settled by the steps either side of the guess.
+    const auto sizeAt = [&](long step) { return largest - static_cast<double>(step) * pointStep; };
+    const auto fits = [&](long step) {
+        font.setPointSizeF(sizeAt(step));
+        return QFontMetrics(font).horizontalAdvance(text) <= room;
+    };
+    const auto lastStep = static_cast<long>(std::ceil((largest - smallestPoint) / pointStep));
+    const double guess = std::ceil((largest - largest * room / advance) / pointStep);
+    long step = std::clamp(static_cast<long>(guess), 1L, lastStep);
+    while (step > 1 && fits(step - 1))
+        --step;
+    while (step < lastStep && !fits(step))
+        ++step;
+    font.setPointSizeF(sizeAt(step));
     return font;
 }
 

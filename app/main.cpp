@@ -78,9 +78,12 @@ int main(int argc, char* argv[])
     const auto application
         = fourier::startApplication(applicationArguments, line.zoom, translations);
     QApplication::setDesktopFileName(QStringLiteral(FOURIER_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/fourier-analysis.png")));
     fourier::Form1 form;
     form.show();
+    // Decoding the icon takes as long as laying out the whole window: it follows the window
+    // onto the screen rather than holding it back.
+    QTimer::singleShot(0, &form,
+        [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/fourier-analysis.png"))); });
     // Opened once the window is up, so that a message about the file has the window behind it.
     if (!line.lesson.isEmpty())
         QTimer::singleShot(0, &form, [&form, &line] { form.openLesson(line.lesson); });

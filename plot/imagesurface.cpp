@@ -23,6 +23,19 @@ namespace {
 /// the default, in a fraction of the time.
 constexpr int compressionLevel = 1;
 
+/// The one colour every pixel of \a image has, or nothing when it has more than one.
+std::optional<QRgb> singleColour(const QImage& image)
+{
+    const auto* first = reinterpret_cast<const QRgb*>(image.constBits());
+    const auto count = static_cast<std::size_t>(image.sizeInBytes()) / sizeof(QRgb);
+    if (count == 0 || image.depth() != 32)
+        return std::nullopt;
+    const QRgb colour = first[0];
+    return std::all_of(first, first + count, [colour](QRgb pixel) { return pixel == colour; })
+        ? std::optional<QRgb>(colour)
+        : std::nullopt;
+}
+
 /// An ImageSurface's state, its pixels compressed.
 class ImageState final : public SurfaceState {
 public:
@@ -51,7 +64,9 @@ public:
         return total;
     }
 
+    /// The pixels compressed, or empty when every pixel is \a fill.
     QByteArray pixels;
+    std::optional<QRgb> fill;
     QSize size;
     UserMapping mapping;
     double currentX;
@@ -124,6 +139,14 @@ void ImageSurface::clearMarks()
 
 std::unique_ptr<const SurfaceState> ImageSurface::saveState() const
 {
+    // The start-up picture and a cleared one are one colour: kept as that colour, they cost
+    // nothing to save, where compressing them would hold up the window's first appearance.
+    if (const std::optional<QRgb> fill = singleColour(m_image)) {
+        auto state = std::make_unique<ImageState>(
+            QByteArray(), m_image.size(), m_mapping, m_currentX, m_currentY, m_curves);
+        state->fill = fill;
+        return state;
+    }
     QByteArray pixels = qCompress(m_image.constBits(), m_image.sizeInBytes(), compressionLevel);
     // qCompress says it ran out of memory only by giving nothing back.
     if (pixels.isEmpty())
@@ -138,12 +161,15 @@ void ImageSurface::restoreState(const SurfaceState& state)
     const auto& saved = dynamic_cast<const ImageState&>(state);
     if (saved.size != m_image.size())
         throw std::invalid_argument("a saved picture of another size");
-    const QByteArray pixels = qUncompress(saved.pixels);
-    if (pixels.size() != m_image.sizeInBytes())
+    const QByteArray pixels = saved.fill ? QByteArray() : qUncompress(saved.pixels);
+    if (!saved.fill && pixels.size() != m_image.sizeInBytes())
         throw std::bad_alloc();
     std::vector<DrawnCurve> curves = saved.curves;
     // Nothing below can fail, so the surface is never left half restored.
-    std::memcpy(m_image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
+    if (saved.fill)
+        m_image.fill(*saved.fill);
+    else
+        std::memcpy(m_image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
     m_mapping = saved.mapping;
     m_currentX = saved.currentX;
     m_currentY = saved.currentY;
