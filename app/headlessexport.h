@@ -13,8 +13,8 @@ struct CommandLine;
 /// again at the end.
 ///
 /// Returns the program's exit status: 0 once the picture is written; 1, with one line on
-/// standard error, when the lesson cannot be read or drawn (a step's number of terms too large
-/// to add up, a time limit run out) or the picture cannot be written. SIGINT and SIGTERM stop
+/// standard error, when the lesson cannot be read or drawn (memory run out, a time limit run
+/// out) or the picture cannot be written. SIGINT and SIGTERM stop
 /// the drawing within a progress report and end the program as they would have at once. No
 /// file is then left at the path, and one that was there stays as it was, byte for byte.
 int exportLesson(const CommandLine& line);

@@ -47,9 +47,11 @@ private:
 
 void takeStep(CommandWindow& window, Step& step, Messages messages)
 {
-    // Clear has no curve to cancel, and neither has a series without a count above 0.
-    const bool cancelledBefore = step.outcome.cancelled && step.command != StepCommand::Clear
-        && (!commandRow(step.command).series || Val(step.terms) > 0.0);
+    // A step that draws no curve has none to cancel, and neither has a series without a count
+    // above 0.
+    const CommandRow& row = commandRow(step.command);
+    const bool cancelledBefore
+        = step.outcome.cancelled && row.wave != nullptr && (!row.series || Val(step.terms) > 0.0);
     step.outcome = {};
     StepForm stepForm(window, step, messages);
     if (!cancelledBefore) {
