@@ -291,7 +291,8 @@ bool Form1::openLesson(const QString& path)
     ImageSurface startUp(shown.image().width(), shown.image().height());
     startUp.setFont(shown.font());
     bool opened = false;
-    const bool ran = run([&] { opened = m_document->open(path, reading.steps, *this, startUp); });
+    const bool ran
+        = run([&] { opened = m_document->adoptLesson(path, reading.steps, *this, startUp); });
     if (!ran || !opened)
         return false;
     if (!reading.steps.empty()) {
@@ -329,7 +330,7 @@ bool Form1::drawAfresh(PlotSurface& surface)
 
 bool Form1::saveLesson(const QString& path)
 {
-    const QString failure = m_document->save(path);
+    const QString failure = m_document->writeLesson(path);
     if (failure.isEmpty())
         return true;
     warn(tr("The lesson could not be saved as %1: %2").arg(shownPath(path), failure));

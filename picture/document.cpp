@@ -68,7 +68,7 @@ bool PictureDocument::redo()
     return true;
 }
 
-bool PictureDocument::open(
+bool PictureDocument::adoptLesson(
     const QString& path, std::span<const Step> steps, CommandWindow& window, PlotSurface& startUp)
 {
     ReplayWindow onStartUp(window, startUp);
@@ -85,7 +85,7 @@ bool PictureDocument::open(
     return true;
 }
 
-QString PictureDocument::save(const QString& path)
+QString PictureDocument::writeLesson(const QString& path)
 {
     if (!m_history->lessonComplete()) {
         return Document::tr("it has more than the %1 steps a lesson file holds")

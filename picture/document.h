@@ -46,11 +46,11 @@ public:
     /// through \a window's progress and without messages, and only once every step has been
     /// drawn does the picture become theirs. Returns false, changing nothing, when the user
     /// cancelled.
-    bool open(const QString& path, std::span<const Step> steps, CommandWindow& window,
+    bool adoptLesson(const QString& path, std::span<const Step> steps, CommandWindow& window,
         PlotSurface& startUp);
     /// Saves the steps in force as a lesson file at \a path, which becomes the picture's file.
     /// Returns why it could not, the picture's file then unchanged, or an empty string.
-    QString save(const QString& path);
+    QString writeLesson(const QString& path);
 
     /// The lesson file the picture was opened from or saved to last, or empty.
     const QString& lessonPath() const { return m_lessonPath; }
