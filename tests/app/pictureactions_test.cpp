@@ -334,7 +334,9 @@ TEST(PictureOut, DrawingsAndDocumentsKeepTheirNumbersAsTextAndStaySmall)
     }
 }
 
-/// A printer whose paint engine runs out of memory at the first thing it is to paint.
+/// A printer whose paint engine runs out of memory as painting begins. (Thrown from inside a
+/// painting Qt has begun, it would leave Qt's own painter state behind, which Qt does not
+/// expect and the leak checker reports.)
 class ExhaustedPrinter final : public QPrinter {
 public:
     QPaintEngine* paintEngine() const override { return &m_engine; }
@@ -342,17 +344,10 @@ public:
 private:
     class Engine final : public QPaintEngine {
     public:
-        bool begin(QPaintDevice*) override { return true; }
+        bool begin(QPaintDevice*) override { throw std::bad_alloc(); }
         bool end() override { return true; }
         void updateState(const QPaintEngineState&) override { }
-        void drawRects(const QRectF*, int) override { throw std::bad_alloc(); }
-        void drawLines(const QLineF*, int) override { throw std::bad_alloc(); }
-        void drawPath(const QPainterPath&) override { throw std::bad_alloc(); }
-        void drawTextItem(const QPointF&, const QTextItem&) override { throw std::bad_alloc(); }
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override
-        {
-            throw std::bad_alloc();
-        }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
         Type type() const override { return User; }
     };
     mutable Engine m_engine;
