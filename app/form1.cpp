@@ -245,6 +245,11 @@ void Form1::click(StepCommand command)
     run([this, &step] { m_document->take(*this, std::move(step)); });
 }
 
+void Form1::drawIdealWave()
+{
+    click(StepCommand::Ideal);
+}
+
 void Form1::undo()
 {
     stepThroughHistory(&PictureDocument::undo, tr("The step could not be undone: %1"));

@@ -63,6 +63,8 @@ public:
     /// when the steps are no longer all kept. An exception while drawing (no memory) is thrown
     /// on to the caller, once the window is ready for the next command.
     bool drawAfresh(PlotSurface& surface) override;
+    /// Draws the ideal wave behind the newest curve, a step of the history like a click.
+    void drawIdealWave() override;
 
 public Q_SLOTS:
     void Command1_Click();

@@ -13,6 +13,9 @@ inline constexpr std::string_view noSignalMessage = "No Signal Available";
 inline constexpr std::string_view tooManyTermsMessage
     = "This number of terms is too large to add up.";
 
+/// Told to the user who asks for the ideal wave with no curve drawn since the last Clear.
+inline constexpr std::string_view noCurveMessage = "Draw a curve first.";
+
 /// Whether the series buttons refuse \a count, the number T1 holds, with tooManyTermsMessage:
 /// from 2^53 up, infinity among them, no sum of that many terms comes to an end.
 bool countTooLarge(double count);
@@ -28,6 +31,13 @@ void sawtooth(FormContext& form);
 void Command2_Click(FormContext& form);
 /// Cos x: the frame and y = 4 cos x.
 void Command3_Click(FormContext& form);
+
+/// Draw Ideal Wave: behind the picture, the limit of the series of the newest curve since the
+/// last Clear, across the plot area at the scale in force, in a light tint of the curve's colour
+/// and with a vertical segment at each jump. It takes only pixels that still show the
+/// background, so the axes and every curve keep theirs, and later curves draw over it. With no
+/// curve it draws nothing and says noCurveMessage.
+void drawIdealWave(FormContext& form);
 
 /// "Calculate  Square Series": the frame, the coefficient checks, then the square wave.
 void Ejecutar_Click(FormContext& form);

@@ -261,6 +261,27 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, Maßstab %1</translation>
     </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Ideale Welle von y = 4 sin x, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Ideale Welle von y = 4 cos x, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Ideale Rechteckwelle, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Ideale Dreieckwelle, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Ideale Sägezahnwelle, Maßstab %1</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -412,6 +433,11 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>This number of terms is too large to add up.</source>
         <translation>Diese Anzahl von Gliedern ist zu groß, um sie aufzusummieren.</translation>
+    </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Zeichnen Sie zuerst eine Kurve.</translation>
     </message>
 </context>
 <context>
@@ -844,6 +870,14 @@ Funktion</translation>
     <message>
         <source>The picture could not be printed: %1</source>
         <translation>Das Bild konnte nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Ideale Welle</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Ideale Welle zeichnen</translation>
     </message>
 </context>
 <context>

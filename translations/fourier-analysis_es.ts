@@ -261,6 +261,27 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, escala %1</translation>
     </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Onda ideal de y = 4 sen x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Onda ideal de y = 4 cos x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Onda cuadrada ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Onda triangular ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Onda de diente de sierra ideal, escala %1</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -412,6 +433,11 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>This number of terms is too large to add up.</source>
         <translation>Este número de términos es demasiado grande para sumarlo.</translation>
+    </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Primero dibuje una curva.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +869,14 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>The picture could not be printed: %1</source>
         <translation>No se pudo imprimir la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Dibujar la onda ideal</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,27 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, échelle %1</translation>
     </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Onde idéale de y = 4 sin x, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Onde idéale de y = 4 cos x, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Onde carrée idéale, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Onde triangulaire idéale, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Onde en dents de scie idéale, échelle %1</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -412,6 +433,11 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>This number of terms is too large to add up.</source>
         <translation>Ce nombre de termes est trop grand pour être additionné.</translation>
+    </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Tracez d&apos;abord une courbe.</translation>
     </message>
 </context>
 <context>
@@ -844,6 +870,14 @@ impaire</translation>
     <message>
         <source>The picture could not be printed: %1</source>
         <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onde idéale</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Tracer l&apos;onde idéale</translation>
     </message>
 </context>
 <context>

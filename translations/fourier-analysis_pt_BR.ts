@@ -261,6 +261,27 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, escala %1</translation>
     </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Onda ideal de y = 4 sen x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Onda ideal de y = 4 cos x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Onda quadrada ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Onda triangular ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Onda dente de serra ideal, escala %1</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -412,6 +433,11 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>This number of terms is too large to add up.</source>
         <translation>Este número de termos é grande demais para somar.</translation>
+    </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Desenhe uma curva primeiro.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +869,14 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>The picture could not be printed: %1</source>
         <translation>Não foi possível imprimir a imagem: %1</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Desenhar a onda ideal</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "picturebox.h"
 #include "pixels.h"
 #include "smalldisk.h"
+#include "usermapping.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,9 +32,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <new>
 #include <optional>
 #include <string>
@@ -258,6 +261,7 @@ std::vector<double> fontSizes(const QByteArray& svg)
 }
 
 QByteArray contents(const QString& path);
+void writeFile(const QString& path, const QByteArray& text);
 
 TEST(PictureOut, AnExportIsThePlotAreaAtOneTimesAndEveryPointInItsBlockAtThree)
 {
@@ -406,6 +410,166 @@ TEST(PictureOut, PrintingFillsThePageAndListsTheCurvesBeneathWhenAsked)
         }
         EXPECT_GT(right - left, 0.8 * page.match(boxes).captured(1).toDouble());
     }
+}
+
+/// A curve, its ideal wave drawn behind it, and another curve drawn over that.
+struct IdealCase {
+    const char* name;
+    /// The first curve's step and the second's, in a lesson file's words.
+    const char* curve;
+    const char* later;
+    double scale;
+    /// The ideal wave, as the series' limit is written in a textbook.
+    double (*wave)(double x);
+    /// Where it jumps: at every whole multiple of this, or nowhere for 0; and across what.
+    double jumpEvery;
+    double jumpLow;
+    double jumpHigh;
+    /// A light tint of the first curve's colour.
+    QRgb tint;
+    /// Whether the first curve is its own ideal wave, drawn over it all but a few pixels.
+    bool ownIdeal = false;
+};
+
+constexpr double pi = 3.14159265358979323846;
+
+const IdealCase idealCases[] = {
+    { "square", R"({"command": "square", "terms": "10", "scale": "10"})",
+        R"({"command": "sin", "terms": "10", "scale": "10"})", 10,
+        [](double x) { return std::sin(x) > 0 ? pi : -pi; }, pi, -pi, pi, qRgb(223, 191, 223) },
+    { "triangle", R"({"command": "triangle", "terms": "3", "scale": "5"})",
+        R"({"command": "square", "terms": "3", "scale": "5"})", 5,
+        [](double x) { return pi * pi / 2 - pi * std::abs(x - 2 * pi * std::round(x / (2 * pi))); },
+        0, 0, 0, qRgb(255, 191, 191) },
+    { "sawtooth upside down", R"({"command": "sawtooth", "terms": "4", "scale": "-8"})",
+        R"({"command": "cos", "terms": "4", "scale": "-8"})", -8,
+        [](double x) { return 2 * (x - 2 * pi * std::floor(x / (2 * pi)) - pi); }, 2 * pi, -2 * pi,
+        2 * pi, qRgb(191, 255, 191) },
+    { "sin x", R"({"command": "sin", "terms": "1", "scale": "3"})",
+        R"({"command": "triangle", "terms": "2", "scale": "3"})", 3,
+        [](double x) { return 4 * std::sin(x); }, 0, 0, 0, qRgb(191, 191, 223), true },
+    { "cos x", R"({"command": "cos", "terms": "1", "scale": "10"})",
+        R"({"command": "sawtooth", "terms": "10", "scale": "10"})", 10,
+        [](double x) { return 4 * std::cos(x); }, 0, 0, 0, qRgb(191, 191, 191), true },
+};
+
+/// The pixels in the column \a column of \a area that the graph of \a c's wave passes through,
+/// from its top row to its bottom one: the wave sampled 16 times across the column, and a jump
+/// in it as a whole vertical segment.
+std::pair<double, double> waveRows(const IdealCase& c, const UserMapping& area, int column)
+{
+    double top = std::numeric_limits<double>::infinity();
+    double bottom = -top;
+    const auto take = [&](double y) {
+        top = std::min(top, area.pixelY(y));
+        bottom = std::max(bottom, area.pixelY(y));
+    };
+    for (int j = 0; j < 16; ++j)
+        take(c.wave(area.userX(column + (j + 0.5) / 16)));
+    const double x1 = std::min(area.userX(column), area.userX(column + 1));
+    const double x2 = std::max(area.userX(column), area.userX(column + 1));
+    if (c.jumpEvery > 0 && std::floor(x2 / c.jumpEvery) > std::floor(x1 / c.jumpEvery)) {
+        take(c.jumpLow);
+        take(c.jumpHigh);
+    }
+    return { top, bottom };
+}
+
+// Exported from its lesson at 1 and 3 times, a picture with the ideal wave behind a curve is the
+// same lesson's picture without it, but for pixels that were white: those are the tint, and lie
+// on the wave; and the wave is whole, every pixel it passes through drawn in something.
+TEST(PictureOut, TheIdealWaveTakesOnlyWhitePixelsAndLiesOnItsFormula)
+{
+    QTemporaryDir folder;
+    for (const IdealCase& c : idealCases) {
+        SCOPED_TRACE(c.name);
+        const auto lesson = [&](bool ideal) {
+            const QString path = folder.filePath(
+                ideal ? QStringLiteral("ideal.fourier") : QStringLiteral("plain.fourier"));
+            writeFile(path,
+                QByteArray(R"({"format": "fourier-analysis-lesson", "version": 1, "steps": [)")
+                    + c.curve
+                    + (ideal ? R"(, {"command": "ideal", "terms": "4", "scale": "2"}, )" : ", ")
+                    + c.later + "]}");
+            return path;
+        };
+        for (const int k : { 1, 3 }) {
+            SCOPED_TRACE(k);
+            const auto exported = [&](bool ideal) {
+                Form1 form;
+                EXPECT_TRUE(form.openLesson(lesson(ideal)));
+                const QString path = folder.filePath(QStringLiteral("picture.png"));
+                EXPECT_TRUE(form.pictureBox().findChild<PictureActions*>()->exportPicture(
+                    path, *ExportSize::times(k)));
+                return QImage(path).convertToFormat(QImage::Format_RGB32);
+            };
+            const QImage with = exported(true);
+            const QImage without = exported(false);
+            ASSERT_EQ(with.size(), QSize(373 * k, 325 * k));
+            const UserMapping area = *UserMapping::fromEdges(373 * k, 325 * k,
+                static_cast<float>(-c.scale), static_cast<float>(c.scale),
+                static_cast<float>(c.scale), static_cast<float>(-c.scale));
+
+            std::size_t tinted = 0;
+            testing::forEachPixel(without, [&](QRgb was, int column, int row) {
+                const QRgb now = with.pixel(column, row);
+                if (was != testing::white || now == testing::white) {
+                    EXPECT_EQ(now, was) << column << ", " << row;
+                    return;
+                }
+                ++tinted;
+                EXPECT_EQ(now, c.tint) << column << ", " << row;
+                const auto [top, bottom] = waveRows(c, area, column);
+                EXPECT_TRUE(row >= std::floor(top) - 1 && row <= std::floor(bottom) + 1)
+                    << column << ", " << row << " is off the wave";
+            });
+            if (!c.ownIdeal) {
+                EXPECT_GT(tinted, static_cast<std::size_t>(100 * k));
+            }
+            for (int column = 0; column < with.width(); ++column) {
+                const auto [top, bottom] = waveRows(c, area, column);
+                for (int row = std::max(0, static_cast<int>(std::floor(top)));
+                     row <= std::min(with.height() - 1, static_cast<int>(std::floor(bottom)));
+                     ++row) {
+                    EXPECT_NE(with.pixel(column, row), testing::white)
+                        << column << ", " << row << " is a gap in the wave";
+                }
+            }
+        }
+    }
+}
+
+TEST(Steps, DrawIdealWaveIsAStepThatAsksForACurveFirst)
+{
+    Form1 form;
+    ASSERT_TRUE(activate(form));
+    testing::ModalDismisser dismisser;
+    QAction* ideal = menuEntry(form.pictureBox(), QStringLiteral("Draw Ideal Wave"));
+    ASSERT_NE(ideal, nullptr);
+    EXPECT_EQ(ideal->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    EXPECT_EQ(ideal->shortcutContext(), Qt::WindowShortcut);
+    const Shown start(form);
+    QTest::keyClick(button(form, "Command2"), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(dismisser.messages, std::vector<std::string> { "Draw a curve first." });
+    EXPECT_TRUE(Shown(form) == start);
+    QAction* undo = form.pictureBox().actions().at(0);
+    EXPECT_EQ(undo->text().toStdString(), "Undo Ideal Wave");
+
+    // Behind a curve it draws, is described, and Undo takes it back; after Clear there is no
+    // curve again.
+    form.Ejecutar_Click();
+    const Shown square(form);
+    ideal->trigger();
+    EXPECT_EQ(dismisser.messages.size(), 1u);
+    EXPECT_TRUE(testing::gainedColour(
+        square.pixels, form.pictureBox().surface().image(), qRgb(223, 191, 223)));
+    EXPECT_EQ(form.pictureBox().accessibleDescription().toStdString(),
+        "Square series, 4 terms, scale 10\nIdeal square wave, scale 10");
+    undo->trigger();
+    EXPECT_TRUE(Shown(form) == square);
+    form.Command1_Click();
+    ideal->trigger();
+    EXPECT_EQ(dismisser.messages.size(), 2u);
 }
 
 TEST(PictureOut, ACancelledExportLeavesTheOlderFileAndThePictureAsTheyWere)
