@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "coretexts.h"
 #include "echo.h"
+#include "harmonicswindow.h"
 #include "layout.h"
 #include "lessonfile.h"
 #include "pictureactions.h"
@@ -248,6 +249,13 @@ void Form1::click(StepCommand command)
 void Form1::drawIdealWave()
 {
     click(StepCommand::Ideal);
+}
+
+void Form1::showHarmonics()
+{
+    if (!m_harmonics)
+        m_harmonics = new HarmonicsWindow(*m_document, this);
+    m_harmonics->showBeside(*this);
 }
 
 void Form1::undo()

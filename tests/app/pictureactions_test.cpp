@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: MIT
+#include "coretexts.h"
+#include "curvenumbers.h"
+#include "describelesson.h"
 #include "exportsize.h"
+#include "fakeform.h"
 #include "form1.h"
+#include "imagesurface.h"
 #include "lessonfile.h"
 #include "modaldismisser.h"
 #include "pictureactions.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "pixels.h"
 #include "smalldisk.h"
 #include "usermapping.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +24,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -570,6 +580,230 @@ TEST(Steps, DrawIdealWaveIsAStepThatAsksForACurveFirst)
     form.Command1_Click();
     ideal->trigger();
     EXPECT_EQ(dismisser.messages.size(), 2u);
+}
+
+QString accessibleText(QWidget* widget, QAccessible::Text text)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(text) : QString();
+}
+
+/// What a screen reader hears of the widget \a name of the Harmonics window \a harmonics, its name
+/// and its description.
+std::string heard(QWidget& harmonics, const char* name)
+{
+    auto* widget = harmonics.findChild<QWidget*>(QString::fromLatin1(name));
+    if (!widget || !widget->isVisibleTo(&harmonics))
+        return "(hidden)";
+    const QString said = accessibleText(widget, QAccessible::Name) + u'|'
+        + accessibleText(widget, QAccessible::Description);
+    return said.toStdString();
+}
+
+/// The engine's number, as the window writes it.
+std::string engineNumber(double value)
+{
+    return QString::number(value, 'g', 6).toStdString();
+}
+
+TEST(Harmonics, OpensWithCtrlHFollowsTheNewestCurveAndIsReadOverAccessibility)
+{
+    Form1 form;
+    ASSERT_TRUE(activate(form));
+    testing::ModalDismisser dismisser;
+    setTexts(form, "4", "10");
+    form.Ejecutar_Click();
+    QAction* entry = menuEntry(form.pictureBox(), QStringLiteral("Harmonics\u2026"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->shortcutContext(), Qt::WindowShortcut);
+    QTest::keyClick(button(form, "Command2"), Qt::Key_H, Qt::ControlModifier);
+    auto* window = form.findChild<QWidget*>(QStringLiteral("Harmonics"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Harmonics");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+
+    // The square sum of 4 terms: its numbers as the engine has them, each with what it means.
+    EXPECT_EQ(heard(*window, "heading"), "Square series, 4 terms, scale 10|");
+    EXPECT_EQ(
+        heard(*window, "sum"), "y = 4 sin x + 4/3 sin 3x + 4/5 sin 5x + 4/7 sin 7x   (4 terms)|");
+    EXPECT_EQ(heard(*window, "overshoot"),
+        "Overshoot at the jump: 3.72035 at x = 0.392699 (\u03c0/8), 9.2113 % of the jump|However "
+        "many terms, the sum overshoots the jump by about 9 % of its height: more terms squeeze "
+        "the overshoot towards the jump but never lower it.");
+    EXPECT_EQ(heard(*window, "maxError"), "(hidden)");
+    EXPECT_EQ(heard(*window, "rmsError").substr(0, 21), "RMS error: 0.705302|T");
+    auto* spectrum = window->findChild<QWidget*>(QStringLiteral("spectrum"));
+    auto* parts = window->findChild<QWidget*>(QStringLiteral("parts"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(spectrum)->role(), QAccessible::Chart);
+    EXPECT_EQ(heard(*window, "spectrum"),
+        "Spectrum|Amplitudes of the harmonics up to the 40th: 1: 4, 3: 1.33333, 5: 0.8, 7: "
+        "0.571429; the others are 0. Harmonic 1: 4 sin x, amplitude 4.");
+
+    // A bar is chosen with the arrow keys or a click, and the parts highlight its harmonic.
+    ASSERT_TRUE(activate(*window));
+    EXPECT_EQ(QApplication::focusWidget(), spectrum);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(spectrum, Qt::Key_Right);
+    EXPECT_NE(accessibleText(spectrum, QAccessible::Description)
+                  .indexOf(QStringLiteral("Harmonic 7: 4/7 sin 7x, amplitude 0.571429.")),
+        -1);
+    EXPECT_EQ(heard(*window, "parts"),
+        "Parts over one period|One period, x from \u2212\u03c0 to \u03c0: the ideal wave in grey, "
+        "solid; 4 sin x in blue, solid; 4/3 sin 3x in orange, dashed; 4/5 sin 5x in green, "
+        "dotted; the sum of 4 terms in the curve's colour, solid; chosen: 4/7 sin 7x in "
+        "red-orange, dash-dotted. Highlighted: harmonic 7, 4/7 sin 7x.");
+    QTest::mouseClick(
+        spectrum, Qt::LeftButton, {}, QPoint(spectrum->width() - 10, spectrum->height() / 2));
+    EXPECT_NE(accessibleText(parts, QAccessible::Description)
+                  .indexOf(QStringLiteral("Highlighted: harmonic 40, 0.")),
+        -1)
+        << accessibleText(parts, QAccessible::Description).toStdString();
+
+    // Tab goes round the window's parts; the hidden number is passed over.
+    QWidget* heading = window->findChild<QWidget*>(QStringLiteral("heading"));
+    heading->setFocus();
+    std::vector<std::string> visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(visited,
+        (std::vector<std::string> { "sum", "spectrum", "parts", "overshoot", "rmsError", "" }));
+    EXPECT_EQ(
+        qobject_cast<QPushButton*>(QApplication::focusWidget())->text().toStdString(), "Close");
+
+    // It follows a new curve, undo, Clear and an opened lesson.
+    setTexts(form, "3", "5");
+    form.Command4_Click();
+    const CurveNumbers triangle = curveNumbers(triangleWave, 3, CurveKind::Series);
+    EXPECT_EQ(heard(*window, "heading"), "Triangle series, 3 terms, scale 5|");
+    EXPECT_EQ(heard(*window, "overshoot"), "(hidden)");
+    EXPECT_EQ(heard(*window, "maxError").substr(0, heard(*window, "maxError").find('|')),
+        "Largest error: " + engineNumber(triangle.largestError->error) + " at x = 0");
+    EXPECT_EQ(heard(*window, "rmsError").substr(0, heard(*window, "rmsError").find('|')),
+        "RMS error: " + engineNumber(triangle.rmsError));
+    form.undo();
+    EXPECT_EQ(heard(*window, "heading"), "Square series, 4 terms, scale 10|");
+    form.Command1_Click();
+    EXPECT_EQ(heard(*window, "heading"), "No curve on the picture since the last Clear|");
+    EXPECT_EQ(heard(*window, "spectrum"), "(hidden)");
+    EXPECT_NE(heard(*window, "hint"), "(hidden)");
+    QTemporaryDir folder;
+    const QString lesson = folder.filePath(QStringLiteral("sawtooth.fourier"));
+    writeFile(lesson,
+        R"({"format": "fourier-analysis-lesson", "version": 1, "steps": [
+            {"command": "sawtooth", "terms": "100", "scale": "-8"}]})");
+    ASSERT_TRUE(form.openLesson(lesson));
+    EXPECT_EQ(heard(*window, "heading"), "Sawtooth series, 100 terms, scale -8|");
+    EXPECT_EQ(heard(*window, "sum"),
+        "y = \u22124 sin x \u2212 2 sin 2x \u2212 4/3 sin 3x \u2212 \u2026 \u2212 1/25 sin 100x   "
+        "(100 terms)|");
+    EXPECT_NE(accessibleText(spectrum, QAccessible::Description)
+                  .indexOf(QStringLiteral("and 60 more beyond the 40th.")),
+        -1);
+    EXPECT_TRUE(dismisser.messages.empty());
+
+    // Escape closes it; the keys bring it back.
+    QTest::keyClick(spectrum, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    entry->trigger();
+    EXPECT_TRUE(window->isVisible());
+}
+
+// --describe's text and JSON, of the curves a lesson leaves since its last Clear, against the
+// engine's numbers and the figures a lesson quotes.
+TEST(Describe, TellsEachCurveSinceTheLastClearWithTheEnginesNumbers)
+{
+    const std::vector<Step> steps {
+        { StepCommand::Sawtooth, "7", "10", {} },
+        { StepCommand::Clear, "7", "10", {} },
+        { StepCommand::Square, "4", "10", {} },
+        { StepCommand::Ideal, "4", "10", {} },
+        { StepCommand::Triangle, "4", "10", {} },
+        { StepCommand::Square, "100", "10", {} },
+        { StepCommand::Sin, "100", "3", {} },
+    };
+    ImageSurface surface(373, 325);
+    testing::FakeForm window(surface);
+    ASSERT_TRUE(drawSteps(window, steps, surface));
+    const std::vector<PictureCurve> curves = curvesOn(surface);
+    EXPECT_EQ(describedCurves(curves).toStdString(),
+        "Square series, 4 terms, scale 10\n"
+        "    Overshoot at the jump: 3.72035 at x = 0.392699 (\u03c0/8), 9.2113 % of the jump\n"
+        "    RMS error: 0.705302\n"
+        "Triangle series, 4 terms, scale 10\n"
+        "    Largest error: 0.248725 at x = 0\n"
+        "    RMS error: 0.050268\n"
+        "Square series, 100 terms, scale 10\n"
+        "    Overshoot at the jump: 3.7039 at x = 0.015708 (\u03c0/200), 8.9494 % of the jump\n"
+        "    RMS error: 0.141421\n"
+        "y = 4 sin x, scale 3\n"
+        "    RMS error: 0\n");
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(curvesAsJson(curves).toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray list = document.object().value(QStringLiteral("curves")).toArray();
+    ASSERT_EQ(list.size(), 4);
+    struct Expected {
+        const char* wave;
+        const Wave* engineWave;
+        double terms;
+        CurveKind kind;
+    };
+    const Expected expected[] = {
+        { "square", &squareWave, 4, CurveKind::Series },
+        { "triangle", &triangleWave, 4, CurveKind::Series },
+        { "square", &squareWave, 100, CurveKind::Series },
+        { "sin", &squareWave, 1, CurveKind::Trigonometric },
+    };
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QJsonObject curve = list[i].toObject();
+        EXPECT_EQ(curve.keys(),
+            (QStringList { QStringLiteral("description"), QStringLiteral("maxError"),
+                QStringLiteral("overshoot"), QStringLiteral("rmsError"), QStringLiteral("terms"),
+                QStringLiteral("wave") }));
+        EXPECT_EQ(curve.value(QStringLiteral("description")).toString(),
+            translatedDescription(curves[static_cast<std::size_t>(i)].description));
+        EXPECT_EQ(curve.value(QStringLiteral("wave")).toString().toStdString(), expected[i].wave);
+        EXPECT_EQ(curve.value(QStringLiteral("terms")).toDouble(), expected[i].terms);
+        const CurveNumbers numbers
+            = curveNumbers(*expected[i].engineWave, expected[i].terms, expected[i].kind);
+        // Every number reads back as the engine's very double.
+        EXPECT_EQ(curve.value(QStringLiteral("rmsError")).toDouble(), numbers.rmsError);
+        const QJsonValue overshoot = curve.value(QStringLiteral("overshoot"));
+        EXPECT_EQ(overshoot.isNull(), !numbers.overshoot.has_value());
+        if (numbers.overshoot) {
+            EXPECT_EQ(overshoot[QStringLiteral("x")].toDouble(), numbers.overshoot->x);
+            EXPECT_EQ(overshoot[QStringLiteral("value")].toDouble(), numbers.overshoot->value);
+            EXPECT_EQ(overshoot[QStringLiteral("percent")].toDouble(), numbers.overshoot->percent);
+        }
+        const QJsonValue largest = curve.value(QStringLiteral("maxError"));
+        EXPECT_EQ(largest.isNull(), !numbers.largestError.has_value());
+        if (numbers.largestError) {
+            EXPECT_EQ(largest[QStringLiteral("x")].toDouble(), 0.0);
+            EXPECT_EQ(largest[QStringLiteral("value")].toDouble(), numbers.largestError->error);
+        }
+    }
+    // The figures a lesson quotes, at the precision they are quoted with.
+    const QJsonObject square4 = list[0].toObject();
+    EXPECT_NEAR(
+        square4[QStringLiteral("overshoot")][QStringLiteral("value")].toDouble(), 3.72035, 5e-6);
+    EXPECT_NEAR(
+        square4[QStringLiteral("overshoot")][QStringLiteral("x")].toDouble(), 0.392699, 5e-7);
+    EXPECT_NEAR(
+        square4[QStringLiteral("overshoot")][QStringLiteral("percent")].toDouble(), 9.2113, 5e-5);
+    EXPECT_NEAR(square4[QStringLiteral("rmsError")].toDouble(), 0.705302, 5e-7);
+    EXPECT_NEAR(
+        list[1][QStringLiteral("maxError")][QStringLiteral("value")].toDouble(), 0.248725, 5e-7);
+    EXPECT_NEAR(list[1][QStringLiteral("rmsError")].toDouble(), 0.0502680, 5e-8);
+    EXPECT_NEAR(
+        list[2][QStringLiteral("overshoot")][QStringLiteral("percent")].toDouble(), 8.9494, 5e-5);
+    EXPECT_EQ(curvesAsJson({}).toStdString(), "{\"curves\": []}\n");
 }
 
 TEST(PictureOut, ACancelledExportLeavesTheOlderFileAndThePictureAsTheyWere)
