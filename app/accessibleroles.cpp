@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "accessibleroles.h"
 
+#include "partsview.h"
 #include "picturebox.h"
+#include "spectrumview.h"
 
 #include <QAccessibleWidget>
 
@@ -22,6 +24,11 @@ QAccessibleInterface* accessibleWithRole(const QString& className, QObject* obje
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    // The Harmonics window's drawings are charts, which screen readers read by their
+    // descriptions.
+    if (className == QLatin1String(SpectrumView::staticMetaObject.className())
+        || className == QLatin1String(PartsView::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Chart);
     return nullptr;
 }
 

@@ -85,6 +85,9 @@ constexpr QLatin1String langOption("lang");
 constexpr QLatin1String exportOption("export");
 constexpr QLatin1String sizeOption("size");
 constexpr QLatin1String timeLimitOption("time-limit");
+constexpr QLatin1String describeOption("describe");
+constexpr QLatin1String jsonOption("json");
+constexpr QLatin1String harmonicsOption("harmonics");
 /// The program's options that take a value: each says one thing, so it may be given once.
 constexpr QLatin1String valueOptions[]
     = { zoomOption, langOption, exportOption, sizeOption, timeLimitOption };
@@ -211,6 +214,27 @@ std::optional<QString> readExport(const QCommandLineParser& parser, CommandLine&
     return std::nullopt;
 }
 
+/// Reads --describe and --json into \a line. Returns why they cannot be acted on, or nothing.
+std::optional<QString> readDescribe(const QCommandLineParser& parser, CommandLine& line)
+{
+    if (!parser.isSet(describeOption)) {
+        if (parser.isSet(jsonOption))
+            return QCoreApplication::translate("CommandLine", "--json goes with --describe.");
+        return std::nullopt;
+    }
+    if (parser.isSet(exportOption)) {
+        return QCoreApplication::translate(
+            "CommandLine", "--describe and --export do not go together.");
+    }
+    if (parser.positionalArguments().isEmpty()) {
+        return QCoreApplication::translate(
+            "CommandLine", "--describe wants a lesson file to describe.");
+    }
+    line.action = CommandLine::Action::Describe;
+    line.json = parser.isSet(jsonOption);
+    return std::nullopt;
+}
+
 CommandLine printing(CommandLine::Action action, const QString& message)
 {
     CommandLine line;
@@ -260,11 +284,23 @@ void describeOptions(QCommandLineParser& parser, bool listQtOptions)
             "SECONDS seconds."),
         //: The value of --time-limit, in capitals as the help shows it.
         QCoreApplication::translate("CommandLine", "SECONDS")));
+    parser.addOption(QCommandLineOption(describeOption,
+        QCoreApplication::translate("CommandLine",
+            "Draw the lesson file without a window and write, for each curve of its picture "
+            "since the last Clear, oldest first, what screen readers say of it and its numbers: "
+            "the overshoot at the jump or the largest error, and the RMS error.")));
+    parser.addOption(QCommandLineOption(jsonOption,
+        QCoreApplication::translate(
+            "CommandLine", "With --describe: write one JSON document instead.")));
+    parser.addOption(QCommandLineOption(harmonicsOption,
+        QCoreApplication::translate("CommandLine",
+            "Open the Harmonics window beside the main window: the newest curve's sum, spectrum, "
+            "parts and numbers.")));
     parser.addPositionalArgument(
         //: The name of the one argument, a file, as the help lists it.
         QCoreApplication::translate("CommandLine", "file"),
-        QCoreApplication::translate(
-            "CommandLine", "A lesson to open, or to draw with --export: a .fourier file."),
+        QCoreApplication::translate("CommandLine",
+            "A lesson to open, or to draw with --export or --describe: a .fourier file."),
         //: The argument in the help's first line, in brackets since it may be left out.
         QCoreApplication::translate("CommandLine", "[file]"));
     addQtOptions(parser, listQtOptions);
@@ -324,6 +360,14 @@ CommandLine readCommandLine(const QStringList& arguments, bool listQtOptions)
     }
     if (const std::optional<QString> error = readExport(parser, line))
         return refuse(*error, parser);
+    if (const std::optional<QString> error = readDescribe(parser, line))
+        return refuse(*error, parser);
+    line.harmonics = parser.isSet(harmonicsOption);
+    if (line.harmonics && line.action != CommandLine::Action::ShowWindow) {
+        return refuse(QCoreApplication::translate("CommandLine",
+                          "--harmonics opens a window, which --export and --describe do not."),
+            parser);
+    }
     line.platform = parser.value(QStringLiteral("platform"));
     if (!parser.positionalArguments().isEmpty())
         line.lesson = parser.positionalArguments().constFirst();

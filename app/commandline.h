@@ -14,7 +14,7 @@ struct LocaleVariables;
 
 /// What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Action { ShowWindow, PrintHelp, PrintVersion, Refuse, Export };
+    enum class Action { ShowWindow, PrintHelp, PrintVersion, Refuse, Export, Describe };
     Action action = Action::ShowWindow;
     /// The help or version text for standard output, or the error and usage for standard error.
     QString message;
@@ -22,8 +22,12 @@ struct CommandLine {
     std::optional<double> zoom;
     /// The platform plugin Qt was told to use (-platform), or empty.
     QString platform;
-    /// The lesson file to open in the window, or to export.
+    /// The lesson file to open in the window, to export or to describe.
     QString lesson;
+    /// Whether the Harmonics window opens beside the main one (--harmonics).
+    bool harmonics = false;
+    /// Whether the description is one JSON document (--json, with --describe).
+    bool json = false;
     /// Where to write the lesson's picture, without opening a window (--export).
     QString exportPath;
     /// The size to export it at (--size).

@@ -18,11 +18,13 @@ namespace {
 // The commands know no Qt, so their texts are written out again here for lupdate to find, and
 // the compiler checks that each is the commands' very text.
 
-constexpr std::array<std::string_view, 2> messages {
+constexpr std::array<std::string_view, 3> messages {
     QT_TRANSLATE_NOOP("Messages", "The value of the Scale Must be less than 20."),
     QT_TRANSLATE_NOOP("Messages", "No Signal Available"),
+    //: Said when the ideal wave is asked for and no curve has been drawn since the last Clear.
+    QT_TRANSLATE_NOOP("Messages", "Draw a curve first."),
 };
-static_assert(messages == std::array { scaleMessage, noSignalMessage },
+static_assert(messages == std::array { scaleMessage, noSignalMessage, noCurveMessage },
     "a message of the commands is not in the table lupdate reads");
 
 constexpr std::array<std::string_view, 8> curveWordings {
@@ -38,9 +40,18 @@ constexpr std::array<std::string_view, 8> curveWordings {
     QT_TRANSLATE_NOOP("Curve", "Sawtooth series, %1 terms, scale %2"),
 };
 
+constexpr std::array<std::string_view, 5> idealWordings {
+    //: What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.
+    QT_TRANSLATE_NOOP("Curve", "Ideal wave of y = 4 sin x, scale %1"),
+    QT_TRANSLATE_NOOP("Curve", "Ideal wave of y = 4 cos x, scale %1"),
+    QT_TRANSLATE_NOOP("Curve", "Ideal square wave, scale %1"),
+    QT_TRANSLATE_NOOP("Curve", "Ideal triangle wave, scale %1"),
+    QT_TRANSLATE_NOOP("Curve", "Ideal sawtooth wave, scale %1"),
+};
+
 /// The context the menu's names of the steps are translated in.
 constexpr const char* stepNameContext = "fourier::PictureActions";
-constexpr std::array<std::string_view, 9> stepNames {
+constexpr std::array<std::string_view, 10> stepNames {
     QT_TRANSLATE_NOOP("fourier::PictureActions", "Sin x"),
     QT_TRANSLATE_NOOP("fourier::PictureActions", "Cos x"),
     QT_TRANSLATE_NOOP("fourier::PictureActions", "Clear"),
@@ -51,6 +62,7 @@ constexpr std::array<std::string_view, 9> stepNames {
     QT_TRANSLATE_NOOP("fourier::PictureActions", "Triangular Series, %1 terms"),
     QT_TRANSLATE_NOOP("fourier::PictureActions", "Sawtooth Series, %1 term"),
     QT_TRANSLATE_NOOP("fourier::PictureActions", "Sawtooth Series, %1 terms"),
+    QT_TRANSLATE_NOOP("fourier::PictureActions", "Ideal Wave"),
 };
 /// Whether \a table holds, in order, each text of the catalogue's rows that \a part picks,
 /// both forms of each, the one form of those that have one, and none of a row without it.
@@ -70,10 +82,28 @@ consteval bool listsCatalogue(
     return at == size;
 }
 
+/// Whether \a table holds, in order, the text of every row of the catalogue that has one in
+/// \a part.
+template <std::size_t size>
+consteval bool listsCatalogue(
+    const std::array<std::string_view, size>& table, std::string_view CommandRow::*part)
+{
+    std::size_t at = 0;
+    for (const CommandRow& row : commandCatalogue) {
+        if ((row.*part).empty())
+            continue;
+        if (at == size || table[at++] != row.*part)
+            return false;
+    }
+    return at == size;
+}
+
 static_assert(listsCatalogue(curveWordings, &CommandRow::description),
     "a curve's wording is not in the table lupdate reads");
 static_assert(listsCatalogue(stepNames, &CommandRow::menuName),
     "a step's name in the menu is not in the table lupdate reads");
+static_assert(listsCatalogue(idealWordings, &CommandRow::idealDescription),
+    "an ideal wave's wording is not in the table lupdate reads");
 
 constexpr std::array<std::string_view, 3> readoutLines {
     //: What the plot area reads under the pointer or the probe before any scale is set.

@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "coretexts.h"
 #include "echo.h"
+#include "harmonicswindow.h"
 #include "layout.h"
 #include "lessonfile.h"
 #include "pictureactions.h"
@@ -243,6 +244,18 @@ void Form1::click(StepCommand command)
         return;
     Step step { command, T1Text(), T2Text(), {} };
     run([this, &step] { m_document->take(*this, std::move(step)); });
+}
+
+void Form1::drawIdealWave()
+{
+    click(StepCommand::Ideal);
+}
+
+void Form1::showHarmonics()
+{
+    if (!m_harmonics)
+        m_harmonics = new HarmonicsWindow(*m_document, this);
+    m_harmonics->showBeside(*this);
 }
 
 void Form1::undo()

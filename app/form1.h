@@ -20,6 +20,7 @@ class QProgressDialog;
 
 namespace fourier {
 
+class HarmonicsWindow;
 class PictureBox;
 struct ControlLayout;
 
@@ -63,6 +64,10 @@ public:
     /// when the steps are no longer all kept. An exception while drawing (no memory) is thrown
     /// on to the caller, once the window is ready for the next command.
     bool drawAfresh(PlotSurface& surface) override;
+    /// Draws the ideal wave behind the newest curve, a step of the history like a click.
+    void drawIdealWave() override;
+    /// Shows the Harmonics window, made the first time, beside this one.
+    void showHarmonics() override;
 
 public Q_SLOTS:
     void Command1_Click();
@@ -107,6 +112,8 @@ private:
     QLineEdit* m_t1 = nullptr;
     QLineEdit* m_t2 = nullptr;
     std::unique_ptr<PictureDocument> m_document;
+    /// Made when first shown; a window of its own, which this one owns.
+    HarmonicsWindow* m_harmonics = nullptr;
     QElapsedTimer m_commandTimer;
     std::unique_ptr<QProgressDialog> m_progress;
     bool m_running = false;

@@ -30,6 +30,11 @@ public:
     /// Saves the steps in force as a lesson file at \a path; false, after a message, when that
     /// failed.
     virtual bool saveLesson(const QString& path) = 0;
+    /// Takes the step that draws the ideal wave behind the newest curve, as a button's click
+    /// takes its step.
+    virtual void drawIdealWave() = 0;
+    /// Shows the Harmonics window of the picture beside this one and brings it forward.
+    virtual void showHarmonics() = 0;
     /// Draws the steps in force afresh on \a surface, which holds the start-up picture at any
     /// size; false, after a message unless the user cancelled, when it could not.
     virtual bool drawAfresh(PlotSurface& surface) = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
+#include "describelesson.h"
 #include "form1.h"
 #include "headlessexport.h"
 #include "language.h"
@@ -31,6 +32,7 @@ std::optional<int> actOn(const fourier::CommandLine& line)
         std::fputs(qPrintable(line.message), stderr);
         return 2;
     case CommandLine::Action::Export:
+    case CommandLine::Action::Describe:
         // Drawn off screen: no display is needed.
         return std::nullopt;
     case CommandLine::Action::ShowWindow:
@@ -75,6 +77,11 @@ int main(int argc, char* argv[])
             = fourier::startOffscreenApplication(applicationArguments, translations);
         return fourier::exportLesson(line);
     }
+    if (line.action == fourier::CommandLine::Action::Describe) {
+        const auto application
+            = fourier::startOffscreenApplication(applicationArguments, translations);
+        return fourier::describeLesson(line);
+    }
     const auto application
         = fourier::startApplication(applicationArguments, line.zoom, translations);
     QApplication::setDesktopFileName(QStringLiteral(FOURIER_APP_ID));
@@ -87,5 +94,8 @@ int main(int argc, char* argv[])
     // Opened once the window is up, so that a message about the file has the window behind it.
     if (!line.lesson.isEmpty())
         QTimer::singleShot(0, &form, [&form, &line] { form.openLesson(line.lesson); });
+    // Beside the window once the window is placed, and following the lesson as it opens.
+    if (line.harmonics)
+        QTimer::singleShot(0, &form, [&form] { form.showHarmonics(); });
     return QApplication::exec();
 }

@@ -109,6 +109,12 @@ PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
     m_redo = new QAction(this);
     m_redo->setShortcuts(redoKeys());
     connect(m_redo, &QAction::triggered, this, [this] { m_window.redo(); });
+    auto* ideal = new QAction(tr("Draw Ideal Wave"), this);
+    ideal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(ideal, &QAction::triggered, this, [this] { m_window.drawIdealWave(); });
+    auto* harmonics = new QAction(tr("Harmonics\u2026"), this);
+    harmonics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(harmonics, &QAction::triggered, this, [this] { m_window.showHarmonics(); });
     auto* copy = new QAction(tr("Copy Picture"), this);
     connect(copy, &QAction::triggered, this, &PictureActions::copyPicture);
     auto* save = new QAction(tr("Save Picture As\u2026"), this);
@@ -127,10 +133,10 @@ PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
     connect(saveLesson, &QAction::triggered, this, &PictureActions::saveLessonAs);
     // The window's shortcuts, wherever the focus is in it; the text boxes keep the undo keys
     // for their typing (see Form1::eventFilter).
-    for (QAction* action : { m_undo, m_redo, exportAs, print, open, saveLesson })
+    for (QAction* action : { m_undo, m_redo, ideal, harmonics, exportAs, print, open, saveLesson })
         action->setShortcutContext(Qt::WindowShortcut);
-    m_pictureBox.addActions({ m_undo, m_redo, separator(this), copy, save, exportAs, print,
-        separator(this), open, saveLesson });
+    m_pictureBox.addActions({ m_undo, m_redo, separator(this), ideal, harmonics, separator(this),
+        copy, save, exportAs, print, separator(this), open, saveLesson });
     m_pictureBox.setContextMenuPolicy(Qt::ActionsContextMenu);
     m_window.document().watch([this] { showSteps(); });
     showSteps();

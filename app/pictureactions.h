@@ -18,7 +18,9 @@ class LessonWindow;
 class PictureBox;
 struct Step;
 
-/// The plot area's context menu: "Undo …" and "Redo …", naming the step; "Copy Picture" and
+/// The plot area's context menu: "Undo …" and "Redo …", naming the step; "Draw Ideal Wave",
+/// a step too, which draws behind the picture what the newest curve tends to; "Harmonics…", the
+/// window of what the newest curve is made of; "Copy Picture" and
 /// "Save Picture As…", which take the drawing area's own image, pixel for pixel, and change
 /// nothing on it; "Export Picture…" and "Print…", which draw the picture afresh from its steps
 /// at a larger size; then "Open Lesson…" and "Save Lesson As…". Every entry but Copy and Save

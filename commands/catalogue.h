@@ -8,11 +8,13 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace fourier {
 
-/// Every kind of step a picture is made of: the six buttons.
-enum class StepCommand { Sin, Cos, Clear, Square, Triangle, Sawtooth };
+/// Every kind of step a picture is made of: the six buttons, and the ideal wave behind the newest
+/// curve.
+enum class StepCommand { Sin, Cos, Clear, Square, Triangle, Sawtooth, Ideal };
 
 /// A sentence in its two forms, for one term and for more; both the same where it holds no count.
 struct CountedText {
@@ -41,6 +43,8 @@ struct CommandRow {
     /// What the menu calls the step, as in "Undo Square Series, 10 terms": %1 is the count as
     /// typed.
     CountedText menuName;
+    /// What screen readers say of the ideal wave behind its curve: %1 is the scale.
+    std::string_view idealDescription;
 };
 
 // 4 sin x and 4 cos x are the first terms of the square and triangle waves, and the plain loop
@@ -50,19 +54,26 @@ struct CommandRow {
 /// The catalogue of the steps, in the order of StepCommand.
 inline constexpr CommandRow commandCatalogue[] = {
     { StepCommand::Sin, "sin", Command2_Click, false, &squareWave, colours::activeCaption,
-        { "y = 4 sin x, scale %1", "y = 4 sin x, scale %1" }, { "Sin x", "Sin x" } },
+        { "y = 4 sin x, scale %1", "y = 4 sin x, scale %1" }, { "Sin x", "Sin x" },
+        "Ideal wave of y = 4 sin x, scale %1" },
     { StepCommand::Cos, "cos", Command3_Click, false, &triangleWave, colours::buttonText,
-        { "y = 4 cos x, scale %1", "y = 4 cos x, scale %1" }, { "Cos x", "Cos x" } },
-    { StepCommand::Clear, "clear", Command1_Click, false, nullptr, {}, {}, { "Clear", "Clear" } },
+        { "y = 4 cos x, scale %1", "y = 4 cos x, scale %1" }, { "Cos x", "Cos x" },
+        "Ideal wave of y = 4 cos x, scale %1" },
+    { StepCommand::Clear, "clear", Command1_Click, false, nullptr, {}, {}, { "Clear", "Clear" },
+        {} },
     { StepCommand::Square, "square", Ejecutar_Click, true, &squareWave, colours::purple,
         { "Square series, %1 term, scale %2", "Square series, %1 terms, scale %2" },
-        { "Square Series, %1 term", "Square Series, %1 terms" } },
+        { "Square Series, %1 term", "Square Series, %1 terms" }, "Ideal square wave, scale %1" },
     { StepCommand::Triangle, "triangle", Command4_Click, true, &triangleWave, colours::red,
         { "Triangle series, %1 term, scale %2", "Triangle series, %1 terms, scale %2" },
-        { "Triangular Series, %1 term", "Triangular Series, %1 terms" } },
+        { "Triangular Series, %1 term", "Triangular Series, %1 terms" },
+        "Ideal triangle wave, scale %1" },
     { StepCommand::Sawtooth, "sawtooth", Command5_Click, true, &sawtoothWave, colours::green,
         { "Sawtooth series, %1 term, scale %2", "Sawtooth series, %1 terms, scale %2" },
-        { "Sawtooth Series, %1 term", "Sawtooth Series, %1 terms" } },
+        { "Sawtooth Series, %1 term", "Sawtooth Series, %1 terms" },
+        "Ideal sawtooth wave, scale %1" },
+    { StepCommand::Ideal, "ideal", drawIdealWave, false, nullptr, {}, {},
+        { "Ideal Wave", "Ideal Wave" }, {} },
 };
 
 /// The catalogue's row of \a command.
@@ -73,6 +84,22 @@ constexpr const CommandRow& commandRow(StepCommand command)
 
 /// The command a lesson file's \a word names, or nothing for a word it does not know.
 std::optional<StepCommand> commandNamed(std::string_view word);
+
+/// A curve on the picture, as the note the picture keeps of it tells: the step that drew it and
+/// how many terms its sum has.
+struct PictureCurve {
+    StepCommand command;
+    /// The count as the sum uses it: a whole number (see termCount), 1 for Sin x and Cos x.
+    double terms;
+    /// What screen readers say of it.
+    Phrase description;
+};
+
+/// The curves drawn on \a pic since its last Cls, oldest first. What else the picture notes,
+/// an ideal wave, is no curve.
+std::vector<PictureCurve> curvesOn(const PlotSurface& pic);
+/// The curve drawn last on \a pic since its last Cls, or nothing.
+std::optional<PictureCurve> newestCurve(const PlotSurface& pic);
 
 namespace detail {
 /// Whether every row stands at the place of its command.

@@ -4,9 +4,11 @@
 #include "catalogue.h"
 #include "curve.h"
 #include "frame.h"
+#include "idealwave.h"
 #include "val.h"
 
 #include <iomanip>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -88,6 +90,20 @@ void Command2_Click(FormContext& form)
 void Command3_Click(FormContext& form)
 {
     plotTrigonometric(form, StepCommand::Cos);
+}
+
+void drawIdealWave(FormContext& form)
+{
+    PlotSurface& pic = form.Pic();
+    const std::optional<PictureCurve> curve = newestCurve(pic);
+    if (!curve) {
+        form.MsgBox(noCurveMessage);
+        return;
+    }
+    const CommandRow& row = commandRow(curve->command);
+    const SurfacePoints points = idealWavePixels(*idealWaveOf(curve->command), pic.mapping());
+    pic.PSetBehind(points.xs, points.ys, lightTint(row.colour));
+    pic.describeCurve(curveDescription(row.idealDescription, {}, pic));
 }
 
 void Ejecutar_Click(FormContext& form)

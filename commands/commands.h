@@ -9,6 +9,8 @@ namespace fourier {
 
 /// Told to the user when the number of coefficients is 0 or less.
 inline constexpr std::string_view noSignalMessage = "No Signal Available";
+/// Told to the user who asks for the ideal wave with no curve drawn since the last Clear.
+inline constexpr std::string_view noCurveMessage = "Draw a curve first.";
 
 /// Draws the square-wave partial sum with the number of terms in T1, in purple.
 void square(FormContext& form);
@@ -21,6 +23,13 @@ void sawtooth(FormContext& form);
 void Command2_Click(FormContext& form);
 /// Cos x: the frame and y = 4 cos x.
 void Command3_Click(FormContext& form);
+
+/// Draw Ideal Wave: behind the picture, the limit of the series of the newest curve since the
+/// last Clear, across the plot area at the scale in force, in a light tint of the curve's colour
+/// and with a vertical segment at each jump. It takes only pixels that still show the
+/// background, so the axes and every curve keep theirs, and later curves draw over it. With no
+/// curve it draws nothing and says noCurveMessage.
+void drawIdealWave(FormContext& form);
 
 /// "Calculate  Square Series": the frame, the coefficient checks, then the square wave.
 void Ejecutar_Click(FormContext& form);

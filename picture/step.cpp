@@ -47,15 +47,15 @@ private:
 
 void takeStep(CommandWindow& window, Step& step, Messages messages)
 {
-    // A step that draws no curve has none to cancel, and neither has a series without a count
-    // above 0.
+    // Only a step with a curve of its own has a sum to cancel, and a series only with a count
+    // above 0; Clear and the ideal wave have none.
     const CommandRow& row = commandRow(step.command);
     const bool cancelledBefore
         = step.outcome.cancelled && row.wave != nullptr && (!row.series || Val(step.terms) > 0.0);
     step.outcome = {};
     StepForm stepForm(window, step, messages);
     if (!cancelledBefore) {
-        commandRow(step.command).click(stepForm);
+        row.click(stepForm);
         return;
     }
     // A cancelled curve was begun only where the scale let the command draw, after the frame,

@@ -64,4 +64,15 @@ constexpr Rgb resolve(Colour colour)
         static_cast<std::uint8_t>((colour.value >> 16) & 0xFFu) };
 }
 
+/// \a colour lightened three quarters of the way to white: a tint to draw behind the colour
+/// itself, which stays apart from it and from the white of the background.
+constexpr Colour lightTint(Colour colour)
+{
+    const Rgb rgb = resolve(colour);
+    const auto lightened = [](std::uint8_t channel) {
+        return static_cast<std::uint32_t>(channel + (255 - channel) * 3 / 4);
+    };
+    return { lightened(rgb.red) | lightened(rgb.green) << 8 | lightened(rgb.blue) << 16 };
+}
+
 } // namespace fourier

@@ -264,6 +264,20 @@ void ImageSurface::PSetMany(std::span<const float> xs, std::span<const float> ys
     }
 }
 
+void ImageSurface::PSetBehind(std::span<const float> xs, std::span<const float> ys, Colour colour)
+{
+    const QRgb rgb = toQRgb(colour);
+    const QRgb empty = toQRgb(background);
+    const std::size_t count = std::min(xs.size(), ys.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto column = m_mapping.column(xs[i]);
+        const auto row = m_mapping.row(ys[i]);
+        if (column && row
+            && reinterpret_cast<const QRgb*>(m_image.constScanLine(*row))[*column] == empty)
+            setPoint(*column, *row, rgb);
+    }
+}
+
 void ImageSurface::CurrentX(float x)
 {
     m_currentX = x;

@@ -42,12 +42,13 @@ public:
     std::unique_ptr<const SurfaceState> saveState() const override;
     void restoreState(const SurfaceState& state) override;
 
-    /// One line per curve drawn since the last Cls, in the order they were drawn.
-    std::vector<Phrase> curveDescriptions() const;
+    std::vector<Phrase> curveDescriptions() const override;
     /// The curves drawn since the last Cls with the pixels each set, in the order they were
     /// drawn.
     const std::vector<DrawnCurve>& curves() const { return m_curves; }
     void PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
+    /// The pixels it sets are noted as points of the curve being drawn, as PSetMany's are.
+    void PSetBehind(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
 
     /// Sets the font numbers are printed in; the application's font until then.
     void setFont(const QFont& font) { m_font = font; }

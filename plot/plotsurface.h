@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fourier {
 
@@ -58,6 +59,8 @@ public:
     /// Notes, in words, a curve that has just been drawn, for those who cannot see the picture.
     /// Cls forgets every note along with the picture.
     virtual void describeCurve(const Phrase& description) { static_cast<void>(description); }
+    /// The notes of the curves drawn since the last Cls, oldest first.
+    virtual std::vector<Phrase> curveDescriptions() const = 0;
 
     /// Sets one point per pair of coordinates, all in \a colour: what a run of PSet calls does,
     /// for surfaces that can do it faster.
@@ -67,6 +70,11 @@ public:
         for (std::size_t i = 0; i < count; ++i)
             PSet(xs[i], ys[i], colour);
     }
+    /// Sets to \a colour, of the pixels under the points given, those that still show the
+    /// background: what is drawn behind the picture, which no line, number or point drawn so far
+    /// loses a pixel to, and which whatever is drawn later covers.
+    virtual void PSetBehind(std::span<const float> xs, std::span<const float> ys, Colour colour)
+        = 0;
 };
 
 /// The text Print draws for \a value: a blank or a minus sign, the digits, one blank.

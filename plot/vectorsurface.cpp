@@ -15,6 +15,7 @@
 #include <deque>
 #include <limits>
 #include <map>
+#include <new>
 #include <stdexcept>
 #include <tuple>
 #include <unordered_map>
@@ -291,6 +292,36 @@ void VectorSurface::PSetMany(std::span<const float> xs, std::span<const float> y
         if (mark == 0)
             mark = pointMarkOf(colour);
         setCell(*column, *row, mark);
+    }
+}
+
+void VectorSurface::PSetBehind(std::span<const float> xs, std::span<const float> ys, Colour colour)
+{
+    // Lines and numbers keep no pixels of their own here, and a number's letters blend into
+    // the pixels at their edges: only the picture painted tells which pixels are untouched.
+    QImage shown(width(), height(), QImage::Format_RGB32);
+    if (shown.isNull())
+        throw std::bad_alloc();
+    {
+        QPainter painter(&shown);
+        paint(painter);
+    }
+    clearUpperVectorState();
+    const QRgb empty = toQRgb(background);
+    const std::size_t count = std::min(xs.size(), ys.size());
+    std::uint32_t mark = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto column = m_mapping.column(xs[i]);
+        const auto row = m_mapping.row(ys[i]);
+        if (!column || !row)
+            continue;
+        QRgb& pixel = reinterpret_cast<QRgb*>(shown.scanLine(*row))[*column];
+        if (pixel != empty)
+            continue;
+        if (mark == 0)
+            mark = pointMarkOf(colour);
+        setCell(*column, *row, mark);
+        pixel = toQRgb(colour);
     }
 }
 

@@ -41,6 +41,9 @@ public:
     void Line(float x1, float y1, float x2, float y2) override;
     void PSet(float x, float y, Colour colour) override;
     void PSetMany(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
+    /// Which pixels still show the background is read from the picture painted at this surface's
+    /// size, which is what an ImageSurface holds; so the same pixels are set as on one.
+    void PSetBehind(std::span<const float> xs, std::span<const float> ys, Colour colour) override;
     void CurrentX(float x) override;
     void CurrentY(float y) override;
     void Print(int value) override;
@@ -49,8 +52,7 @@ public:
     std::unique_ptr<const SurfaceState> saveState() const override;
     void restoreState(const SurfaceState& state) override;
 
-    /// One line per curve drawn since the last Cls, in the order they were drawn.
-    const std::vector<Phrase>& curveDescriptions() const { return m_descriptions; }
+    std::vector<Phrase> curveDescriptions() const override { return m_descriptions; }
 
     /// Sets the font numbers are printed in, sized as for an image of this surface's size; the
     /// application's font until then.

@@ -180,10 +180,6 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <translation>GRÖSSE</translation>
     </message>
     <message>
-        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
-        <translation>Eine Lektion zum Öffnen oder zum Zeichnen mit --export, eine .fourier-Datei.</translation>
-    </message>
-    <message>
         <source>the lesson %1 could not be opened: %2</source>
         <translation>die Lektion %1 konnte nicht geöffnet werden: %2</translation>
     </message>
@@ -219,6 +215,42 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>--json goes with --describe.</source>
+        <translation>--json gehört zu --describe.</translation>
+    </message>
+    <message>
+        <source>--describe and --export do not go together.</source>
+        <translation>--describe und --export passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <source>--describe wants a lesson file to describe.</source>
+        <translation>--describe braucht eine Lektionsdatei, die beschrieben werden soll.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write, for each curve of its picture since the last Clear, oldest first, what screen readers say of it and its numbers: the overshoot at the jump or the largest error, and the RMS error.</source>
+        <translation>Zeichnet die Lektionsdatei ohne Fenster und schreibt für jede Kurve ihres Bildes seit dem letzten Löschen, die älteste zuerst, was Bildschirmleser über sie sagen, und ihre Kennzahlen: das Überschwingen am Sprung oder den größten Fehler sowie den RMS-Fehler.</translation>
+    </message>
+    <message>
+        <source>With --describe: write one JSON document instead.</source>
+        <translation>Mit --describe: schreibt stattdessen ein JSON-Dokument.</translation>
+    </message>
+    <message>
+        <source>Open the Harmonics window beside the main window: the newest curve&apos;s sum, spectrum, parts and numbers.</source>
+        <translation>Öffnet das Fenster „Harmonische“ neben dem Hauptfenster: Summe, Spektrum, Anteile und Kennzahlen der neuesten Kurve.</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export or --describe: a .fourier file.</source>
+        <translation>Eine Lektion zum Öffnen oder zum Zeichnen mit --export oder --describe: eine .fourier-Datei.</translation>
+    </message>
+    <message>
+        <source>--harmonics opens a window, which --export and --describe do not.</source>
+        <translation>--harmonics öffnet ein Fenster, was --export und --describe nicht tun.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be described: not enough memory</source>
+        <translation>die Lektion %1 konnte nicht beschrieben werden: nicht genug Speicher</translation>
     </message>
 </context>
 <context>
@@ -256,6 +288,27 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Ideale Welle von y = 4 sin x, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Ideale Welle von y = 4 cos x, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Ideale Rechteckwelle, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Ideale Dreieckwelle, Maßstab %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Ideale Sägezahnwelle, Maßstab %1</translation>
     </message>
 </context>
 <context>
@@ -405,6 +458,11 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <source>No Signal Available</source>
         <translation>Kein Signal verfügbar</translation>
     </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Zeichnen Sie zuerst eine Kurve.</translation>
+    </message>
 </context>
 <context>
     <name>Metainfo</name>
@@ -540,6 +598,68 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>a zoom of %1 does not fit the screen; using %2</source>
         <translation>ein Zoom von %1 passt nicht auf den Bildschirm; verwendet wird %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::CurveFacts</name>
+    <message>
+        <source>sin</source>
+        <extracomment>The sine and the cosine as a formula writes them, as in 4/3 sin 3x.</extracomment>
+        <translation>sin</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>1 term</source>
+        <translation>1 Glied</translation>
+    </message>
+    <message>
+        <source>%1 terms</source>
+        <translation>%1 Glieder</translation>
+    </message>
+    <message>
+        <source>Overshoot at the jump</source>
+        <translation>Überschwingen am Sprung</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2 (π/%3), %4 % of the jump</source>
+        <extracomment>%1 is the sum&apos;s value at its first peak past the jump at x = 0, %2 that peak&apos;s x, %3 the same x as pi over a whole number, %4 how far the peak goes past the ideal wave, in percent of the jump&apos;s height.</extracomment>
+        <translation>%1 bei x = %2 (π/%3), %4 % des Sprungs</translation>
+    </message>
+    <message>
+        <source>However many terms, the sum overshoots the jump by about 9 % of its height: more terms squeeze the overshoot towards the jump but never lower it.</source>
+        <translation>Bei jeder Zahl von Gliedern schießt die Summe um etwa 9 % der Sprunghöhe über den Sprung hinaus: mehr Glieder drängen das Überschwingen an den Sprung heran, verringern es aber nie.</translation>
+    </message>
+    <message>
+        <source>With so few terms the sum does not yet reach the top of the jump; with more it overshoots it, by about 9 % however many terms there are.</source>
+        <translation>Mit so wenigen Gliedern erreicht die Summe die Oberkante des Sprungs noch nicht; mit mehr schießt sie darüber hinaus, um etwa 9 %, bei jeder Zahl von Gliedern.</translation>
+    </message>
+    <message>
+        <source>Largest error</source>
+        <translation>Größter Fehler</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2</source>
+        <extracomment>%1 is how far the sum lies below the ideal wave where it misses it most, %2 that point&apos;s x.</extracomment>
+        <translation>%1 bei x = %2</translation>
+    </message>
+    <message>
+        <source>At its peak the sum falls short of the ideal wave by this much; it shrinks about as one over the number of terms.</source>
+        <translation>An ihrer Spitze bleibt die Summe um so viel unter der idealen Welle; das nimmt etwa wie eins durch die Zahl der Glieder ab.</translation>
+    </message>
+    <message>
+        <source>RMS error</source>
+        <translation>RMS-Fehler</translation>
+    </message>
+    <message>
+        <source>The typical distance between the sum and the ideal wave over one period, the root of their mean square difference; it shrinks as terms are added.</source>
+        <translation>Der typische Abstand zwischen Summe und idealer Welle über eine Periode, die Wurzel aus dem Mittel ihrer quadrierten Differenz; er nimmt ab, wenn Glieder hinzukommen.</translation>
+    </message>
+    <message>
+        <source>This curve is its own ideal wave: one term is the whole series, so it misses nothing and overshoots nowhere.</source>
+        <translation>Diese Kurve ist ihre eigene ideale Welle: ein Glied ist die ganze Reihe, also fehlt nichts und sie schwingt nirgends über.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +811,112 @@ Funktion</translation>
     </message>
 </context>
 <context>
+    <name>fourier::HarmonicsWindow</name>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmonische</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>&amp;Spektrum</translation>
+    </message>
+    <message>
+        <source>&amp;Parts over one period</source>
+        <translation>&amp;Anteile über eine Periode</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No curve on the picture since the last Clear</source>
+        <translation>Keine Kurve im Bild seit dem letzten Löschen</translation>
+    </message>
+    <message>
+        <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
+        <translation>Um eine zu zeichnen, geben Sie im Hauptfenster eine Zahl von Gliedern und einen Maßstab ein und klicken Sie dann auf eine der Reihen-Schaltflächen, Sin x oder Cos x.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PartsView</name>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>durchgezogen</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>dashed</source>
+        <translation>gestrichelt</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>dotted</source>
+        <translation>gepunktet</translation>
+    </message>
+    <message>
+        <source>red-orange</source>
+        <translation>rotorange</translation>
+    </message>
+    <message>
+        <source>dash-dotted</source>
+        <translation>strichpunktiert</translation>
+    </message>
+    <message>
+        <source>Parts over one period</source>
+        <translation>Anteile über eine Periode</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the ideal wave</source>
+        <translation>die ideale Welle</translation>
+    </message>
+    <message>
+        <source>grey, solid</source>
+        <translation>grau, durchgezogen</translation>
+    </message>
+    <message>
+        <source>the sum of %1</source>
+        <extracomment>The partial sum in the key of the parts: %1 is its count of terms, as in &quot;10 terms&quot;.</extracomment>
+        <translation>die Summe, %1</translation>
+    </message>
+    <message>
+        <source>the curve&apos;s colour, solid</source>
+        <translation>Farbe der Kurve, durchgezogen</translation>
+    </message>
+    <message>
+        <source>chosen: %1</source>
+        <extracomment>The harmonic chosen in the spectrum, in the key of the parts: %1 is its term.</extracomment>
+        <translation>gewählt: %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>One period, x from −π to π: %1.</source>
+        <extracomment>What screen readers hear of the parts: %1 lists each line and how it is drawn.</extracomment>
+        <translation>Eine Periode, x von −π bis π: %1.</translation>
+    </message>
+    <message>
+        <source>Highlighted: harmonic %1, %2.</source>
+        <extracomment>%1 is the number of the harmonic chosen in the spectrum, %2 its term.</extracomment>
+        <translation>Hervorgehoben: Harmonische %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::PictureActions</name>
     <message>
         <source>Copy Picture</source>
@@ -837,12 +1063,46 @@ Funktion</translation>
         <source>The picture could not be printed: %1</source>
         <translation>Das Bild konnte nicht gedruckt werden: %1</translation>
     </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Ideale Welle</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Ideale Welle zeichnen</translation>
+    </message>
+    <message>
+        <source>Harmonics…</source>
+        <translation>Harmonische…</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureReadout</name>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Zeigen Sie auf das Bild, um die Koordinaten des Punktes und die Kurven durch ihn abzulesen. Mit der Tastatur bewegen die Pfeiltasten eine Sonde, die dasselbe abliest, Umschalt und eine Pfeiltaste zehn Pixel auf einmal; Pos1 bringt sie zum Ursprung zurück und Esc blendet sie aus.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::SpectrumView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Harmonische %1: %2, Amplitude %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>und %1 weitere nach der %2.</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplituden der Harmonischen bis zur 40.: %1; die übrigen sind 0.</translation>
     </message>
 </context>
 <context>

@@ -180,10 +180,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>TAMAÑO</translation>
     </message>
     <message>
-        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
-        <translation>Una lección que abrir, o que dibujar con --export: un archivo .fourier.</translation>
-    </message>
-    <message>
         <source>the lesson %1 could not be opened: %2</source>
         <translation>no se pudo abrir la lección %1: %2</translation>
     </message>
@@ -219,6 +215,42 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 se indica más de una vez.</translation>
+    </message>
+    <message>
+        <source>--json goes with --describe.</source>
+        <translation>--json va con --describe.</translation>
+    </message>
+    <message>
+        <source>--describe and --export do not go together.</source>
+        <translation>--describe y --export no van juntas.</translation>
+    </message>
+    <message>
+        <source>--describe wants a lesson file to describe.</source>
+        <translation>--describe necesita un archivo de lección que describir.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write, for each curve of its picture since the last Clear, oldest first, what screen readers say of it and its numbers: the overshoot at the jump or the largest error, and the RMS error.</source>
+        <translation>Dibuja el archivo de lección sin ventana y escribe, para cada curva de su imagen desde el último Borrar, de la más antigua a la más reciente, lo que dicen de ella los lectores de pantalla y sus números: el sobreimpulso en el salto o el error máximo, y el error cuadrático medio.</translation>
+    </message>
+    <message>
+        <source>With --describe: write one JSON document instead.</source>
+        <translation>Con --describe: escribe en su lugar un documento JSON.</translation>
+    </message>
+    <message>
+        <source>Open the Harmonics window beside the main window: the newest curve&apos;s sum, spectrum, parts and numbers.</source>
+        <translation>Abre la ventana Armónicos junto a la ventana principal: la suma, el espectro, las partes y los números de la curva más reciente.</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export or --describe: a .fourier file.</source>
+        <translation>Una lección que abrir, o que dibujar con --export o --describe: un archivo .fourier.</translation>
+    </message>
+    <message>
+        <source>--harmonics opens a window, which --export and --describe do not.</source>
+        <translation>--harmonics abre una ventana, y --export y --describe no la abren.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be described: not enough memory</source>
+        <translation>no se pudo describir la lección %1: no hay memoria suficiente</translation>
     </message>
 </context>
 <context>
@@ -256,6 +288,27 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Onda ideal de y = 4 sen x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Onda ideal de y = 4 cos x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Onda cuadrada ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Onda triangular ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Onda de diente de sierra ideal, escala %1</translation>
     </message>
 </context>
 <context>
@@ -405,6 +458,11 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>No Signal Available</source>
         <translation>No hay señal disponible</translation>
     </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Primero dibuje una curva.</translation>
+    </message>
 </context>
 <context>
     <name>Metainfo</name>
@@ -540,6 +598,68 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>a zoom of %1 does not fit the screen; using %2</source>
         <translation>un zoom de %1 no cabe en la pantalla; se usa %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::CurveFacts</name>
+    <message>
+        <source>sin</source>
+        <extracomment>The sine and the cosine as a formula writes them, as in 4/3 sin 3x.</extracomment>
+        <translation>sen</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>1 term</source>
+        <translation>1 término</translation>
+    </message>
+    <message>
+        <source>%1 terms</source>
+        <translation>%1 términos</translation>
+    </message>
+    <message>
+        <source>Overshoot at the jump</source>
+        <translation>Sobreimpulso en el salto</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2 (π/%3), %4 % of the jump</source>
+        <extracomment>%1 is the sum&apos;s value at its first peak past the jump at x = 0, %2 that peak&apos;s x, %3 the same x as pi over a whole number, %4 how far the peak goes past the ideal wave, in percent of the jump&apos;s height.</extracomment>
+        <translation>%1 en x = %2 (π/%3), %4 % del salto</translation>
+    </message>
+    <message>
+        <source>However many terms, the sum overshoots the jump by about 9 % of its height: more terms squeeze the overshoot towards the jump but never lower it.</source>
+        <translation>Con cualquier número de términos, la suma sobrepasa el salto en cerca del 9 % de su altura: más términos acercan el sobreimpulso al salto, pero nunca lo reducen.</translation>
+    </message>
+    <message>
+        <source>With so few terms the sum does not yet reach the top of the jump; with more it overshoots it, by about 9 % however many terms there are.</source>
+        <translation>Con tan pocos términos la suma aún no alcanza lo alto del salto; con más lo sobrepasa, en cerca del 9 % con cualquier número de términos.</translation>
+    </message>
+    <message>
+        <source>Largest error</source>
+        <translation>Error máximo</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2</source>
+        <extracomment>%1 is how far the sum lies below the ideal wave where it misses it most, %2 that point&apos;s x.</extracomment>
+        <translation>%1 en x = %2</translation>
+    </message>
+    <message>
+        <source>At its peak the sum falls short of the ideal wave by this much; it shrinks about as one over the number of terms.</source>
+        <translation>En su pico la suma se queda por debajo de la onda ideal en esta cantidad; disminuye aproximadamente como uno entre el número de términos.</translation>
+    </message>
+    <message>
+        <source>RMS error</source>
+        <translation>Error cuadrático medio</translation>
+    </message>
+    <message>
+        <source>The typical distance between the sum and the ideal wave over one period, the root of their mean square difference; it shrinks as terms are added.</source>
+        <translation>La distancia típica entre la suma y la onda ideal en un periodo, la raíz de la media del cuadrado de su diferencia; disminuye al añadir términos.</translation>
+    </message>
+    <message>
+        <source>This curve is its own ideal wave: one term is the whole series, so it misses nothing and overshoots nowhere.</source>
+        <translation>Esta curva es su propia onda ideal: un término es la serie entera, así que no le falta nada y no sobrepasa en ningún punto.</translation>
     </message>
 </context>
 <context>
@@ -690,6 +810,112 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     </message>
 </context>
 <context>
+    <name>fourier::HarmonicsWindow</name>
+    <message>
+        <source>Harmonics</source>
+        <translation>Armónicos</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>E&amp;spectro</translation>
+    </message>
+    <message>
+        <source>&amp;Parts over one period</source>
+        <translation>&amp;Partes en un periodo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No curve on the picture since the last Clear</source>
+        <translation>No hay ninguna curva en la imagen desde el último Borrar</translation>
+    </message>
+    <message>
+        <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
+        <translation>Para dibujar una, escriba un número de términos y una escala en la ventana principal y pulse uno de sus botones de serie, Sen x o Cos x.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PartsView</name>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>continua</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>dashed</source>
+        <translation>de rayas</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>dotted</source>
+        <translation>de puntos</translation>
+    </message>
+    <message>
+        <source>red-orange</source>
+        <translation>rojo anaranjado</translation>
+    </message>
+    <message>
+        <source>dash-dotted</source>
+        <translation>de rayas y puntos</translation>
+    </message>
+    <message>
+        <source>Parts over one period</source>
+        <translation>Partes en un periodo</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the ideal wave</source>
+        <translation>la onda ideal</translation>
+    </message>
+    <message>
+        <source>grey, solid</source>
+        <translation>gris, continua</translation>
+    </message>
+    <message>
+        <source>the sum of %1</source>
+        <extracomment>The partial sum in the key of the parts: %1 is its count of terms, as in &quot;10 terms&quot;.</extracomment>
+        <translation>la suma de %1</translation>
+    </message>
+    <message>
+        <source>the curve&apos;s colour, solid</source>
+        <translation>el color de la curva, continua</translation>
+    </message>
+    <message>
+        <source>chosen: %1</source>
+        <extracomment>The harmonic chosen in the spectrum, in the key of the parts: %1 is its term.</extracomment>
+        <translation>elegido: %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>One period, x from −π to π: %1.</source>
+        <extracomment>What screen readers hear of the parts: %1 lists each line and how it is drawn.</extracomment>
+        <translation>Un periodo, x de −π a π: %1.</translation>
+    </message>
+    <message>
+        <source>Highlighted: harmonic %1, %2.</source>
+        <extracomment>%1 is the number of the harmonic chosen in the spectrum, %2 its term.</extracomment>
+        <translation>Resaltado: armónico %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::PictureActions</name>
     <message>
         <source>Copy Picture</source>
@@ -836,12 +1062,46 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>The picture could not be printed: %1</source>
         <translation>No se pudo imprimir la imagen: %1</translation>
     </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Dibujar la onda ideal</translation>
+    </message>
+    <message>
+        <source>Harmonics…</source>
+        <translation>Armónicos…</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureReadout</name>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Señale la imagen para leer las coordenadas del punto y las curvas que pasan por él. Con el teclado, las teclas de flecha mueven una sonda que lee lo mismo, Mayús y una flecha de diez en diez píxeles; Inicio la devuelve al origen y Esc la oculta.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::SpectrumView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Armónico %1: %2, amplitud %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>y %1 más después del %2.º</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplitudes de los armónicos hasta el 40.º: %1; los demás son 0.</translation>
     </message>
 </context>
 <context>

@@ -180,10 +180,6 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <translation>TAILLE</translation>
     </message>
     <message>
-        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
-        <translation>Une leçon à ouvrir, ou à tracer avec --export&#xa0;: un fichier .fourier.</translation>
-    </message>
-    <message>
         <source>the lesson %1 could not be opened: %2</source>
         <translation>la leçon %1 n&apos;a pas pu être ouverte&#xa0;: %2</translation>
     </message>
@@ -219,6 +215,42 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 est donné plus d&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>--json goes with --describe.</source>
+        <translation>--json va avec --describe.</translation>
+    </message>
+    <message>
+        <source>--describe and --export do not go together.</source>
+        <translation>--describe et --export ne vont pas ensemble.</translation>
+    </message>
+    <message>
+        <source>--describe wants a lesson file to describe.</source>
+        <translation>--describe attend un fichier de leçon à décrire.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write, for each curve of its picture since the last Clear, oldest first, what screen readers say of it and its numbers: the overshoot at the jump or the largest error, and the RMS error.</source>
+        <translation>Trace le fichier de leçon sans fenêtre et écrit, pour chaque courbe de son image depuis le dernier Effacer, de la plus ancienne à la plus récente, ce qu&apos;en disent les lecteurs d&apos;écran et ses nombres : le dépassement au saut ou la plus grande erreur, et l&apos;erreur quadratique moyenne.</translation>
+    </message>
+    <message>
+        <source>With --describe: write one JSON document instead.</source>
+        <translation>Avec --describe : écrit à la place un document JSON.</translation>
+    </message>
+    <message>
+        <source>Open the Harmonics window beside the main window: the newest curve&apos;s sum, spectrum, parts and numbers.</source>
+        <translation>Ouvre la fenêtre Harmoniques à côté de la fenêtre principale : la somme, le spectre, les parties et les nombres de la courbe la plus récente.</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export or --describe: a .fourier file.</source>
+        <translation>Une leçon à ouvrir, ou à tracer avec --export ou --describe : un fichier .fourier.</translation>
+    </message>
+    <message>
+        <source>--harmonics opens a window, which --export and --describe do not.</source>
+        <translation>--harmonics ouvre une fenêtre, ce que --export et --describe ne font pas.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be described: not enough memory</source>
+        <translation>la leçon %1 n&apos;a pas pu être décrite : mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -256,6 +288,27 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Onde idéale de y = 4 sin x, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Onde idéale de y = 4 cos x, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Onde carrée idéale, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Onde triangulaire idéale, échelle %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Onde en dents de scie idéale, échelle %1</translation>
     </message>
 </context>
 <context>
@@ -405,6 +458,11 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <source>No Signal Available</source>
         <translation>Aucun signal disponible</translation>
     </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Tracez d&apos;abord une courbe.</translation>
+    </message>
 </context>
 <context>
     <name>Metainfo</name>
@@ -540,6 +598,68 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>a zoom of %1 does not fit the screen; using %2</source>
         <translation>un zoom de %1 ne tient pas à l&apos;écran&#xa0;; utilisation de %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::CurveFacts</name>
+    <message>
+        <source>sin</source>
+        <extracomment>The sine and the cosine as a formula writes them, as in 4/3 sin 3x.</extracomment>
+        <translation>sin</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>1 term</source>
+        <translation>1 terme</translation>
+    </message>
+    <message>
+        <source>%1 terms</source>
+        <translation>%1 termes</translation>
+    </message>
+    <message>
+        <source>Overshoot at the jump</source>
+        <translation>Dépassement au saut</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2 (π/%3), %4 % of the jump</source>
+        <extracomment>%1 is the sum&apos;s value at its first peak past the jump at x = 0, %2 that peak&apos;s x, %3 the same x as pi over a whole number, %4 how far the peak goes past the ideal wave, in percent of the jump&apos;s height.</extracomment>
+        <translation>%1 en x = %2 (π/%3), %4 % du saut</translation>
+    </message>
+    <message>
+        <source>However many terms, the sum overshoots the jump by about 9 % of its height: more terms squeeze the overshoot towards the jump but never lower it.</source>
+        <translation>Quel que soit le nombre de termes, la somme dépasse le saut d&apos;environ 9 % de sa hauteur : plus de termes rapprochent le dépassement du saut sans jamais le réduire.</translation>
+    </message>
+    <message>
+        <source>With so few terms the sum does not yet reach the top of the jump; with more it overshoots it, by about 9 % however many terms there are.</source>
+        <translation>Avec si peu de termes, la somme n&apos;atteint pas encore le haut du saut ; avec davantage elle le dépasse, d&apos;environ 9 % quel que soit le nombre de termes.</translation>
+    </message>
+    <message>
+        <source>Largest error</source>
+        <translation>Plus grande erreur</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2</source>
+        <extracomment>%1 is how far the sum lies below the ideal wave where it misses it most, %2 that point&apos;s x.</extracomment>
+        <translation>%1 en x = %2</translation>
+    </message>
+    <message>
+        <source>At its peak the sum falls short of the ideal wave by this much; it shrinks about as one over the number of terms.</source>
+        <translation>À son sommet, la somme reste en dessous de l&apos;onde idéale de cette quantité ; elle diminue à peu près comme un sur le nombre de termes.</translation>
+    </message>
+    <message>
+        <source>RMS error</source>
+        <translation>Erreur quadratique moyenne</translation>
+    </message>
+    <message>
+        <source>The typical distance between the sum and the ideal wave over one period, the root of their mean square difference; it shrinks as terms are added.</source>
+        <translation>L&apos;écart typique entre la somme et l&apos;onde idéale sur une période, la racine de la moyenne du carré de leur différence ; il diminue quand on ajoute des termes.</translation>
+    </message>
+    <message>
+        <source>This curve is its own ideal wave: one term is the whole series, so it misses nothing and overshoots nowhere.</source>
+        <translation>Cette courbe est sa propre onde idéale : un terme est la série entière, elle ne manque donc rien et ne dépasse nulle part.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +811,112 @@ impaire</translation>
     </message>
 </context>
 <context>
+    <name>fourier::HarmonicsWindow</name>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmoniques</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>&amp;Spectre</translation>
+    </message>
+    <message>
+        <source>&amp;Parts over one period</source>
+        <translation>&amp;Parties sur une période</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No curve on the picture since the last Clear</source>
+        <translation>Aucune courbe sur l&apos;image depuis le dernier Effacer</translation>
+    </message>
+    <message>
+        <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
+        <translation>Pour en tracer une, saisissez un nombre de termes et une échelle dans la fenêtre principale, puis cliquez sur l&apos;un de ses boutons de série, Sin x ou Cos x.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PartsView</name>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>continue</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>dashed</source>
+        <translation>en tirets</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>dotted</source>
+        <translation>en pointillés</translation>
+    </message>
+    <message>
+        <source>red-orange</source>
+        <translation>rouge orangé</translation>
+    </message>
+    <message>
+        <source>dash-dotted</source>
+        <translation>en tirets-points</translation>
+    </message>
+    <message>
+        <source>Parts over one period</source>
+        <translation>Parties sur une période</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the ideal wave</source>
+        <translation>l&apos;onde idéale</translation>
+    </message>
+    <message>
+        <source>grey, solid</source>
+        <translation>gris, continue</translation>
+    </message>
+    <message>
+        <source>the sum of %1</source>
+        <extracomment>The partial sum in the key of the parts: %1 is its count of terms, as in &quot;10 terms&quot;.</extracomment>
+        <translation>la somme de %1</translation>
+    </message>
+    <message>
+        <source>the curve&apos;s colour, solid</source>
+        <translation>la couleur de la courbe, continue</translation>
+    </message>
+    <message>
+        <source>chosen: %1</source>
+        <extracomment>The harmonic chosen in the spectrum, in the key of the parts: %1 is its term.</extracomment>
+        <translation>choisi : %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>One period, x from −π to π: %1.</source>
+        <extracomment>What screen readers hear of the parts: %1 lists each line and how it is drawn.</extracomment>
+        <translation>Une période, x de −π à π : %1.</translation>
+    </message>
+    <message>
+        <source>Highlighted: harmonic %1, %2.</source>
+        <extracomment>%1 is the number of the harmonic chosen in the spectrum, %2 its term.</extracomment>
+        <translation>En évidence : harmonique %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::PictureActions</name>
     <message>
         <source>Copy Picture</source>
@@ -837,12 +1063,46 @@ impaire</translation>
         <source>The picture could not be printed: %1</source>
         <translation>L&apos;image n&apos;a pas pu être imprimée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onde idéale</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Tracer l&apos;onde idéale</translation>
+    </message>
+    <message>
+        <source>Harmonics…</source>
+        <translation>Harmoniques…</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureReadout</name>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Pointez l&apos;image pour lire les coordonnées du point et les courbes qui y passent. Au clavier, les touches fléchées déplacent une sonde qui lit de même, Maj et une flèche de dix pixels à la fois&#xa0;; Début la ramène à l&apos;origine et Échap la masque.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::SpectrumView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Harmonique %1 : %2, amplitude %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>et %1 de plus au-delà de la %2e</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplitudes des harmoniques jusqu&apos;au 40e : %1 ; les autres sont nulles.</translation>
     </message>
 </context>
 <context>

@@ -180,10 +180,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>TAMANHO</translation>
     </message>
     <message>
-        <source>A lesson to open, or to draw with --export: a .fourier file.</source>
-        <translation>Uma lição a abrir, ou a desenhar com --export: um arquivo .fourier.</translation>
-    </message>
-    <message>
         <source>the lesson %1 could not be opened: %2</source>
         <translation>não foi possível abrir a lição %1: %2</translation>
     </message>
@@ -219,6 +215,42 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 foi dado mais de uma vez.</translation>
+    </message>
+    <message>
+        <source>--json goes with --describe.</source>
+        <translation>--json acompanha --describe.</translation>
+    </message>
+    <message>
+        <source>--describe and --export do not go together.</source>
+        <translation>--describe e --export não podem ser usadas juntas.</translation>
+    </message>
+    <message>
+        <source>--describe wants a lesson file to describe.</source>
+        <translation>--describe precisa de um arquivo de lição para descrever.</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write, for each curve of its picture since the last Clear, oldest first, what screen readers say of it and its numbers: the overshoot at the jump or the largest error, and the RMS error.</source>
+        <translation>Desenha o arquivo de lição sem janela e escreve, para cada curva da imagem desde o último Limpar, da mais antiga à mais recente, o que os leitores de tela dizem dela e seus números: o sobressinal no salto ou o maior erro, e o erro quadrático médio.</translation>
+    </message>
+    <message>
+        <source>With --describe: write one JSON document instead.</source>
+        <translation>Com --describe: escreve em vez disso um documento JSON.</translation>
+    </message>
+    <message>
+        <source>Open the Harmonics window beside the main window: the newest curve&apos;s sum, spectrum, parts and numbers.</source>
+        <translation>Abre a janela Harmônicos ao lado da janela principal: a soma, o espectro, as partes e os números da curva mais recente.</translation>
+    </message>
+    <message>
+        <source>A lesson to open, or to draw with --export or --describe: a .fourier file.</source>
+        <translation>Uma lição para abrir, ou para desenhar com --export ou --describe: um arquivo .fourier.</translation>
+    </message>
+    <message>
+        <source>--harmonics opens a window, which --export and --describe do not.</source>
+        <translation>--harmonics abre uma janela, e --export e --describe não abrem.</translation>
+    </message>
+    <message>
+        <source>the lesson %1 could not be described: not enough memory</source>
+        <translation>não foi possível descrever a lição %1: memória insuficiente</translation>
     </message>
 </context>
 <context>
@@ -256,6 +288,27 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>y = 4 cos x, scale %1</source>
         <translation>y = 4 cos x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 sin x, scale %1</source>
+        <extracomment>What screen readers say of the ideal wave drawn behind a curve: %1 is the scale.</extracomment>
+        <translation>Onda ideal de y = 4 sen x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal wave of y = 4 cos x, scale %1</source>
+        <translation>Onda ideal de y = 4 cos x, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal square wave, scale %1</source>
+        <translation>Onda quadrada ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal triangle wave, scale %1</source>
+        <translation>Onda triangular ideal, escala %1</translation>
+    </message>
+    <message>
+        <source>Ideal sawtooth wave, scale %1</source>
+        <translation>Onda dente de serra ideal, escala %1</translation>
     </message>
 </context>
 <context>
@@ -405,6 +458,11 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>No Signal Available</source>
         <translation>Nenhum sinal disponível</translation>
     </message>
+    <message>
+        <source>Draw a curve first.</source>
+        <extracomment>Said when the ideal wave is asked for and no curve has been drawn since the last Clear.</extracomment>
+        <translation>Desenhe uma curva primeiro.</translation>
+    </message>
 </context>
 <context>
     <name>Metainfo</name>
@@ -540,6 +598,68 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>a zoom of %1 does not fit the screen; using %2</source>
         <translation>um zoom de %1 não cabe na tela; usando %2</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::CurveFacts</name>
+    <message>
+        <source>sin</source>
+        <extracomment>The sine and the cosine as a formula writes them, as in 4/3 sin 3x.</extracomment>
+        <translation>sen</translation>
+    </message>
+    <message>
+        <source>cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>1 term</source>
+        <translation>1 termo</translation>
+    </message>
+    <message>
+        <source>%1 terms</source>
+        <translation>%1 termos</translation>
+    </message>
+    <message>
+        <source>Overshoot at the jump</source>
+        <translation>Sobressinal no salto</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2 (π/%3), %4 % of the jump</source>
+        <extracomment>%1 is the sum&apos;s value at its first peak past the jump at x = 0, %2 that peak&apos;s x, %3 the same x as pi over a whole number, %4 how far the peak goes past the ideal wave, in percent of the jump&apos;s height.</extracomment>
+        <translation>%1 em x = %2 (π/%3), %4 % do salto</translation>
+    </message>
+    <message>
+        <source>However many terms, the sum overshoots the jump by about 9 % of its height: more terms squeeze the overshoot towards the jump but never lower it.</source>
+        <translation>Com qualquer número de termos, a soma ultrapassa o salto em cerca de 9 % da sua altura: mais termos aproximam o sobressinal do salto, mas nunca o reduzem.</translation>
+    </message>
+    <message>
+        <source>With so few terms the sum does not yet reach the top of the jump; with more it overshoots it, by about 9 % however many terms there are.</source>
+        <translation>Com tão poucos termos a soma ainda não alcança o alto do salto; com mais ela o ultrapassa, em cerca de 9 % com qualquer número de termos.</translation>
+    </message>
+    <message>
+        <source>Largest error</source>
+        <translation>Maior erro</translation>
+    </message>
+    <message>
+        <source>%1 at x = %2</source>
+        <extracomment>%1 is how far the sum lies below the ideal wave where it misses it most, %2 that point&apos;s x.</extracomment>
+        <translation>%1 em x = %2</translation>
+    </message>
+    <message>
+        <source>At its peak the sum falls short of the ideal wave by this much; it shrinks about as one over the number of terms.</source>
+        <translation>No seu pico a soma fica abaixo da onda ideal por esta quantidade; diminui aproximadamente como um dividido pelo número de termos.</translation>
+    </message>
+    <message>
+        <source>RMS error</source>
+        <translation>Erro quadrático médio</translation>
+    </message>
+    <message>
+        <source>The typical distance between the sum and the ideal wave over one period, the root of their mean square difference; it shrinks as terms are added.</source>
+        <translation>A distância típica entre a soma e a onda ideal em um período, a raiz da média do quadrado da diferença; diminui à medida que se somam termos.</translation>
+    </message>
+    <message>
+        <source>This curve is its own ideal wave: one term is the whole series, so it misses nothing and overshoots nowhere.</source>
+        <translation>Esta curva é a sua própria onda ideal: um termo é a série inteira, então não lhe falta nada e não ultrapassa em nenhum ponto.</translation>
     </message>
 </context>
 <context>
@@ -690,6 +810,112 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
 </context>
 <context>
+    <name>fourier::HarmonicsWindow</name>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmônicos</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>E&amp;spectro</translation>
+    </message>
+    <message>
+        <source>&amp;Parts over one period</source>
+        <translation>&amp;Partes em um período</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>No curve on the picture since the last Clear</source>
+        <translation>Nenhuma curva na imagem desde o último Limpar</translation>
+    </message>
+    <message>
+        <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
+        <translation>Para desenhar uma, digite um número de termos e uma escala na janela principal e clique em um dos botões de série, Sen x ou Cos x.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::PartsView</name>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>contínua</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>laranja</translation>
+    </message>
+    <message>
+        <source>dashed</source>
+        <translation>tracejada</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>dotted</source>
+        <translation>pontilhada</translation>
+    </message>
+    <message>
+        <source>red-orange</source>
+        <translation>vermelho-alaranjado</translation>
+    </message>
+    <message>
+        <source>dash-dotted</source>
+        <translation>traço-ponto</translation>
+    </message>
+    <message>
+        <source>Parts over one period</source>
+        <translation>Partes em um período</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the ideal wave</source>
+        <translation>a onda ideal</translation>
+    </message>
+    <message>
+        <source>grey, solid</source>
+        <translation>cinza, contínua</translation>
+    </message>
+    <message>
+        <source>the sum of %1</source>
+        <extracomment>The partial sum in the key of the parts: %1 is its count of terms, as in &quot;10 terms&quot;.</extracomment>
+        <translation>a soma de %1</translation>
+    </message>
+    <message>
+        <source>the curve&apos;s colour, solid</source>
+        <translation>a cor da curva, contínua</translation>
+    </message>
+    <message>
+        <source>chosen: %1</source>
+        <extracomment>The harmonic chosen in the spectrum, in the key of the parts: %1 is its term.</extracomment>
+        <translation>escolhido: %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>One period, x from −π to π: %1.</source>
+        <extracomment>What screen readers hear of the parts: %1 lists each line and how it is drawn.</extracomment>
+        <translation>Um período, x de −π a π: %1.</translation>
+    </message>
+    <message>
+        <source>Highlighted: harmonic %1, %2.</source>
+        <extracomment>%1 is the number of the harmonic chosen in the spectrum, %2 its term.</extracomment>
+        <translation>Destacado: harmônico %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::PictureActions</name>
     <message>
         <source>Copy Picture</source>
@@ -836,12 +1062,46 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>The picture could not be printed: %1</source>
         <translation>Não foi possível imprimir a imagem: %1</translation>
     </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Draw Ideal Wave</source>
+        <translation>Desenhar a onda ideal</translation>
+    </message>
+    <message>
+        <source>Harmonics…</source>
+        <translation>Harmônicos…</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PictureReadout</name>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Aponte para a imagem para ler as coordenadas do ponto e as curvas que passam por ele. Com o teclado, as teclas de seta movem uma sonda que lê o mesmo, Shift e uma seta de dez em dez pixels; Home a traz de volta à origem e Esc a esconde.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::SpectrumView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Harmônico %1: %2, amplitude %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>e mais %1 depois do %2º</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplitudes dos harmônicos até o 40º: %1; os demais são 0.</translation>
     </message>
 </context>
 <context>

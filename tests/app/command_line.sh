@@ -64,6 +64,12 @@ lesson_with '{"command": "square", "terms": "3", "scale": "10"},
 lesson_with "$(printf '{"command": "square", "terms": "1e12", "scale": "10"},%.0s' {1..9999})
   {\"command\": \"triangle\", \"terms\": \"1e12\", \"scale\": \"10\"}" long.fourier
 
+# The square of 4 terms, its ideal wave behind it, and the triangle of 4 terms over both: what
+# --describe tells of, and an export draws.
+lesson_with '{"command": "square", "terms": "4", "scale": "10"},
+  {"command": "ideal", "terms": "4", "scale": "10"},
+  {"command": "triangle", "terms": "4", "scale": "10"}' ideal.fourier
+
 # A pasted page instead of a factor: echoed back cut short, on one readable line.
 long_text=$(printf 'x%.0s' {1..100000})
 
@@ -145,6 +151,18 @@ cases=(
   "export twice|no_display|--export refused.png --export refused.svg squares.fourier|2|^$|^fourier-analysis: --export is given more than once\.$|"
   "size twice|no_display|--export refused.png --size 2 --size 3 squares.fourier|2|^$|^fourier-analysis: --size is given more than once\.$|"
   "export with no runtime folder set|no_runtime|--export drawn-quietly.png squares.fourier|0|^$|^$|0"
+  "export the ideal wave|no_display|--export ideal.png ideal.fourier|0|^$|^$|0"
+  "harmonics beside the window|offscreen|--harmonics squares.fourier|runs|^$|*|"
+  "harmonics with an export|no_display|--harmonics --export refused.png squares.fourier|2|^$|^fourier-analysis: --harmonics opens a window, which --export and --describe do not\.$|"
+  "describe a lesson|no_display|--describe ideal.fourier|0|^    Overshoot at the jump: 3\.72035 at x = 0\.392699 \(π/8\), 9\.2113 % of the jump$|^$|0"
+  "describe the triangle|no_display|--describe ideal.fourier|0|^    Largest error: 0\.248725 at x = 0$|^$|0"
+  "describe as JSON|no_display|--describe --json ideal.fourier|0|^  \{\"description\": \"Square series, 4 terms, scale 10\", \"wave\": \"square\", \"terms\": 4, \"overshoot\": \{\"x\": 0\.39269908169|^$|0"
+  "describe in the desktop's language|german|--describe ideal.fourier|0|^Rechteckreihe, 4 Glieder, Maßstab 10$|^$|0"
+  "describe without a lesson|no_display|--describe|2|^$|^fourier-analysis: --describe wants a lesson file to describe\.$|"
+  "JSON without describe|no_display|--json ideal.fourier|2|^$|^fourier-analysis: --json goes with --describe\.$|"
+  "describe and export|no_display|--describe --export refused.png ideal.fourier|2|^$|^fourier-analysis: --describe and --export do not go together\.$|"
+  "describe a file that is no lesson|no_display|--describe picture.png|1|^$|^fourier-analysis: the lesson picture\.png could not be opened: line 1, column [0-9]+: not JSON|1"
+  "describe the ideal wave|no_display|--describe endless.fourier|0|^    Overshoot at the jump: 3\.70387 at x = 0 \(π/∞\), 8\.9490 % of the jump$|^$|0"
 )
 
 # Whether FILE matches the extended regular expression, where ^$ means "is empty" and * means
@@ -232,6 +250,8 @@ done
 # What the exports wrote: pictures of the size asked for, whose numbers are text in the PDF;
 # what they refused left no file, and kept the older one byte for byte.
 export_problems=()
+file "$scratch/ideal.png" | grep -q "PNG image data, 373 x 325," ||
+  export_problems+=("ideal.png is not a 373 x 325 PNG image: $(file -b "$scratch/ideal.png")")
 file "$scratch/drawn.png" | grep -q "PNG image data, 1119 x 975," ||
   export_problems+=("drawn.png is not a 1119 x 975 PNG image: $(file -b "$scratch/drawn.png")")
 identify -format '%w x %h' "$scratch/drawn.svg" 2>/dev/null | grep -qx '1920 x 1673' ||

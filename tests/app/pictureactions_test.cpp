@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: MIT
+#include "coretexts.h"
+#include "curvenumbers.h"
+#include "describelesson.h"
 #include "exportsize.h"
+#include "fakeform.h"
 #include "form1.h"
+#include "imagesurface.h"
 #include "lessonfile.h"
 #include "modaldismisser.h"
 #include "pictureactions.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "pixels.h"
 #include "smalldisk.h"
+#include "usermapping.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +24,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,9 +42,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <new>
 #include <optional>
 #include <string>
@@ -258,6 +271,7 @@ std::vector<double> fontSizes(const QByteArray& svg)
 }
 
 QByteArray contents(const QString& path);
+void writeFile(const QString& path, const QByteArray& text);
 
 TEST(PictureOut, AnExportIsThePlotAreaAtOneTimesAndEveryPointInItsBlockAtThree)
 {
@@ -401,6 +415,390 @@ TEST(PictureOut, PrintingFillsThePageAndListsTheCurvesBeneathWhenAsked)
         }
         EXPECT_GT(right - left, 0.8 * page.match(boxes).captured(1).toDouble());
     }
+}
+
+/// A curve, its ideal wave drawn behind it, and another curve drawn over that.
+struct IdealCase {
+    const char* name;
+    /// The first curve's step and the second's, in a lesson file's words.
+    const char* curve;
+    const char* later;
+    double scale;
+    /// The ideal wave, as the series' limit is written in a textbook.
+    double (*wave)(double x);
+    /// Where it jumps: at every whole multiple of this, or nowhere for 0; and across what.
+    double jumpEvery;
+    double jumpLow;
+    double jumpHigh;
+    /// A light tint of the first curve's colour.
+    QRgb tint;
+    /// Whether the first curve is its own ideal wave, drawn over it all but a few pixels.
+    bool ownIdeal = false;
+};
+
+constexpr double pi = 3.14159265358979323846;
+
+const IdealCase idealCases[] = {
+    { "square", R"({"command": "square", "terms": "10", "scale": "10"})",
+        R"({"command": "sin", "terms": "10", "scale": "10"})", 10,
+        [](double x) { return std::sin(x) > 0 ? pi : -pi; }, pi, -pi, pi, qRgb(223, 191, 223) },
+    { "triangle", R"({"command": "triangle", "terms": "3", "scale": "5"})",
+        R"({"command": "square", "terms": "3", "scale": "5"})", 5,
+        [](double x) { return pi * pi / 2 - pi * std::abs(x - 2 * pi * std::round(x / (2 * pi))); },
+        0, 0, 0, qRgb(255, 191, 191) },
+    { "sawtooth upside down", R"({"command": "sawtooth", "terms": "4", "scale": "-8"})",
+        R"({"command": "cos", "terms": "4", "scale": "-8"})", -8,
+        [](double x) { return 2 * (x - 2 * pi * std::floor(x / (2 * pi)) - pi); }, 2 * pi, -2 * pi,
+        2 * pi, qRgb(191, 255, 191) },
+    { "sin x", R"({"command": "sin", "terms": "1", "scale": "3"})",
+        R"({"command": "triangle", "terms": "2", "scale": "3"})", 3,
+        [](double x) { return 4 * std::sin(x); }, 0, 0, 0, qRgb(191, 191, 223), true },
+    { "cos x", R"({"command": "cos", "terms": "1", "scale": "10"})",
+        R"({"command": "sawtooth", "terms": "10", "scale": "10"})", 10,
+        [](double x) { return 4 * std::cos(x); }, 0, 0, 0, qRgb(191, 191, 191), true },
+};
+
+/// The pixels in the column \a column of \a area that the graph of \a c's wave passes through,
+/// from its top row to its bottom one: the wave sampled 16 times across the column, and a jump
+/// in it as a whole vertical segment.
+std::pair<double, double> waveRows(const IdealCase& c, const UserMapping& area, int column)
+{
+    double top = std::numeric_limits<double>::infinity();
+    double bottom = -top;
+    const auto take = [&](double y) {
+        top = std::min(top, area.pixelY(y));
+        bottom = std::max(bottom, area.pixelY(y));
+    };
+    for (int j = 0; j < 16; ++j)
+        take(c.wave(area.userX(column + (j + 0.5) / 16)));
+    const double x1 = std::min(area.userX(column), area.userX(column + 1));
+    const double x2 = std::max(area.userX(column), area.userX(column + 1));
+    if (c.jumpEvery > 0 && std::floor(x2 / c.jumpEvery) > std::floor(x1 / c.jumpEvery)) {
+        take(c.jumpLow);
+        take(c.jumpHigh);
+    }
+    return { top, bottom };
+}
+
+// Exported from its lesson at 1 and 3 times, a picture with the ideal wave behind a curve is the
+// same lesson's picture without it, but for pixels that were white: those are the tint, and lie
+// on the wave; and the wave is whole, every pixel it passes through drawn in something.
+TEST(PictureOut, TheIdealWaveTakesOnlyWhitePixelsAndLiesOnItsFormula)
+{
+    QTemporaryDir folder;
+    for (const IdealCase& c : idealCases) {
+        SCOPED_TRACE(c.name);
+        const auto lesson = [&](bool ideal) {
+            const QString path = folder.filePath(
+                ideal ? QStringLiteral("ideal.fourier") : QStringLiteral("plain.fourier"));
+            writeFile(path,
+                QByteArray(R"({"format": "fourier-analysis-lesson", "version": 1, "steps": [)")
+                    + c.curve
+                    + (ideal ? R"(, {"command": "ideal", "terms": "4", "scale": "2"}, )" : ", ")
+                    + c.later + "]}");
+            return path;
+        };
+        for (const int k : { 1, 3 }) {
+            SCOPED_TRACE(k);
+            const auto exported = [&](bool ideal) {
+                Form1 form;
+                EXPECT_TRUE(form.openLesson(lesson(ideal)));
+                const QString path = folder.filePath(QStringLiteral("picture.png"));
+                EXPECT_TRUE(form.pictureBox().findChild<PictureActions*>()->exportPicture(
+                    path, *ExportSize::times(k)));
+                return QImage(path).convertToFormat(QImage::Format_RGB32);
+            };
+            const QImage with = exported(true);
+            const QImage without = exported(false);
+            ASSERT_EQ(with.size(), QSize(373 * k, 325 * k));
+            const UserMapping area = *UserMapping::fromEdges(373 * k, 325 * k,
+                static_cast<float>(-c.scale), static_cast<float>(c.scale),
+                static_cast<float>(c.scale), static_cast<float>(-c.scale));
+
+            std::size_t tinted = 0;
+            testing::forEachPixel(without, [&](QRgb was, int column, int row) {
+                const QRgb now = with.pixel(column, row);
+                if (was != testing::white || now == testing::white) {
+                    EXPECT_EQ(now, was) << column << ", " << row;
+                    return;
+                }
+                ++tinted;
+                EXPECT_EQ(now, c.tint) << column << ", " << row;
+                const auto [top, bottom] = waveRows(c, area, column);
+                EXPECT_TRUE(row >= std::floor(top) - 1 && row <= std::floor(bottom) + 1)
+                    << column << ", " << row << " is off the wave";
+            });
+            if (!c.ownIdeal) {
+                EXPECT_GT(tinted, static_cast<std::size_t>(100 * k));
+            }
+            for (int column = 0; column < with.width(); ++column) {
+                const auto [top, bottom] = waveRows(c, area, column);
+                for (int row = std::max(0, static_cast<int>(std::floor(top)));
+                     row <= std::min(with.height() - 1, static_cast<int>(std::floor(bottom)));
+                     ++row) {
+                    EXPECT_NE(with.pixel(column, row), testing::white)
+                        << column << ", " << row << " is a gap in the wave";
+                }
+            }
+        }
+    }
+}
+
+TEST(Steps, DrawIdealWaveIsAStepThatAsksForACurveFirst)
+{
+    Form1 form;
+    ASSERT_TRUE(activate(form));
+    testing::ModalDismisser dismisser;
+    QAction* ideal = menuEntry(form.pictureBox(), QStringLiteral("Draw Ideal Wave"));
+    ASSERT_NE(ideal, nullptr);
+    EXPECT_EQ(ideal->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    EXPECT_EQ(ideal->shortcutContext(), Qt::WindowShortcut);
+    const Shown start(form);
+    QTest::keyClick(button(form, "Command2"), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(dismisser.messages, std::vector<std::string> { "Draw a curve first." });
+    EXPECT_TRUE(Shown(form) == start);
+    QAction* undo = form.pictureBox().actions().at(0);
+    EXPECT_EQ(undo->text().toStdString(), "Undo Ideal Wave");
+
+    // Behind a curve it draws, is described, and Undo takes it back; after Clear there is no
+    // curve again.
+    form.Ejecutar_Click();
+    const Shown square(form);
+    ideal->trigger();
+    EXPECT_EQ(dismisser.messages.size(), 1u);
+    EXPECT_TRUE(testing::gainedColour(
+        square.pixels, form.pictureBox().surface().image(), qRgb(223, 191, 223)));
+    EXPECT_EQ(form.pictureBox().accessibleDescription().toStdString(),
+        "Square series, 4 terms, scale 10\nIdeal square wave, scale 10");
+    undo->trigger();
+    EXPECT_TRUE(Shown(form) == square);
+    form.Command1_Click();
+    ideal->trigger();
+    EXPECT_EQ(dismisser.messages.size(), 2u);
+}
+
+QString accessibleText(QWidget* widget, QAccessible::Text text)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(text) : QString();
+}
+
+/// What a screen reader hears of the widget \a name of the Harmonics window \a harmonics, its name
+/// and its description.
+std::string heard(QWidget& harmonics, const char* name)
+{
+    auto* widget = harmonics.findChild<QWidget*>(QString::fromLatin1(name));
+    if (!widget || !widget->isVisibleTo(&harmonics))
+        return "(hidden)";
+    const QString said = accessibleText(widget, QAccessible::Name) + u'|'
+        + accessibleText(widget, QAccessible::Description);
+    return said.toStdString();
+}
+
+/// The engine's number, as the window writes it.
+std::string engineNumber(double value)
+{
+    return QString::number(value, 'g', 6).toStdString();
+}
+
+TEST(Harmonics, OpensWithCtrlHFollowsTheNewestCurveAndIsReadOverAccessibility)
+{
+    Form1 form;
+    ASSERT_TRUE(activate(form));
+    testing::ModalDismisser dismisser;
+    setTexts(form, "4", "10");
+    form.Ejecutar_Click();
+    QAction* entry = menuEntry(form.pictureBox(), QStringLiteral("Harmonics\u2026"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->shortcutContext(), Qt::WindowShortcut);
+    QTest::keyClick(button(form, "Command2"), Qt::Key_H, Qt::ControlModifier);
+    auto* window = form.findChild<QWidget*>(QStringLiteral("Harmonics"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Harmonics");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+
+    // The square sum of 4 terms: its numbers as the engine has them, each with what it means.
+    EXPECT_EQ(heard(*window, "heading"), "Square series, 4 terms, scale 10|");
+    EXPECT_EQ(
+        heard(*window, "sum"), "y = 4 sin x + 4/3 sin 3x + 4/5 sin 5x + 4/7 sin 7x   (4 terms)|");
+    EXPECT_EQ(heard(*window, "overshoot"),
+        "Overshoot at the jump: 3.72035 at x = 0.392699 (\u03c0/8), 9.2113 % of the jump|However "
+        "many terms, the sum overshoots the jump by about 9 % of its height: more terms squeeze "
+        "the overshoot towards the jump but never lower it.");
+    EXPECT_EQ(heard(*window, "maxError"), "(hidden)");
+    EXPECT_EQ(heard(*window, "rmsError").substr(0, 21), "RMS error: 0.705302|T");
+    auto* spectrum = window->findChild<QWidget*>(QStringLiteral("spectrum"));
+    auto* parts = window->findChild<QWidget*>(QStringLiteral("parts"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(spectrum)->role(), QAccessible::Chart);
+    EXPECT_EQ(heard(*window, "spectrum"),
+        "Spectrum|Amplitudes of the harmonics up to the 40th: 1: 4, 3: 1.33333, 5: 0.8, 7: "
+        "0.571429; the others are 0. Harmonic 1: 4 sin x, amplitude 4.");
+
+    // A bar is chosen with the arrow keys or a click, and the parts highlight its harmonic.
+    ASSERT_TRUE(activate(*window));
+    EXPECT_EQ(QApplication::focusWidget(), spectrum);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(spectrum, Qt::Key_Right);
+    EXPECT_NE(accessibleText(spectrum, QAccessible::Description)
+                  .indexOf(QStringLiteral("Harmonic 7: 4/7 sin 7x, amplitude 0.571429.")),
+        -1);
+    EXPECT_EQ(heard(*window, "parts"),
+        "Parts over one period|One period, x from \u2212\u03c0 to \u03c0: the ideal wave in grey, "
+        "solid; 4 sin x in blue, solid; 4/3 sin 3x in orange, dashed; 4/5 sin 5x in green, "
+        "dotted; the sum of 4 terms in the curve's colour, solid; chosen: 4/7 sin 7x in "
+        "red-orange, dash-dotted. Highlighted: harmonic 7, 4/7 sin 7x.");
+    QTest::mouseClick(
+        spectrum, Qt::LeftButton, {}, QPoint(spectrum->width() - 10, spectrum->height() / 2));
+    EXPECT_NE(accessibleText(parts, QAccessible::Description)
+                  .indexOf(QStringLiteral("Highlighted: harmonic 40, 0.")),
+        -1)
+        << accessibleText(parts, QAccessible::Description).toStdString();
+
+    // Tab goes round the window's parts; the hidden number is passed over.
+    QWidget* heading = window->findChild<QWidget*>(QStringLiteral("heading"));
+    heading->setFocus();
+    std::vector<std::string> visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(visited,
+        (std::vector<std::string> { "sum", "spectrum", "parts", "overshoot", "rmsError", "" }));
+    EXPECT_EQ(
+        qobject_cast<QPushButton*>(QApplication::focusWidget())->text().toStdString(), "Close");
+
+    // It follows a new curve, undo, Clear and an opened lesson.
+    setTexts(form, "3", "5");
+    form.Command4_Click();
+    const CurveNumbers triangle = curveNumbers(triangleWave, 3, CurveKind::Series);
+    EXPECT_EQ(heard(*window, "heading"), "Triangle series, 3 terms, scale 5|");
+    EXPECT_EQ(heard(*window, "overshoot"), "(hidden)");
+    EXPECT_EQ(heard(*window, "maxError").substr(0, heard(*window, "maxError").find('|')),
+        "Largest error: " + engineNumber(triangle.largestError->error) + " at x = 0");
+    EXPECT_EQ(heard(*window, "rmsError").substr(0, heard(*window, "rmsError").find('|')),
+        "RMS error: " + engineNumber(triangle.rmsError));
+    form.undo();
+    EXPECT_EQ(heard(*window, "heading"), "Square series, 4 terms, scale 10|");
+    form.Command1_Click();
+    EXPECT_EQ(heard(*window, "heading"), "No curve on the picture since the last Clear|");
+    EXPECT_EQ(heard(*window, "spectrum"), "(hidden)");
+    EXPECT_NE(heard(*window, "hint"), "(hidden)");
+    QTemporaryDir folder;
+    const QString lesson = folder.filePath(QStringLiteral("sawtooth.fourier"));
+    writeFile(lesson,
+        R"({"format": "fourier-analysis-lesson", "version": 1, "steps": [
+            {"command": "sawtooth", "terms": "100", "scale": "-8"}]})");
+    ASSERT_TRUE(form.openLesson(lesson));
+    EXPECT_EQ(heard(*window, "heading"), "Sawtooth series, 100 terms, scale -8|");
+    EXPECT_EQ(heard(*window, "sum"),
+        "y = \u22124 sin x \u2212 2 sin 2x \u2212 4/3 sin 3x \u2212 \u2026 \u2212 1/25 sin 100x   "
+        "(100 terms)|");
+    EXPECT_NE(accessibleText(spectrum, QAccessible::Description)
+                  .indexOf(QStringLiteral("and 60 more beyond the 40th.")),
+        -1);
+    EXPECT_TRUE(dismisser.messages.empty());
+
+    // Escape closes it; the keys bring it back.
+    QTest::keyClick(spectrum, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    entry->trigger();
+    EXPECT_TRUE(window->isVisible());
+}
+
+// --describe's text and JSON, of the curves a lesson leaves since its last Clear, against the
+// engine's numbers and the figures a lesson quotes.
+TEST(Describe, TellsEachCurveSinceTheLastClearWithTheEnginesNumbers)
+{
+    const std::vector<Step> steps {
+        { StepCommand::Sawtooth, "7", "10", {} },
+        { StepCommand::Clear, "7", "10", {} },
+        { StepCommand::Square, "4", "10", {} },
+        { StepCommand::Ideal, "4", "10", {} },
+        { StepCommand::Triangle, "4", "10", {} },
+        { StepCommand::Square, "100", "10", {} },
+        { StepCommand::Sin, "100", "3", {} },
+    };
+    ImageSurface surface(373, 325);
+    testing::FakeForm window(surface);
+    ASSERT_TRUE(drawSteps(window, steps, surface));
+    const std::vector<PictureCurve> curves = curvesOn(surface);
+    EXPECT_EQ(describedCurves(curves).toStdString(),
+        "Square series, 4 terms, scale 10\n"
+        "    Overshoot at the jump: 3.72035 at x = 0.392699 (\u03c0/8), 9.2113 % of the jump\n"
+        "    RMS error: 0.705302\n"
+        "Triangle series, 4 terms, scale 10\n"
+        "    Largest error: 0.248725 at x = 0\n"
+        "    RMS error: 0.050268\n"
+        "Square series, 100 terms, scale 10\n"
+        "    Overshoot at the jump: 3.7039 at x = 0.015708 (\u03c0/200), 8.9494 % of the jump\n"
+        "    RMS error: 0.141421\n"
+        "y = 4 sin x, scale 3\n"
+        "    RMS error: 0\n");
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(curvesAsJson(curves).toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray list = document.object().value(QStringLiteral("curves")).toArray();
+    ASSERT_EQ(list.size(), 4);
+    struct Expected {
+        const char* wave;
+        const Wave* engineWave;
+        double terms;
+        CurveKind kind;
+    };
+    const Expected expected[] = {
+        { "square", &squareWave, 4, CurveKind::Series },
+        { "triangle", &triangleWave, 4, CurveKind::Series },
+        { "square", &squareWave, 100, CurveKind::Series },
+        { "sin", &squareWave, 1, CurveKind::Trigonometric },
+    };
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QJsonObject curve = list[i].toObject();
+        EXPECT_EQ(curve.keys(),
+            (QStringList { QStringLiteral("description"), QStringLiteral("maxError"),
+                QStringLiteral("overshoot"), QStringLiteral("rmsError"), QStringLiteral("terms"),
+                QStringLiteral("wave") }));
+        EXPECT_EQ(curve.value(QStringLiteral("description")).toString(),
+            translatedDescription(curves[static_cast<std::size_t>(i)].description));
+        EXPECT_EQ(curve.value(QStringLiteral("wave")).toString().toStdString(), expected[i].wave);
+        EXPECT_EQ(curve.value(QStringLiteral("terms")).toDouble(), expected[i].terms);
+        const CurveNumbers numbers
+            = curveNumbers(*expected[i].engineWave, expected[i].terms, expected[i].kind);
+        // Every number reads back as the engine's very double.
+        EXPECT_EQ(curve.value(QStringLiteral("rmsError")).toDouble(), numbers.rmsError);
+        const QJsonValue overshoot = curve.value(QStringLiteral("overshoot"));
+        EXPECT_EQ(overshoot.isNull(), !numbers.overshoot.has_value());
+        if (numbers.overshoot) {
+            EXPECT_EQ(overshoot[QStringLiteral("x")].toDouble(), numbers.overshoot->x);
+            EXPECT_EQ(overshoot[QStringLiteral("value")].toDouble(), numbers.overshoot->value);
+            EXPECT_EQ(overshoot[QStringLiteral("percent")].toDouble(), numbers.overshoot->percent);
+        }
+        const QJsonValue largest = curve.value(QStringLiteral("maxError"));
+        EXPECT_EQ(largest.isNull(), !numbers.largestError.has_value());
+        if (numbers.largestError) {
+            EXPECT_EQ(largest[QStringLiteral("x")].toDouble(), 0.0);
+            EXPECT_EQ(largest[QStringLiteral("value")].toDouble(), numbers.largestError->error);
+        }
+    }
+    // The figures a lesson quotes, at the precision they are quoted with.
+    const QJsonObject square4 = list[0].toObject();
+    EXPECT_NEAR(
+        square4[QStringLiteral("overshoot")][QStringLiteral("value")].toDouble(), 3.72035, 5e-6);
+    EXPECT_NEAR(
+        square4[QStringLiteral("overshoot")][QStringLiteral("x")].toDouble(), 0.392699, 5e-7);
+    EXPECT_NEAR(
+        square4[QStringLiteral("overshoot")][QStringLiteral("percent")].toDouble(), 9.2113, 5e-5);
+    EXPECT_NEAR(square4[QStringLiteral("rmsError")].toDouble(), 0.705302, 5e-7);
+    EXPECT_NEAR(
+        list[1][QStringLiteral("maxError")][QStringLiteral("value")].toDouble(), 0.248725, 5e-7);
+    EXPECT_NEAR(list[1][QStringLiteral("rmsError")].toDouble(), 0.0502680, 5e-8);
+    EXPECT_NEAR(
+        list[2][QStringLiteral("overshoot")][QStringLiteral("percent")].toDouble(), 8.9494, 5e-5);
+    EXPECT_EQ(curvesAsJson({}).toStdString(), "{\"curves\": []}\n");
 }
 
 TEST(PictureOut, ACancelledExportLeavesTheOlderFileAndThePictureAsTheyWere)

@@ -8,6 +8,8 @@
 #      them. Ctrl+Z takes the square sum back, Ctrl+Y brings it again.
 #   3. A scale of 25, then Sin x: the message box about the scale comes up; once it is
 #      dismissed, the picture was cleared and the sine redrawn at the scale still in force.
+#   4. Ctrl+H: the Harmonics window comes up beside the main window, not over it, on a screen
+#      1,024 pixels wide; Escape closes it.
 # Usage: e2e_window.sh PROGRAM WINDOWCHECK OUTPUT-DIR   (the captures are left in OUTPUT-DIR)
 set -euo pipefail
 program=$1
@@ -122,4 +124,30 @@ for _ in $(seq 3); do
 done
 [ "$(windows | wc -l)" -eq 1 ] || fail "the message box would not close"
 check_window cleared sine=present square=absent
+
+click "${scale_box[@]}"
+xdotool key --clearmodifiers ctrl+h
+harmonics=""
+for _ in $(seq 50); do
+  harmonics=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Harmonics$' 2>/dev/null |
+    head -n 1 || true)
+  [ -n "$harmonics" ] && break
+  sleep 0.1
+done
+[ -n "$harmonics" ] || fail "Ctrl+H did not bring up the Harmonics window"
+eval "$(xdotool getwindowgeometry --shell "$main" | sed 's/^/main_/')"
+eval "$(xdotool getwindowgeometry --shell "$harmonics")"
+# shellcheck disable=SC2154 # main_X and main_WIDTH come from the eval above
+[ "$X" -ge $((main_X + main_WIDTH)) ] || [ $((X + WIDTH)) -le "$main_X" ] ||
+  fail "the Harmonics window at $X,$Y ${WIDTH}x$HEIGHT lies over the main window"
+[ $((X + WIDTH)) -le 1024 ] || fail "the Harmonics window reaches beyond the screen"
+sleep 0.5
+capture "$harmonics" harmonics
+xdotool key --clearmodifiers Escape
+for _ in $(seq 20); do
+  xdotool search --all --onlyvisible --pid "$pid" --name '^Harmonics$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool search --all --onlyvisible --pid "$pid" --name '^Harmonics$' >/dev/null 2>&1 &&
+  fail "Escape did not close the Harmonics window"
 echo "e2e_window: passed; captures in $out"

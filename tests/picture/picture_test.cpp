@@ -46,6 +46,8 @@ void (*clickOf(StepCommand command))(FormContext&)
         return Command4_Click;
     case StepCommand::Sawtooth:
         return Command5_Click;
+    case StepCommand::Ideal:
+        return drawIdealWave;
     }
     return nullptr;
 }
@@ -133,6 +135,15 @@ const Lesson lessons[] = {
     { "ACancelledSum",
         { step(StepCommand::Square, "4", "10"), step(StepCommand::Square, "1e12", "10", true),
             step(StepCommand::Triangle, "3", "-5") } },
+    // The ideal wave of the newest curve, which a Clear, a refused scale, a cancelled sum and
+    // undo each change; with no curve it draws nothing and says so.
+    { "IdealWaves",
+        { step(StepCommand::Ideal, "4", "10"), step(StepCommand::Square, "4", "10"),
+            step(StepCommand::Ideal, "4", "10"), step(StepCommand::Sin, "4", "3"),
+            step(StepCommand::Square, "1e12", "3", true), step(StepCommand::Ideal, "7", "30"),
+            step(StepCommand::Sawtooth, "5", "-8"), step(StepCommand::Ideal, "5", "-8"),
+            step(StepCommand::Triangle, "2", "25"), step(StepCommand::Ideal, "2", "25"),
+            step(StepCommand::Clear, "2", "25"), step(StepCommand::Ideal, "2", "25") } },
     { "CountsTooLargeToAddUp",
         { step(StepCommand::Square, "1e18", "10"), step(StepCommand::Sawtooth, "4", "10"),
             step(StepCommand::Triangle, "1e400", "-5"),

@@ -229,10 +229,28 @@ TEST(ImageSurface, AWideLineIsABandAroundTheThinOne)
     }
 }
 
+/// A light colour drawn behind the picture.
+constexpr Colour pink { 0x00C0C0FFu };
+
+/// Points on every pixel of a band along the x axis, through the numbers beneath it, the marks
+/// and the curves: what is drawn behind them.
+void drawBehind(PlotSurface& pic)
+{
+    std::vector<float> xs;
+    std::vector<float> ys;
+    for (double x = -10; x <= 10; x += 0.02) {
+        for (double y = -0.8; y <= 0.3; y += 0.02) {
+            xs.push_back(static_cast<float>(x));
+            ys.push_back(static_cast<float>(y));
+        }
+    }
+    pic.PSetBehind(xs, ys, pink);
+}
+
 /// Draws on \a pic at scale 10 what a picture is made of: two axes with their marks and
-/// numbers, a curve of many points and a lone point; the curve is yellow on \a yellowTurn and
-/// purple otherwise.
-void drawPicture(PlotSurface& pic, bool yellowTurn = false)
+/// numbers, a curve of many points, a lone point and a band behind them; the curve is yellow on
+/// \a yellowTurn and purple otherwise. The band is left out unless \a behind.
+void drawPicture(PlotSurface& pic, bool yellowTurn = false, bool behind = true)
 {
     pic.Scale(-10, 10, 10, -10);
     std::vector<float> xs;
@@ -252,6 +270,8 @@ void drawPicture(PlotSurface& pic, bool yellowTurn = false)
     pic.Line(-20, 0, 20, 0);
     pic.Line(0, 20, 0, -20);
     pic.PSet(5, 5, colours::red);
+    if (behind)
+        drawBehind(pic);
     pic.PSetMany(std::span(xs).first(500), std::span(ys).first(500), colours::green);
 }
 
@@ -298,6 +318,26 @@ TEST(VectorSurface, PaintedOnAnImageSetsThePixelsOfAnImageSurface)
         };
         const QImage drawn = image.image();
         EXPECT_EQ(testing::differingPixels(drawn, paint()), 0u);
+        if (c.turns == 1) {
+            // The band took every pixel it covers that was still white, and no other.
+            ImageSurface without(width * c.factor, height * c.factor);
+            without.setFont(font);
+            without.setLineWidth(c.factor);
+            drawPicture(without, false, false);
+            ImageSurface band(width * c.factor, height * c.factor);
+            band.Scale(-10, 10, 10, -10);
+            drawBehind(band);
+            const QRgb pinkRgb = toQRgb(pink);
+            std::size_t taken = 0;
+            testing::forEachPixel(without.image(), [&](QRgb was, int column, int row) {
+                const QRgb now = drawn.pixel(column, row);
+                const bool inBand = band.image().pixel(column, row) == pinkRgb;
+                taken += now == pinkRgb ? 1 : 0;
+                EXPECT_EQ(now, inBand && was == testing::white ? pinkRgb : was)
+                    << column << ", " << row;
+            });
+            EXPECT_GT(taken, 1000u * c.factor * c.factor);
+        }
 
         // Once cleared, only the background is painted, and what is drawn then; the state saved
         // before comes back whole.

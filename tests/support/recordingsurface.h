@@ -13,7 +13,7 @@ namespace fourier::testing {
 
 /// One call made on a RecordingSurface.
 struct Call {
-    enum class Op { Scale, Cls, Line, PSet, CurrentX, CurrentY, Print };
+    enum class Op { Scale, Cls, Line, PSet, PSetBehind, CurrentX, CurrentY, Print };
     Op op;
     float a = 0;
     float b = 0;
@@ -56,11 +56,19 @@ public:
     {
         calls.push_back({ Call::Op::PSet, x, y, 0, 0, 0, colour });
     }
+    /// Each point is one call: which pixels it sets depends on a picture this surface does not
+    /// keep.
+    void PSetBehind(std::span<const float> xs, std::span<const float> ys, Colour colour) override
+    {
+        for (std::size_t i = 0; i < xs.size() && i < ys.size(); ++i)
+            calls.push_back({ Call::Op::PSetBehind, xs[i], ys[i], 0, 0, 0, colour });
+    }
     void CurrentX(float x) override { calls.push_back({ Call::Op::CurrentX, x }); }
     void CurrentY(float y) override { calls.push_back({ Call::Op::CurrentY, y }); }
     void Print(int value) override { calls.push_back({ Call::Op::Print, 0, 0, 0, 0, value }); }
     const UserMapping& mapping() const override { return m_mapping; }
     void describeCurve(const Phrase& description) override { descriptions.push_back(description); }
+    std::vector<Phrase> curveDescriptions() const override { return descriptions; }
 
     /// Its state is every call made so far, with the notes and the coordinate system.
     std::unique_ptr<const SurfaceState> saveState() const override

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "curvefacts.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+
+namespace fourier {
+
+class PartsView;
+class PictureDocument;
+class SpectrumView;
+
+/// The Harmonics window: what the newest curve on the picture is made of and how closely it
+/// follows its ideal wave. It shows the sum written out with its count of terms, the spectrum of
+/// its harmonics, its parts over one period, and its numbers, each with one sentence of what it
+/// means; with no curve since the last Clear it says how to draw one. It follows the picture
+/// after every step, undo, redo and opened lesson.
+///
+/// A window of its own beside the main one, not modal; Escape closes it. Every part is named for
+/// screen readers and reached with Tab.
+class HarmonicsWindow final : public QWidget {
+    Q_OBJECT
+public:
+    /// A window showing the newest curve of \a document, which must outlive it, beside
+    /// \a parent, the main window.
+    HarmonicsWindow(PictureDocument& document, QWidget* parent);
+
+    /// Shows the window and brings it forward; the first time, beside \a mainWindow and not
+    /// over it, where the screen has room.
+    void showBeside(const QWidget& mainWindow);
+
+    /// The row at the foot of the window, which holds Close on the right and has room on its
+    /// left for more controls.
+    QHBoxLayout& footRow() { return *m_footRow; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    /// One of the curve's numbers as the window shows it.
+    struct NumberRow {
+        QLabel* name;
+        QLabel* value;
+        QLabel* meaning;
+    };
+
+    /// Shows the newest curve of the picture, or how to draw one.
+    void follow();
+    /// Shows \a facts' numbers in their rows, and hides the rows the curve has no number for.
+    void showNumbers(const CurveFacts& facts);
+
+    PictureDocument& m_document;
+    QLabel* m_heading = nullptr;
+    /// How to draw a curve, while there is none.
+    QLabel* m_hint = nullptr;
+    QLabel* m_sum = nullptr;
+    SpectrumView* m_spectrum = nullptr;
+    PartsView* m_parts = nullptr;
+    QWidget* m_curveParts = nullptr;
+    std::array<NumberRow, 3> m_numbers {};
+    QHBoxLayout* m_footRow = nullptr;
+    QPushButton* m_close = nullptr;
+    bool m_placed = false;
+};
+
+} // namespace fourier
