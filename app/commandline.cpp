@@ -243,6 +243,24 @@ CommandLine printing(CommandLine::Action action, const QString& message)
     return line;
 }
 
+/// Tells \a parser the options that show the picture another way: its numbers, the Harmonics
+/// window.
+void describeViewOptions(QCommandLineParser& parser)
+{
+    parser.addOption(QCommandLineOption(describeOption,
+        QCoreApplication::translate("CommandLine",
+            "Draw the lesson file without a window and write, for each curve of its picture "
+            "since the last Clear, oldest first, what screen readers say of it and its numbers: "
+            "the overshoot at the jump or the largest error, and the RMS error.")));
+    parser.addOption(QCommandLineOption(jsonOption,
+        QCoreApplication::translate(
+            "CommandLine", "With --describe: write one JSON document instead.")));
+    parser.addOption(QCommandLineOption(harmonicsOption,
+        QCoreApplication::translate("CommandLine",
+            "Open the Harmonics window beside the main window: the newest curve's sum, spectrum, "
+            "parts and numbers.")));
+}
+
 /// Tells \a parser every option the program takes, described in the current language.
 void describeOptions(QCommandLineParser& parser, bool listQtOptions)
 {
@@ -284,18 +302,7 @@ void describeOptions(QCommandLineParser& parser, bool listQtOptions)
             "SECONDS seconds."),
         //: The value of --time-limit, in capitals as the help shows it.
         QCoreApplication::translate("CommandLine", "SECONDS")));
-    parser.addOption(QCommandLineOption(describeOption,
-        QCoreApplication::translate("CommandLine",
-            "Draw the lesson file without a window and write, for each curve of its picture "
-            "since the last Clear, oldest first, what screen readers say of it and its numbers: "
-            "the overshoot at the jump or the largest error, and the RMS error.")));
-    parser.addOption(QCommandLineOption(jsonOption,
-        QCoreApplication::translate(
-            "CommandLine", "With --describe: write one JSON document instead.")));
-    parser.addOption(QCommandLineOption(harmonicsOption,
-        QCoreApplication::translate("CommandLine",
-            "Open the Harmonics window beside the main window: the newest curve's sum, spectrum, "
-            "parts and numbers.")));
+    describeViewOptions(parser);
     parser.addPositionalArgument(
         //: The name of the one argument, a file, as the help lists it.
         QCoreApplication::translate("CommandLine", "file"),

@@ -39,7 +39,6 @@ struct Step {
     friend bool operator==(const Step&, const Step&) = default;
 };
 
-
 /// Whether a step shows its messages as it runs.
 enum class Messages { Show, Hide };
 

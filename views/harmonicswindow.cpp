@@ -99,6 +99,32 @@ HarmonicsWindow::HarmonicsWindow(PictureDocument& document, QWidget* parent)
     curveLayout->addWidget(m_parts, 1);
     connect(m_spectrum, &SpectrumView::chosenChanged, m_parts, &PartsView::setChosen);
 
+    curveLayout->addLayout(makeNumberRows());
+    layout->addWidget(m_curveParts, 1);
+    // Takes the room the curve's parts leave while there is none, below the hint.
+    layout->addStretch(0);
+
+    m_footRow = new QHBoxLayout;
+    m_footRow->addStretch(1);
+    m_close = new QPushButton(tr("Close"), this);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    m_footRow->addWidget(m_close);
+    layout->addLayout(m_footRow);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    orderTabs();
+
+    m_document.watch([this] {
+        if (isVisible())
+            follow();
+    });
+    follow();
+}
+
+QGridLayout* HarmonicsWindow::makeNumberRows()
+{
     auto* numbers = new QGridLayout;
     numbers->setColumnStretch(1, 1);
     for (std::size_t i = 0; i < m_numbers.size(); ++i) {
@@ -114,33 +140,17 @@ HarmonicsWindow::HarmonicsWindow(PictureDocument& document, QWidget* parent)
         numbers->addWidget(row.value, at, 1);
         numbers->addWidget(row.meaning, at + 1, 1);
     }
-    curveLayout->addLayout(numbers);
-    layout->addWidget(m_curveParts, 1);
-    // Takes the room the curve's parts leave while there is none, below the hint.
-    layout->addStretch(0);
+    return numbers;
+}
 
-    m_footRow = new QHBoxLayout;
-    m_footRow->addStretch(1);
-    m_close = new QPushButton(tr("Close"), this);
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
-    m_footRow->addWidget(m_close);
-    layout->addLayout(m_footRow);
-
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-
+void HarmonicsWindow::orderTabs()
+{
     QWidget* previous = m_heading;
     for (QWidget* next : std::initializer_list<QWidget*> { m_hint, m_sum, m_spectrum, m_parts,
              m_numbers[0].value, m_numbers[1].value, m_numbers[2].value, m_close }) {
         setTabOrder(previous, next);
         previous = next;
     }
-
-    m_document.watch([this] {
-        if (isVisible())
-            follow();
-    });
-    follow();
 }
 
 void HarmonicsWindow::showEvent(QShowEvent* event)

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QHBoxLayout;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -44,6 +45,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// The rows of the curve's numbers: a name, the value, and a sentence of what it means.
+    QGridLayout* makeNumberRows();
+    /// Tab goes through the window from top to bottom.
+    void orderTabs();
     /// One of the curve's numbers as the window shows it.
     struct NumberRow {
         QLabel* name;

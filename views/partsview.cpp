@@ -179,8 +179,7 @@ void PartsView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), colours.color(QPalette::Base));
     if (!m_facts)
         return;
-    const QFontMetricsF metrics(font());
-    const double line = metrics.lineSpacing();
+    const double line = QFontMetricsF(font()).lineSpacing();
     const QRectF area = plotArea();
     const double top = reach();
     const auto toPoint = [&](double x, double y) {
@@ -208,7 +207,6 @@ void PartsView::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(0, at.y() - line / 2, area.left() - gap / 2, line),
             Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'g', 3).replace(u'-', u'\u2212'));
     }
-
     const std::vector<Part> lines = parts();
     const int samples = std::max(2, static_cast<int>(area.width() * samplesPerPixel));
     painter.save();
@@ -227,8 +225,18 @@ void PartsView::paintEvent(QPaintEvent*)
     }
     painter.restore();
 
-    // The key: a stretch of each line and its name, two to a row.
-    const double keyTop = area.bottom() + line + gap;
+    paintKey(painter, lines, area.bottom() + line + gap);
+    if (hasFocus()) {
+        painter.setPen(QPen(text, 1, Qt::DotLine));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void PartsView::paintKey(QPainter& painter, const std::vector<Part>& lines, double keyTop) const
+{
+    const QFontMetricsF metrics(font());
+    const double line = metrics.lineSpacing();
+    const QColor text = palette().color(QPalette::Text);
     const double column = (width() - 2 * gap) / 2;
     const double sample = 3 * line;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -240,10 +248,6 @@ void PartsView::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(left + sample + gap, y, column - sample - 2 * gap, line),
             Qt::AlignLeft | Qt::AlignVCenter,
             metrics.elidedText(lines[i].name, Qt::ElideRight, column - sample - 2 * gap));
-    }
-    if (hasFocus()) {
-        painter.setPen(QPen(text, 1, Qt::DotLine));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
+
 namespace fourier {
 
 /// The parts of a curve over one period, x from -pi to pi: the first three harmonics of its sum,
@@ -34,6 +36,9 @@ private:
     struct Part;
     /// The lines drawn, back to front.
     std::vector<Part> parts() const;
+    /// The key beneath the plot, from \a keyTop down: a stretch of each line and its name, two
+    /// to a row.
+    void paintKey(QPainter& painter, const std::vector<Part>& lines, double keyTop) const;
     /// Where the period is plotted, in the widget's coordinates, above the key.
     QRectF plotArea() const;
     /// How far from 0 the plot reaches up and down.

@@ -234,14 +234,14 @@ escapes=(
   '--export refused.png control.fourier|step 1: unknown command "sq\\0u\\x1bare"'
 )
 for row in "${escapes[@]}"; do
-  IFS='|' read -r spec pattern <<<"$row"
+  IFS='|' read -r typed pattern <<<"$row"
   words=()
-  for word in $spec; do words+=("$(printf '%b' "$word")"); done
+  for word in $typed; do words+=("$(printf '%b' "$word")"); done
   got=0
   (cd "$scratch" && "${no_display[@]}" "$program" "${words[@]}" >/dev/null 2>"$scratch/err") || got=$?
   if ! head -n 1 "$scratch/err" | grep -qE -- "$pattern" || grep -q $'\e' "$scratch/err" ||
     { [ "$got" -ne 2 ] && [ "$(wc -l <"$scratch/err")" -ne 1 ]; }; then
-    echo "command_line: $spec ended with $got:" >&2
+    echo "command_line: $typed ended with $got:" >&2
     cat -A "$scratch/err" | sed 's/^/  err: /' >&2
     failures=$((failures + 1))
   fi
