@@ -17,17 +17,22 @@ namespace fourier {
 namespace {
 
 /// Draws \a wave with \a count terms in \a colour and notes it in the words of \a pattern,
-/// filled in with \a arguments and the scale. A cancelled curve draws nothing at all.
+/// filled in with \a arguments and the scale, on the surface and to the form. A cancelled
+/// curve draws and notes nothing at all.
 void plotCurve(FormContext& form, const Wave& wave, Colour colour, double count,
     std::string_view pattern, std::vector<std::string> arguments)
 {
     PlotSurface& pic = form.Pic();
-    const auto points = computeCurve(wave, count, pic.mapping(),
-        [&form](double fraction) { return form.reportProgress(fraction); });
-    if (!points)
-        return;
-    pic.PSetMany(points->xs, points->ys, colour);
-    pic.describeCurve(curveDescription(pattern, std::move(arguments), pic));
+    if (form.drawsCurves()) {
+        const auto points = computeCurve(wave, count, pic.mapping(),
+            [&form](double fraction) { return form.reportProgress(fraction); });
+        if (!points)
+            return;
+        pic.PSetMany(points->xs, points->ys, colour);
+    }
+    const Phrase description = curveDescription(pattern, std::move(arguments), pic);
+    pic.describeCurve(description);
+    form.curveDrawn(count, description);
 }
 
 /// Draws the curve of \a command, a series, with the count T1 holds now.

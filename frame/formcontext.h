@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "phrase.h"
 #include "plotsurface.h"
 
 #include <string>
@@ -21,6 +22,10 @@ public:
     /// Tells the window how far a long plot has got (0 to 1) and lets it react to the user.
     /// Returns false when the user asked to cancel the plot.
     virtual bool reportProgress(double fraction) = 0;
+    /// Whether the commands work out and draw their curves' points. A window that only learns
+    /// which curves the steps leave in the picture says no: each curve is then described at
+    /// once, at no cost whatever its count.
+    virtual bool drawsCurves() const { return true; }
 };
 
 /// What a command may ask of the window: the current texts of the two boxes, and what the window
@@ -31,6 +36,16 @@ public:
     virtual std::string T1Text() const = 0;
     /// The current text of T2, the scale, as UTF-8; read afresh each call.
     virtual std::string T2Text() const = 0;
+
+    /// Told that the picture was erased, by Clear or by a scale too large: its curves are gone.
+    virtual void pictureErased() { }
+    /// Told that a curve of \a count terms, as T1 held it (1 for Sin x and Cos x), was drawn
+    /// and described as \a description.
+    virtual void curveDrawn(double count, const Phrase& description)
+    {
+        static_cast<void>(count);
+        static_cast<void>(description);
+    }
 };
 
 } // namespace fourier

@@ -41,6 +41,7 @@ bool setscale(FormContext& form)
     const double s = Val(form.T2Text());
     if (s > largestScale) {
         pic.Cls();
+        form.pictureErased();
         form.MsgBox(scaleMessage);
     } else {
         // A refused system (s of 0, or one that is 0 or infinite in float) keeps the old one.
@@ -75,6 +76,7 @@ Phrase curveDescription(
 void Command1_Click(FormContext& form)
 {
     form.Pic().Cls();
+    form.pictureErased();
 }
 
 } // namespace fourier

@@ -5,6 +5,7 @@
 #include "replay.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -29,8 +30,9 @@ PictureDocument::PictureDocument(PlotSurface& surface, HistoryLimits limits)
 void PictureDocument::take(CommandWindow& window, Step step)
 {
     const auto keep = [this](Step taken) {
+        Curves curves = curvesAfter(taken);
         m_history->add(std::move(taken), m_surface.saveState());
-        m_done.push_back(++m_lastNumber);
+        m_done.push_back({ ++m_lastNumber, std::move(curves) });
         m_undone.clear();
         changed();
     };
@@ -78,9 +80,12 @@ bool PictureDocument::open(
     m_surface.restoreState(replayed->current());
     m_history = std::make_unique<StepHistory>(std::move(*replayed));
     m_lessonPath = path;
-    m_done.assign(1, ++m_lastNumber);
+    // Each step of the lesson is a picture of its own, which undo may go back to.
+    m_done.clear();
+    for (const Step& step : m_history->lesson())
+        m_done.push_back({ ++m_lastNumber, curvesAfter(step) });
     m_undone.clear();
-    m_saved = m_lastNumber;
+    m_saved = m_done.empty() ? 0 : m_done.back().number;
     changed();
     return true;
 }
@@ -97,13 +102,43 @@ QString PictureDocument::save(const QString& path)
     if (QString failure = writeLessonFile(path, bytes); !failure.isEmpty())
         return failure;
     m_lessonPath = path;
-    m_saved = m_done.empty() ? 0 : m_done.back();
+    m_saved = m_done.empty() ? 0 : m_done.back().number;
     return {};
 }
 
 bool PictureDocument::changedSinceSaved() const
 {
-    return (m_done.empty() ? 0 : m_done.back()) != m_saved;
+    return (m_done.empty() ? 0 : m_done.back().number) != m_saved;
+}
+
+PictureDocument::Curves PictureDocument::curvesAfter(const Step& step) const
+{
+    Curves curves = step.outcome.erased ? nullptr : shownCurves();
+    if (step.outcome.curve)
+        curves = std::make_shared<const CurveNode>(CurveNode { *step.outcome.curve, curves });
+    return curves;
+}
+
+PictureDocument::Curves PictureDocument::shownCurves() const
+{
+    return m_done.empty() ? nullptr : m_done.back().curves;
+}
+
+std::vector<StepCurve> PictureDocument::curves() const
+{
+    std::vector<StepCurve> oldestFirst;
+    const Curves shown = shownCurves();
+    for (const CurveNode* node = shown.get(); node; node = node->older.get())
+        oldestFirst.push_back(node->curve);
+    std::reverse(oldestFirst.begin(), oldestFirst.end());
+    return oldestFirst;
+}
+
+std::optional<StepCurve> PictureDocument::newestCurve() const
+{
+    if (const Curves newest = shownCurves())
+        return newest->curve;
+    return std::nullopt;
 }
 
 void PictureDocument::watch(Watcher watcher)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -62,21 +63,45 @@ public:
     /// one or was saved to one, and it changed since.
     bool hasUnsavedLesson() const { return !m_lessonPath.isEmpty() && changedSinceSaved(); }
 
+    /// The curves the picture shows, oldest first: those the steps in force drew since it was
+    /// last erased.
+    std::vector<StepCurve> curves() const;
+    /// The curve drawn last of those the picture shows, or nothing when it shows none.
+    std::optional<StepCurve> newestCurve() const;
+
     /// Calls \a watcher after every change of the picture, for as long as the document lives.
     void watch(Watcher watcher);
 
 private:
+    /// The curves of a picture, newest first: each node is shared by every later picture that
+    /// still shows its curve, so that a step adds one node whatever the picture holds.
+    struct CurveNode {
+        StepCurve curve;
+        std::shared_ptr<const CurveNode> older;
+    };
+    using Curves = std::shared_ptr<const CurveNode>;
+    /// A picture the steps led to: its number and its curves.
+    struct Shown {
+        std::uint64_t number;
+        Curves curves;
+    };
+
     /// Tells every watcher.
     void changed();
+    /// The curves of the picture \a step, just taken on the picture in force, leads to.
+    Curves curvesAfter(const Step& step) const;
+    /// The curves of the picture in force.
+    Curves shownCurves() const;
 
     PlotSurface& m_surface;
     HistoryLimits m_limits;
     std::unique_ptr<StepHistory> m_history;
     QString m_lessonPath;
     /// Every step taken gets a number of its own: the picture is told by the number of the last
-    /// step in force (0 for none), which undo and redo move along these two lists.
-    std::vector<std::uint64_t> m_done;
-    std::vector<std::uint64_t> m_undone;
+    /// step in force (0 for none), which undo and redo move along these two lists, with the
+    /// curves it shows.
+    std::vector<Shown> m_done;
+    std::vector<Shown> m_undone;
     std::uint64_t m_lastNumber = 0;
     /// The number of the picture when it was opened or saved last.
     std::uint64_t m_saved = 0;

@@ -22,6 +22,7 @@ public:
     {
         return m_window.reportProgress((static_cast<double>(m_index) + fraction) / m_steps);
     }
+    bool drawsCurves() const override { return m_window.drawsCurves(); }
 
     /// Moves on to the step of index \a index.
     void setStep(std::size_t index) { m_index = index; }
@@ -32,7 +33,92 @@ private:
     std::size_t m_index = 0;
 };
 
+/// A plot area that keeps nothing but its coordinate system: enough for the commands to decide
+/// what they draw.
+class CoordinatesOnly final : public PlotSurface {
+public:
+    CoordinatesOnly(int width, int height)
+        : m_mapping(UserMapping::initial(width, height))
+    {
+    }
+
+    bool Scale(float x1, float y1, float x2, float y2) override
+    {
+        const auto mapping
+            = UserMapping::fromEdges(m_mapping.width(), m_mapping.height(), x1, y1, x2, y2);
+        if (!mapping)
+            return false;
+        m_mapping = *mapping;
+        return true;
+    }
+    void Cls() override { }
+    void Line(float, float, float, float) override { }
+    void PSet(float, float, Colour) override { }
+    void CurrentX(float) override { }
+    void CurrentY(float) override { }
+    void Print(int) override { }
+    const UserMapping& mapping() const override { return m_mapping; }
+    std::unique_ptr<const SurfaceState> saveState() const override
+    {
+        return std::make_unique<const State>(m_mapping);
+    }
+    void restoreState(const SurfaceState& state) override
+    {
+        m_mapping = dynamic_cast<const State&>(state).mapping;
+    }
+
+private:
+    struct State final : SurfaceState {
+        explicit State(const UserMapping& kept)
+            : mapping(kept)
+        {
+        }
+        std::size_t bytes() const override { return sizeof *this; }
+        UserMapping mapping;
+    };
+
+    UserMapping m_mapping;
+};
+
+/// The window as lessonCurves' steps see it: its own plot area, no messages, the window's
+/// progress, and no curve's points.
+class DescribingWindow final : public CommandWindow {
+public:
+    DescribingWindow(CommandWindow& window, PlotSurface& surface)
+        : m_window(window)
+        , m_surface(surface)
+    {
+    }
+
+    PlotSurface& Pic() override { return m_surface; }
+    void MsgBox(std::string_view) override { }
+    bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
+    bool drawsCurves() const override { return false; }
+
+private:
+    CommandWindow& m_window;
+    PlotSurface& m_surface;
+};
+
 } // namespace
+
+std::optional<LessonCurves> lessonCurves(
+    CommandWindow& window, std::span<const Step> steps, int width, int height)
+{
+    CoordinatesOnly surface(width, height);
+    DescribingWindow describing(window, surface);
+    LessonCurves lesson;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        Step step = steps[i];
+        takeStep(describing, step, Messages::Hide);
+        addCurve(lesson.curves, step);
+        if (!window.reportProgress(static_cast<double>(i + 1) / static_cast<double>(steps.size())))
+            return std::nullopt;
+    }
+    lesson.left = surface.mapping().left();
+    lesson.right = surface.mapping().right();
+    return lesson;
+}
 
 std::optional<StepHistory> replay(
     CommandWindow& window, std::span<const Step> steps, HistoryLimits limits)

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fourier {
 
@@ -26,6 +27,7 @@ public:
     PlotSurface& Pic() override { return m_surface; }
     void MsgBox(std::string_view text) override { m_window.MsgBox(text); }
     bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
+    bool drawsCurves() const override { return m_window.drawsCurves(); }
 
 private:
     CommandWindow& m_window;
@@ -42,5 +44,20 @@ private:
 /// part of the lesson.
 std::optional<StepHistory> replay(
     CommandWindow& window, std::span<const Step> steps, HistoryLimits limits = {});
+
+/// What a lesson leaves in its picture: the curves, oldest first, and the x range the picture
+/// shows at its end, from the left edge of its coordinate system to the right.
+struct LessonCurves {
+    std::vector<StepCurve> curves;
+    double left = 0.0;
+    double right = 0.0;
+};
+
+/// Takes \a steps as replay would on a plot area of \a width by \a height pixels, but works out
+/// no curve's points, however many terms it has: it learns only which curves the picture holds
+/// at the end, and its x range. After each step it reports how far it has got through
+/// \a window, and gives nothing when told to stop.
+std::optional<LessonCurves> lessonCurves(
+    CommandWindow& window, std::span<const Step> steps, int width, int height);
 
 } // namespace fourier

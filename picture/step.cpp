@@ -36,6 +36,12 @@ public:
         m_step.outcome.cancelled = true;
         return false;
     }
+    bool drawsCurves() const override { return m_window.drawsCurves(); }
+    void pictureErased() override { m_step.outcome.erased = true; }
+    void curveDrawn(double count, const Phrase& description) override
+    {
+        m_step.outcome.curve = StepCurve { m_step.command, count, description };
+    }
 
 private:
     CommandWindow& m_window;
@@ -44,6 +50,14 @@ private:
 };
 
 } // namespace
+
+void addCurve(std::vector<StepCurve>& curves, const Step& step)
+{
+    if (step.outcome.erased)
+        curves.clear();
+    if (step.outcome.curve)
+        curves.push_back(*step.outcome.curve);
+}
 
 bool asksTooManyTerms(const Step& step)
 {

@@ -3,6 +3,7 @@
 
 #include "catalogue.h"
 #include "formcontext.h"
+#include "phrase.h"
 
 #include <cstddef>
 #include <optional>
@@ -17,12 +18,31 @@ inline constexpr std::size_t maxLessonSteps = 10'000;
 /// The largest lesson file, in bytes.
 inline constexpr std::size_t maxLessonBytes = std::size_t { 1 } << 20;
 
+/// A curve a step drew: the kind of step, whose row in the catalogue has its wave and colour,
+/// the count of terms asked for, and the words that describe it.
+struct StepCurve {
+    StepCommand command = StepCommand::Square;
+    /// The number T1 held (1 for Sin x and Cos x, the first term of their wave); the sum has
+    /// termCount(count) terms.
+    double count = 1.0;
+    Phrase description;
+
+    /// The wave the curve sums.
+    const Wave& wave() const { return *commandRow(command).wave; }
+
+    friend bool operator==(const StepCurve&, const StepCurve&) = default;
+};
+
 /// What a click led to.
 struct StepOutcome {
     /// The messages it showed, in order.
     std::vector<std::string> messages;
     /// Whether the user cancelled its curve, so that only the frame was drawn.
     bool cancelled = false;
+    /// Whether it erased the picture (Clear, or a scale too large) before anything it drew.
+    bool erased = false;
+    /// The curve it drew, if any.
+    std::optional<StepCurve> curve;
 
     friend bool operator==(const StepOutcome&, const StepOutcome&) = default;
 };
@@ -38,6 +58,10 @@ struct Step {
 
     friend bool operator==(const Step&, const Step&) = default;
 };
+
+/// Brings \a curves, those of a picture oldest first, up to date with \a step taken on it: none
+/// are left when the step erased the picture, and the step's own curve comes last.
+void addCurve(std::vector<StepCurve>& curves, const Step& step);
 
 /// Whether \a step is a series whose count its button refuses as too large to add up (see
 /// countTooLarge): it draws the frame and no curve.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "commands.h"
+#include "document.h"
 #include "fakeform.h"
 #include "frame.h"
 #include "history.h"
@@ -52,7 +53,7 @@ void (*clickOf(StepCommand command))(FormContext&)
 
 Step step(StepCommand command, std::string terms, std::string scale, bool cancelled = false)
 {
-    return { command, std::move(terms), std::move(scale), { {}, cancelled } };
+    return { command, std::move(terms), std::move(scale), { {}, cancelled, false, {} } };
 }
 
 /// The first \a count steps clicked on \a surface, a cancelled one cancelled at its first
@@ -247,6 +248,77 @@ TEST_P(Lessons, AnOpenedLessonIsThePictureOfClickingItsSteps)
     // The opened steps are the history: undoing them all gives the start-up picture.
     while (history->undo(surface)) { }
     EXPECT_TRUE(sameState(surface, ImageSurface(width, height)));
+}
+
+/// The descriptions of \a curves, in their order.
+std::vector<Phrase> descriptions(const std::vector<StepCurve>& curves)
+{
+    std::vector<Phrase> said;
+    for (const StepCurve& curve : curves)
+        said.push_back(curve.description);
+    return said;
+}
+
+/// Whether the document's curves are those its plot area shows, its newest the last of them.
+::testing::AssertionResult curvesShown(const PictureDocument& document, const ImageSurface& shown)
+{
+    const std::vector<StepCurve> curves = document.curves();
+    if (descriptions(curves) != shown.curveDescriptions())
+        return ::testing::AssertionFailure() << "the document's curves are not those shown";
+    const std::optional<StepCurve> newest = document.newestCurve();
+    if (curves.empty() ? newest.has_value() : newest != curves.back())
+        return ::testing::AssertionFailure() << "the newest curve is not the last one shown";
+    return ::testing::AssertionSuccess();
+}
+
+// The curves the steps recorded are the curves the picture shows, taken, undone, redone or
+// opened; and a lesson's, learnt without working out a single point, are those of its picture.
+TEST_P(Lessons, TheCurvesTheStepsRecordAreThoseThePictureShows)
+{
+    const std::vector<Step>& steps = GetParam().steps;
+    ImageSurface surface(width, height);
+    FakeForm form(surface);
+    PictureDocument document(surface);
+    EXPECT_TRUE(curvesShown(document, surface));
+    for (Step taken : steps) {
+        const bool cancel = taken.outcome.cancelled;
+        form.onProgress = [cancel](double) { return !cancel; };
+        taken.outcome = {};
+        document.take(form, taken);
+        EXPECT_TRUE(curvesShown(document, surface));
+    }
+    const std::vector<StepCurve> final = document.curves();
+    while (document.undo())
+        EXPECT_TRUE(curvesShown(document, surface));
+    while (document.redo())
+        EXPECT_TRUE(curvesShown(document, surface));
+    EXPECT_EQ(document.curves(), final);
+
+    form.onProgress = {};
+    std::optional<LessonCurves> learnt = lessonCurves(form, steps, width, height);
+    ASSERT_TRUE(learnt.has_value());
+    EXPECT_EQ(learnt->curves, final);
+    EXPECT_EQ(learnt->left, surface.mapping().left());
+    EXPECT_EQ(learnt->right, surface.mapping().right());
+
+    // Opened, every step of the lesson is a picture undo goes back to, and the lesson is
+    // unchanged only when all of them are in force again.
+    ImageSurface opened(width, height);
+    PictureDocument reopened(opened);
+    ImageSurface startUp(width, height);
+    ASSERT_TRUE(reopened.open(QStringLiteral("lesson.fourier"), steps, form, startUp));
+    EXPECT_TRUE(curvesShown(reopened, opened));
+    EXPECT_FALSE(reopened.changedSinceSaved());
+    std::size_t undone = 0;
+    while (reopened.undo()) {
+        ++undone;
+        EXPECT_TRUE(curvesShown(reopened, opened));
+        EXPECT_TRUE(reopened.changedSinceSaved());
+    }
+    EXPECT_EQ(undone, steps.size());
+    while (reopened.redo())
+        EXPECT_TRUE(curvesShown(reopened, opened));
+    EXPECT_FALSE(reopened.changedSinceSaved());
 }
 
 std::string lessonName(const ::testing::TestParamInfo<Lesson>& info)
