@@ -21,6 +21,7 @@ class QProgressDialog;
 namespace fourier {
 
 class PictureBox;
+class Player;
 struct ControlLayout;
 
 /// The program's one window: the plot area, the two text boxes, six buttons and their labels,
@@ -41,6 +42,8 @@ public:
 
     /// The widget that shows the plot area.
     PictureBox& pictureBox() { return *m_pic; }
+    /// What plays the picture's newest curve; it says in a message box when it cannot.
+    Player& player() { return *m_player; }
 
     /// The picture the window shows.
     PictureDocument& document() override { return *m_document; }
@@ -107,6 +110,7 @@ private:
     QLineEdit* m_t1 = nullptr;
     QLineEdit* m_t2 = nullptr;
     std::unique_ptr<PictureDocument> m_document;
+    Player* m_player = nullptr;
     QElapsedTimer m_commandTimer;
     std::unique_ptr<QProgressDialog> m_progress;
     bool m_running = false;

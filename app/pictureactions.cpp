@@ -2,11 +2,14 @@
 #include "pictureactions.h"
 
 #include "coretexts.h"
+#include "dataexport.h"
+#include "document.h"
 #include "echo.h"
 #include "exportsizedialog.h"
 #include "lessonwindow.h"
 #include "picturebox.h"
 #include "pictureexport.h"
+#include "player.h"
 #include "safewrite.h"
 #include "step.h"
 #include "val.h"
@@ -18,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -26,6 +30,7 @@
 #include <QToolBar>
 #include <exception>
 #include <optional>
+#include <vector>
 
 namespace fourier {
 
@@ -68,7 +73,20 @@ constexpr ExportFilter exportFilters[] = {
     { QT_TRANSLATE_NOOP("fourier::PictureActions", "PNG image (*.png)"), "png" },
     { QT_TRANSLATE_NOOP("fourier::PictureActions", "SVG drawing (*.svg)"), "svg" },
     { QT_TRANSLATE_NOOP("fourier::PictureActions", "PDF document (*.pdf)"), "pdf" },
+    { QT_TRANSLATE_NOOP("fourier::PictureActions", "Sound (*.wav)"), "wav" },
+    { QT_TRANSLATE_NOOP("fourier::PictureActions", "Curve data (*.csv)"), "csv" },
 };
+
+/// The filter of exportFilters whose ending \a path has, or the first.
+const ExportFilter& exportFilterOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const ExportFilter& filter : exportFilters) {
+        if (suffix == QLatin1String(filter.suffix))
+            return filter;
+    }
+    return exportFilters[0];
+}
 
 QAction* separator(QObject* parent)
 {
@@ -98,10 +116,11 @@ QString stepName(const Step& step)
     return commandRow(step.command).series ? name.arg(count) : name;
 }
 
-PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
+PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window, Player& player)
     : QObject(&pictureBox)
     , m_pictureBox(pictureBox)
     , m_window(window)
+    , m_player(player)
 {
     m_undo = new QAction(this);
     m_undo->setShortcuts(undoKeys());
@@ -130,8 +149,16 @@ PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
     for (QAction* action : { m_undo, m_redo, exportAs, print, open, saveLesson })
         action->setShortcutContext(Qt::WindowShortcut);
     m_pictureBox.addActions({ m_undo, m_redo, separator(this), copy, save, exportAs, print,
-        separator(this), open, saveLesson });
-    m_pictureBox.setContextMenuPolicy(Qt::ActionsContextMenu);
+        separator(this), m_player.action(), separator(this), open, saveLesson });
+    // The menu of the box's actions, as Qt::ActionsContextMenu would make it, but with their
+    // tooltips: Play Sound's says what is heard.
+    m_pictureBox.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&m_pictureBox, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        QMenu menu(&m_pictureBox);
+        menu.setToolTipsVisible(true);
+        menu.addActions(m_pictureBox.actions());
+        menu.exec(m_pictureBox.mapToGlobal(at));
+    });
     m_window.document().watch([this] { showSteps(); });
     showSteps();
 }
@@ -233,9 +260,7 @@ void PictureActions::exportPictureAs()
     dialog.setDirectory(pictureFolder(m_lastExportPath));
     const QString last = m_lastExportPath.isEmpty() ? QStringLiteral("fourier-analysis.png")
                                                     : QFileInfo(m_lastExportPath).fileName();
-    const std::optional<ExportFormat> lastFormat = exportFormatOf(last);
-    const ExportFilter& chosen
-        = exportFilters[static_cast<int>(lastFormat.value_or(ExportFormat::Png))];
+    const ExportFilter& chosen = exportFilterOf(last);
     dialog.selectNameFilter(tr(chosen.filter));
     dialog.setDefaultSuffix(QString::fromLatin1(chosen.suffix));
     // A name typed without an ending gets the one of the format chosen.
@@ -249,6 +274,7 @@ void PictureActions::exportPictureAs()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
+    // Only a picture has a size to ask for.
     if (!exportFormatOf(path)) {
         exportPicture(path, m_lastSize);
         return;
@@ -260,10 +286,13 @@ void PictureActions::exportPictureAs()
 
 bool PictureActions::exportPicture(const QString& path, ExportSize size)
 {
+    if (dataFormatOf(path))
+        return exportCurves(path);
     const std::optional<ExportFormat> format = exportFormatOf(path);
     QString failure;
     if (!format) {
-        failure = tr("only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf");
+        failure = tr("only PNG, SVG, PDF, WAV and CSV files can be made; end the name in .png, "
+                     ".svg, .pdf, .wav or .csv");
     } else {
         // Whatever runs out of memory, the picture being drawn or the file being made, is given
         // back before the message shows; nothing reaches the disk.
@@ -283,6 +312,40 @@ bool PictureActions::exportPicture(const QString& path, ExportSize size)
     m_lastSize = size;
     m_lastExportPath = path;
     return true;
+}
+
+bool PictureActions::exportCurves(const QString& path)
+{
+    const std::optional<DataFormat> format = dataFormatOf(path);
+    if (!format)
+        return exportPicture(path, m_lastSize);
+    const std::vector<StepCurve> curves = m_window.document().curves();
+    QString failure;
+    if (curves.empty()) {
+        failure = DataExport::noCurve();
+    } else {
+        try {
+            if (*format == DataFormat::Sound) {
+                failure = writeSound(path, curves.back(), m_player.pitch(), defaultSoundSeconds);
+            } else {
+                const UserMapping& shown = m_pictureBox.surface().mapping();
+                failure = writeCurveValues(path, curves, dataRange(shown.left(), shown.right()),
+                    defaultDataPoints, [](double) {
+                        return true;
+                    }).value_or(QString());
+            }
+        } catch (const std::exception& thrown) {
+            failure = exportFailure(thrown);
+        }
+    }
+    if (failure.isEmpty()) {
+        m_lastExportPath = path;
+        return true;
+    }
+    warn((*format == DataFormat::Sound ? tr("The sound could not be exported as %1: %2")
+                                       : tr("The curve data could not be exported as %1: %2"))
+             .arg(shownPath(path), failure));
+    return false;
 }
 
 bool PictureActions::print(QPrinter& printer, bool caption)

@@ -16,19 +16,22 @@ namespace fourier {
 
 class LessonWindow;
 class PictureBox;
+class Player;
 struct Step;
 
 /// The plot area's context menu: "Undo …" and "Redo …", naming the step; "Copy Picture" and
 /// "Save Picture As…", which take the drawing area's own image, pixel for pixel, and change
 /// nothing on it; "Export Picture…" and "Print…", which draw the picture afresh from its steps
-/// at a larger size; then "Open Lesson…" and "Save Lesson As…". Every entry but Copy and Save
-/// Picture has keys that reach it wherever the focus is in the window.
+/// at a larger size, or write its curves as a sound or their values; the player's "Play Sound";
+/// then "Open Lesson…" and "Save Lesson As…". Every entry but Copy and Save Picture has keys
+/// that reach it wherever the focus is in the window, Play Sound anywhere in the program. The
+/// menu shows the entries' tooltips.
 class PictureActions final : public QObject {
     Q_OBJECT
 public:
     /// Adds the actions to the context menu of \a pictureBox, which owns this object; \a window
-    /// shows the picture whose steps they undo, redo, open and save.
-    PictureActions(PictureBox& pictureBox, LessonWindow& window);
+    /// shows the picture whose steps they undo, redo, open and save, and \a player plays it.
+    PictureActions(PictureBox& pictureBox, LessonWindow& window, Player& player);
 
     /// Puts the picture on the clipboard as an image of the size exported last: the drawing
     /// area's own image until a larger size has been exported, then the picture drawn afresh.
@@ -42,9 +45,15 @@ public:
     /// Asks for a file name and a size, then exports the picture there.
     void exportPictureAs();
     /// Draws the picture afresh at \a size and writes it to \a path as PNG, SVG or PDF, as the
-    /// name's ending says. When that fails or is cancelled, any file already at \a path stays as
-    /// it was, a message box says why (unless the user cancelled), and the result is false.
+    /// name's ending says; or writes its curves, as a sound or their values, as exportCurves
+    /// does. When that fails or is cancelled, any file already at \a path stays as it was, a
+    /// message box says why (unless the user cancelled), and the result is false.
     bool exportPicture(const QString& path, ExportSize size);
+    /// Writes the picture's newest curve to \a path as a WAV file of defaultSoundSeconds at the
+    /// player's pitch, or the values of its curves at defaultDataPoints over the x range it
+    /// shows as CSV, as the name's ending, .wav or .csv, says. When that fails, any file already
+    /// at \a path stays as it was, a message box says why, and the result is false.
+    bool exportCurves(const QString& path);
     /// The size the picture was exported at last, the plot area's own until then.
     ExportSize lastExportSize() const { return m_lastSize; }
     /// Shows the print preview, from which the picture is printed.
@@ -67,6 +76,7 @@ private:
 
     PictureBox& m_pictureBox;
     LessonWindow& m_window;
+    Player& m_player;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     ExportSize m_lastSize;

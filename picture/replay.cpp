@@ -80,39 +80,37 @@ private:
     UserMapping m_mapping;
 };
 
-/// The window as lessonCurves' steps see it: its own plot area, no messages, the window's
-/// progress, and no curve's points.
+/// The window as lessonCurves' steps see it: a plot area of coordinates only, no messages, and
+/// no curve's points, so no progress to report either.
 class DescribingWindow final : public CommandWindow {
 public:
-    DescribingWindow(CommandWindow& window, PlotSurface& surface)
-        : m_window(window)
-        , m_surface(surface)
+    explicit DescribingWindow(PlotSurface& surface)
+        : m_surface(surface)
     {
     }
 
     PlotSurface& Pic() override { return m_surface; }
     void MsgBox(std::string_view) override { }
-    bool reportProgress(double fraction) override { return m_window.reportProgress(fraction); }
+    bool reportProgress(double) override { return true; }
     bool drawsCurves() const override { return false; }
 
 private:
-    CommandWindow& m_window;
     PlotSurface& m_surface;
 };
 
 } // namespace
 
-std::optional<LessonCurves> lessonCurves(
-    CommandWindow& window, std::span<const Step> steps, int width, int height)
+std::optional<LessonCurves> lessonCurves(std::span<const Step> steps, int width, int height,
+    const std::function<bool(double)>& keepGoing)
 {
     CoordinatesOnly surface(width, height);
-    DescribingWindow describing(window, surface);
+    DescribingWindow describing(surface);
     LessonCurves lesson;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         Step step = steps[i];
         takeStep(describing, step, Messages::Hide);
         addCurve(lesson.curves, step);
-        if (!window.reportProgress(static_cast<double>(i + 1) / static_cast<double>(steps.size())))
+        if (!keepGoing(static_cast<double>(i + 1) / static_cast<double>(steps.size())))
             return std::nullopt;
     }
     lesson.left = surface.mapping().left();

@@ -5,6 +5,7 @@
 #include "history.h"
 #include "step.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -55,9 +56,9 @@ struct LessonCurves {
 
 /// Takes \a steps as replay would on a plot area of \a width by \a height pixels, but works out
 /// no curve's points, however many terms it has: it learns only which curves the picture holds
-/// at the end, and its x range. After each step it reports how far it has got through
-/// \a window, and gives nothing when told to stop.
-std::optional<LessonCurves> lessonCurves(
-    CommandWindow& window, std::span<const Step> steps, int width, int height);
+/// at the end, and its x range. After each step it asks \a keepGoing, with the share of the
+/// steps taken, and gives nothing when told to stop.
+std::optional<LessonCurves> lessonCurves(std::span<const Step> steps, int width, int height,
+    const std::function<bool(double)>& keepGoing);
 
 } // namespace fourier

@@ -12,9 +12,10 @@
 #   4  picture/ (the steps, their history and replay, the lesson file, which files/ writes)
 #   5  sound/ (a curve's tone, its fades, the player's stream, the WAV bytes), which includes
 #      engine/ alone
-#   6  app/
+#   6  views/ (the windows and players beside the picture: the player of its sound)
+#   7  app/
 # Qt may be included only by plot/imagesurface.*, plot/vectorsurface.*, plot/picturebox.*, files/,
-# picture/lessonfile.*, picture/document.* and app/; files/ and picture/ only Qt Core (their targets link Qt Core
+# picture/lessonfile.*, picture/document.*, views/ and app/; files/ and picture/ only Qt Core (their targets link Qt Core
 # alone, so the build refuses <QImage> and the like; this check refuses <QtGui/QImage>, which
 # the build would find).
 # Before it reads the tree it checks itself on a made-up tree with one upward include.
@@ -22,7 +23,7 @@
 set -euo pipefail
 
 declare -A level=([plot]=0 [numeric]=0 [engine]=1 [frame]=1 [commands]=2 [files]=3 [picture]=4
-  [sound]=5 [app]=6)
+  [sound]=5 [views]=6 [app]=7)
 # Folders that include none of the others, whatever their level.
 declare -A alone=([files]=1)
 # Folders that may include, of the folders below them, only the headers listed.
@@ -31,7 +32,7 @@ declare -A onlyBelow=([engine]=' usermapping.h ')
 declare -A onlyFolders=([sound]=' engine ')
 # Folders that may use Qt Core and no more of Qt.
 declare -A coreOnly=([files]=1 [picture]=1)
-qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|plot/vectorsurface\.|files/|picture/lessonfile\.|picture/document\.|app/)'
+qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|plot/vectorsurface\.|files/|picture/lessonfile\.|picture/document\.|views/|app/)'
 
 # Prints one line per include that breaks the rules in the tree at $1.
 violations() {
@@ -70,7 +71,7 @@ violations() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/app" "$scratch/frame" "$scratch/numeric" "$scratch/files" "$scratch/picture" \
-  "$scratch/engine" "$scratch/plot" "$scratch/sound"
+  "$scratch/engine" "$scratch/plot" "$scratch/sound" "$scratch/views"
 echo '#pragma once' >"$scratch/app/form1.h"
 echo '#pragma once' >"$scratch/numeric/val.h"
 echo '#pragma once' >"$scratch/frame/formcontext.h"
@@ -89,11 +90,17 @@ printf '#include "safewrite.h"\n#include "tone.h"\n#include <QtGui/QPainter>\n' 
 echo '#pragma once' >"$scratch/engine/wave.h"
 echo '#pragma once' >"$scratch/sound/tone.h"
 printf '#include "wave.h"\n#include "formcontext.h"\n' >"$scratch/sound/tone.cpp"
+# A view knows the picture and the sound, and not the window.
+echo '#pragma once' >"$scratch/views/player.h"
+printf '#include "tone.h"\n#include "form1.h"\n#include <QAudioSink>\n' >"$scratch/views/player.cpp"
+printf '#include "player.h"\n' >"$scratch/sound/fade.cpp"
 expected=$'engine/curve.cpp includes frame/formcontext.h\nengine/curve.cpp includes plot/plotsurface.h
 files/safewrite.cpp includes Qt beyond Qt Core\nfiles/safewrite.cpp includes numeric/val.h
 frame/frame.cpp includes Qt\nframe/frame.cpp includes app/form1.h
 picture/lessonfile.cpp includes Qt beyond Qt Core\npicture/lessonfile.cpp includes sound/tone.h
-sound/tone.cpp includes frame/formcontext.h'
+sound/fade.cpp includes views/player.h
+sound/tone.cpp includes frame/formcontext.h
+views/player.cpp includes app/form1.h'
 if [ "$(violations "$scratch" | sort)" != "$expected" ]; then
   echo "include_direction: the check misses an upward include, an include out of files/ or" \
     "sound/, or Qt where it may not be" >&2
