@@ -19,9 +19,9 @@ lupdate=${LUPDATE:-$(command -v lupdate || true)}
   exit 2
 }
 # Every folder whose sources hold texts the user reads: the window and the command line, the
-# lesson file's messages, the writer's, and the packaging's desktop entry, software-centre and
-# file-type texts.
-sources=(app picture files packaging)
+# player, the lesson file's messages, the writer's, and the packaging's desktop entry,
+# software-centre and file-type texts.
+sources=(app views picture files packaging)
 mapfile -t languages < <(grep -E '^[A-Za-z_]+$' translations/LINGUAS)
 
 update() {
