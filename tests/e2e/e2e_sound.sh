@@ -141,53 +141,55 @@ measure() {
 
 # Whether the awk condition $2 holds of $1's line of figures, called a (220 Hz), b (440), c
 # (660), d (1100), top and run.
-expect() {
+holds() {
   local name=$1 condition=$2
   read -r a b c d top run <"$out/$name.txt"
   awk -v a="$a" -v b="$b" -v c="$c" -v d="$d" -v top="$top" -v run="$run" \
-    "BEGIN { exit !($condition) }" ||
-    fail "$name: not $condition (220 Hz $a, 440 Hz $b, 660 Hz $c, 1100 Hz $d, largest $top, silent run $run)"
+    "BEGIN { exit !($condition) }"
+}
+expect() {
+  holds "$1" "$2" ||
+    fail "$1: not $2 (220 Hz $a, 440 Hz $b, 660 Hz $c, 1100 Hz $d, largest $top, silent run $run)"
+}
+
+# Records as $1 until the awk condition $2 holds, a few times at most: a machine busy with other
+# work may take a moment longer to hear a key. What else must hold is then checked of that
+# recording.
+hear() {
+  for _ in 1 2 3 4 5; do
+    record "$1"
+    measure "$1" 220 440 660 1100 >/dev/null
+    holds "$1" "$2" && return 0
+  done
+  expect "$1" "$2"
 }
 
 # A sum over 4 pi of full scale: the square wave's base term, 4 sin x, is 32767 / pi.
 base=10430
-record silent
-measure silent 220 440 660 1100 >/dev/null
-expect silent "top <= 1"
+hear silent "top <= 1"
 
 key ctrl+l
-record square
-measure square 220 440 660 1100 >/dev/null
-expect square "a > 0.97 * $base && a < 1.03 * $base"
-expect square "c > a / 3 * 0.97 && c < a / 3 * 1.03 && d > a / 5 * 0.97 && d < a / 5 * 1.03"
+hear square "a > 0.97 * $base && c > a / 3 * 0.97"
+expect square "a < 1.03 * $base && c < a / 3 * 1.03 && d > a / 5 * 0.97 && d < a / 5 * 1.03"
 expect square "b < a / 300"
 expect square "run < 4"
 
 key ctrl+z
-record sine
-measure sine 220 440 660 1100 >/dev/null
-expect sine "a > 0.97 * $base && a < 1.03 * $base && c < a / 300 && d < a / 300 && run < 4"
+hear sine "a > 0.97 * $base && c < a / 300"
+expect sine "a < 1.03 * $base && d < a / 300 && run < 4"
 
 key ctrl+l
-record stopped
-measure stopped 220 >/dev/null
-expect stopped "top <= 1"
+hear stopped "top <= 1"
 
 key ctrl+l
-record again
-measure again 220 >/dev/null
-expect again "a > 0.97 * $base"
+hear again "a > 0.97 * $base"
 xdotool mousemove --window "$main" "${clear_button[@]}" click 1
-record cleared
-measure cleared 220 >/dev/null
-expect cleared "top <= 1"
+hear cleared "top <= 1"
 
 # The server goes while the sound plays: one message says so, and the program goes on.
 key ctrl+z
 key ctrl+l
-record last
-measure last 220 >/dev/null
-expect last "a > 0.97 * $base"
+hear last "a > 0.97 * $base"
 sleep 0.3
 kill -9 "$pulse_pid"
 wait "$pulse_pid" 2>/dev/null || true
