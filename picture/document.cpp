@@ -78,9 +78,13 @@ bool PictureDocument::adoptLesson(
     m_surface.restoreState(replayed->current());
     m_history = std::make_unique<StepHistory>(std::move(*replayed));
     m_lessonPath = path;
-    m_done.assign(1, ++m_lastNumber);
+    // Each step that can be undone is a picture of its own, so that undoing two and redoing one
+    // is told from the picture as opened.
+    m_done.clear();
+    for (std::size_t i = 0; i < m_history->undoCount(); ++i)
+        m_done.push_back(++m_lastNumber);
     m_undone.clear();
-    m_saved = m_lastNumber;
+    m_saved = m_done.empty() ? 0 : m_done.back();
     changed();
     return true;
 }

@@ -1085,9 +1085,16 @@ TEST(Lessons, ASavedLessonOpensAsTheSameClicksWouldDrawItWithItsStepsToUndo)
     ASSERT_TRUE(opened.openLesson(path));
     EXPECT_TRUE(Shown(opened) == drawn);
     EXPECT_EQ(dismisser.messages.size(), 1u);
+    EXPECT_FALSE(opened.document().hasUnsavedLesson());
     opened.undo();
     form.undo();
     EXPECT_TRUE(Shown(opened) == Shown(form));
+    opened.undo();
+    opened.redo();
+    EXPECT_TRUE(opened.document().hasUnsavedLesson());
+    opened.redo();
+    EXPECT_FALSE(opened.document().hasUnsavedLesson());
+    opened.undo();
     opened.undo();
     opened.undo();
     EXPECT_FALSE(opened.document().history().undoable());
