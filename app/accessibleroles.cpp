@@ -3,7 +3,7 @@
 
 #include "partsview.h"
 #include "picturebox.h"
-#include "spectrumview.h"
+#include "amplitudeview.h"
 
 #include <QAccessibleWidget>
 
@@ -26,7 +26,7 @@ QAccessibleInterface* accessibleWithRole(const QString& className, QObject* obje
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     // The Harmonics window's drawings are charts, which screen readers read by their
     // descriptions.
-    if (className == QLatin1String(SpectrumView::staticMetaObject.className())
+    if (className == QLatin1String(AmplitudeView::staticMetaObject.className())
         || className == QLatin1String(PartsView::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Chart);
     return nullptr;

@@ -601,6 +601,28 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     </message>
 </context>
 <context>
+    <name>fourier::AmplitudeView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Harmonische %1: %2, Amplitude %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>und %1 weitere nach der %2.</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplituden der Harmonischen bis zur 40.: %1; die übrigen sind 0.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::CurveFacts</name>
     <message>
         <source>sin</source>
@@ -1081,28 +1103,6 @@ Funktion</translation>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Zeigen Sie auf das Bild, um die Koordinaten des Punktes und die Kurven durch ihn abzulesen. Mit der Tastatur bewegen die Pfeiltasten eine Sonde, die dasselbe abliest, Umschalt und eine Pfeiltaste zehn Pixel auf einmal; Pos1 bringt sie zum Ursprung zurück und Esc blendet sie aus.</translation>
-    </message>
-</context>
-<context>
-    <name>fourier::SpectrumView</name>
-    <message>
-        <source>Spectrum</source>
-        <translation>Spektrum</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: %2, amplitude %3</source>
-        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
-        <translation>Harmonische %1: %2, Amplitude %3</translation>
-    </message>
-    <message>
-        <source>and %1 more beyond the %2th</source>
-        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
-        <translation>und %1 weitere nach der %2.</translation>
-    </message>
-    <message>
-        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
-        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
-        <translation>Amplituden der Harmonischen bis zur 40.: %1; die übrigen sind 0.</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,28 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     </message>
 </context>
 <context>
+    <name>fourier::AmplitudeView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Armónico %1: %2, amplitud %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>y %1 más después del %2.º</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplitudes de los armónicos hasta el 40.º: %1; los demás son 0.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::CurveFacts</name>
     <message>
         <source>sin</source>
@@ -1080,28 +1102,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Señale la imagen para leer las coordenadas del punto y las curvas que pasan por él. Con el teclado, las teclas de flecha mueven una sonda que lee lo mismo, Mayús y una flecha de diez en diez píxeles; Inicio la devuelve al origen y Esc la oculta.</translation>
-    </message>
-</context>
-<context>
-    <name>fourier::SpectrumView</name>
-    <message>
-        <source>Spectrum</source>
-        <translation>Espectro</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: %2, amplitude %3</source>
-        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
-        <translation>Armónico %1: %2, amplitud %3</translation>
-    </message>
-    <message>
-        <source>and %1 more beyond the %2th</source>
-        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
-        <translation>y %1 más después del %2.º</translation>
-    </message>
-    <message>
-        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
-        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
-        <translation>Amplitudes de los armónicos hasta el 40.º: %1; los demás son 0.</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,28 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
 </context>
 <context>
+    <name>fourier::AmplitudeView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Harmonique %1 : %2, amplitude %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>et %1 de plus au-delà de la %2e</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplitudes des harmoniques jusqu&apos;au 40e : %1 ; les autres sont nulles.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::CurveFacts</name>
     <message>
         <source>sin</source>
@@ -1081,28 +1103,6 @@ impaire</translation>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Pointez l&apos;image pour lire les coordonnées du point et les courbes qui y passent. Au clavier, les touches fléchées déplacent une sonde qui lit de même, Maj et une flèche de dix pixels à la fois&#xa0;; Début la ramène à l&apos;origine et Échap la masque.</translation>
-    </message>
-</context>
-<context>
-    <name>fourier::SpectrumView</name>
-    <message>
-        <source>Spectrum</source>
-        <translation>Spectre</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: %2, amplitude %3</source>
-        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
-        <translation>Harmonique %1 : %2, amplitude %3</translation>
-    </message>
-    <message>
-        <source>and %1 more beyond the %2th</source>
-        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
-        <translation>et %1 de plus au-delà de la %2e</translation>
-    </message>
-    <message>
-        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
-        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
-        <translation>Amplitudes des harmoniques jusqu&apos;au 40e : %1 ; les autres sont nulles.</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,28 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
 </context>
 <context>
+    <name>fourier::AmplitudeView</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2, amplitude %3</source>
+        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
+        <translation>Harmônico %1: %2, amplitude %3</translation>
+    </message>
+    <message>
+        <source>and %1 more beyond the %2th</source>
+        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
+        <translation>e mais %1 depois do %2º</translation>
+    </message>
+    <message>
+        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
+        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
+        <translation>Amplitudes dos harmônicos até o 40º: %1; os demais são 0.</translation>
+    </message>
+</context>
+<context>
     <name>fourier::CurveFacts</name>
     <message>
         <source>sin</source>
@@ -1080,28 +1102,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Aponte para a imagem para ler as coordenadas do ponto e as curvas que passam por ele. Com o teclado, as teclas de seta movem uma sonda que lê o mesmo, Shift e uma seta de dez em dez pixels; Home a traz de volta à origem e Esc a esconde.</translation>
-    </message>
-</context>
-<context>
-    <name>fourier::SpectrumView</name>
-    <message>
-        <source>Spectrum</source>
-        <translation>Espectro</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: %2, amplitude %3</source>
-        <extracomment>The harmonic chosen in the spectrum: %1 is its number, %2 its term as in 4/3 sin 3x, %3 its amplitude.</extracomment>
-        <translation>Harmônico %1: %2, amplitude %3</translation>
-    </message>
-    <message>
-        <source>and %1 more beyond the %2th</source>
-        <extracomment>How many harmonics of the sum have no bar: %1 is their count, %2 the last bar&apos;s harmonic.</extracomment>
-        <translation>e mais %1 depois do %2º</translation>
-    </message>
-    <message>
-        <source>Amplitudes of the harmonics up to the 40th: %1; the others are 0.</source>
-        <extracomment>%1 lists the harmonics that have an amplitude and their amplitudes, as in &quot;1: 4, 3: 1.33333&quot;.</extracomment>
-        <translation>Amplitudes dos harmônicos até o 40º: %1; os demais são 0.</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "harmonicswindow.h"
 
+#include "amplitudeview.h"
 #include "document.h"
 #include "partsview.h"
-#include "spectrumview.h"
 
 #include <QAccessible>
 #include <QGridLayout>
@@ -89,7 +89,7 @@ HarmonicsWindow::HarmonicsWindow(PictureDocument& document, QWidget* parent)
     curveLayout->setContentsMargins(0, 0, 0, 0);
     m_sum = readableLabel(m_curveParts, QStringLiteral("sum"));
     curveLayout->addWidget(m_sum);
-    m_spectrum = new SpectrumView(m_curveParts);
+    m_spectrum = new AmplitudeView(m_curveParts);
     m_spectrum->setObjectName(QStringLiteral("spectrum"));
     curveLayout->addWidget(headingFor(m_spectrum, tr("&Spectrum"), m_curveParts));
     curveLayout->addWidget(m_spectrum);
@@ -97,7 +97,7 @@ HarmonicsWindow::HarmonicsWindow(PictureDocument& document, QWidget* parent)
     m_parts->setObjectName(QStringLiteral("parts"));
     curveLayout->addWidget(headingFor(m_parts, tr("&Parts over one period"), m_curveParts));
     curveLayout->addWidget(m_parts, 1);
-    connect(m_spectrum, &SpectrumView::chosenChanged, m_parts, &PartsView::setChosen);
+    connect(m_spectrum, &AmplitudeView::chosenChanged, m_parts, &PartsView::setChosen);
 
     curveLayout->addLayout(makeNumberRows());
     layout->addWidget(m_curveParts, 1);

@@ -16,7 +16,7 @@ namespace fourier {
 
 class PartsView;
 class PictureDocument;
-class SpectrumView;
+class AmplitudeView;
 
 /// The Harmonics window: what the newest curve on the picture is made of and how closely it
 /// follows its ideal wave. It shows the sum written out with its count of terms, the spectrum of
@@ -66,7 +66,7 @@ private:
     /// How to draw a curve, while there is none.
     QLabel* m_hint = nullptr;
     QLabel* m_sum = nullptr;
-    SpectrumView* m_spectrum = nullptr;
+    AmplitudeView* m_spectrum = nullptr;
     PartsView* m_parts = nullptr;
     QWidget* m_curveParts = nullptr;
     std::array<NumberRow, 3> m_numbers {};

@@ -91,13 +91,13 @@ echo '#pragma once' >"$scratch/engine/wave.h"
 echo '#pragma once' >"$scratch/sound/tone.h"
 printf '#include "wave.h"\n#include "formcontext.h"\n' >"$scratch/sound/tone.cpp"
 # A view of the picture knows the picture and Qt, and not the window it stands beside.
-printf '#include "safewrite.h"\n#include "form1.h"\n#include <QWidget>\n' >"$scratch/views/spectrumview.cpp"
+printf '#include "safewrite.h"\n#include "form1.h"\n#include <QWidget>\n' >"$scratch/views/amplitudeview.cpp"
 expected=$'engine/curve.cpp includes frame/formcontext.h\nengine/curve.cpp includes plot/plotsurface.h
 files/safewrite.cpp includes Qt beyond Qt Core\nfiles/safewrite.cpp includes numeric/val.h
 frame/frame.cpp includes Qt\nframe/frame.cpp includes app/form1.h
 picture/lessonfile.cpp includes Qt beyond Qt Core\npicture/lessonfile.cpp includes sound/tone.h
 sound/tone.cpp includes frame/formcontext.h
-views/spectrumview.cpp includes app/form1.h'
+views/amplitudeview.cpp includes app/form1.h'
 if [ "$(violations "$scratch" | sort)" != "$expected" ]; then
   echo "include_direction: the check misses an upward include, an include out of files/ or" \
     "sound/, or Qt where it may not be" >&2

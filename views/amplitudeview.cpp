@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "spectrumview.h"
+#include "amplitudeview.h"
 
 #include "imagesurface.h"
 
@@ -25,7 +25,7 @@ constexpr double gap = 6.0;
 
 } // namespace
 
-SpectrumView::SpectrumView(QWidget* parent)
+AmplitudeView::AmplitudeView(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -33,26 +33,26 @@ SpectrumView::SpectrumView(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-QSize SpectrumView::sizeHint() const
+QSize AmplitudeView::sizeHint() const
 {
     const double line = QFontMetricsF(font()).lineSpacing();
     return { 480, static_cast<int>(std::ceil(3 * line + 110)) };
 }
 
-QSize SpectrumView::minimumSizeHint() const
+QSize AmplitudeView::minimumSizeHint() const
 {
     const double line = QFontMetricsF(font()).lineSpacing();
     return { 260, static_cast<int>(std::ceil(3 * line + 60)) };
 }
 
-void SpectrumView::setCurve(const std::optional<CurveFacts>& facts)
+void AmplitudeView::setCurve(const std::optional<CurveFacts>& facts)
 {
     m_facts = facts;
     describe();
     update();
 }
 
-void SpectrumView::choose(int harmonic)
+void AmplitudeView::choose(int harmonic)
 {
     harmonic = std::clamp(harmonic, 1, shownHarmonics);
     if (harmonic == m_chosen)
@@ -63,7 +63,7 @@ void SpectrumView::choose(int harmonic)
     Q_EMIT chosenChanged(m_chosen);
 }
 
-QRectF SpectrumView::barArea() const
+QRectF AmplitudeView::barArea() const
 {
     const QFontMetricsF metrics(font());
     const double line = metrics.lineSpacing();
@@ -71,7 +71,7 @@ QRectF SpectrumView::barArea() const
     return QRectF(left, line + gap, width() - left - gap, height() - 3 * line - 2 * gap);
 }
 
-QString SpectrumView::chosenText() const
+QString AmplitudeView::chosenText() const
 {
     if (!m_facts)
         return {};
@@ -83,7 +83,7 @@ QString SpectrumView::chosenText() const
             shownNumber(std::abs(m_facts->coefficient(harmonic))));
 }
 
-QString SpectrumView::moreText() const
+QString AmplitudeView::moreText() const
 {
     if (!m_facts)
         return {};
@@ -95,7 +95,7 @@ QString SpectrumView::moreText() const
         .arg(QString::number(static_cast<qulonglong>(more)), QString::number(shownHarmonics));
 }
 
-void SpectrumView::describe()
+void AmplitudeView::describe()
 {
     QString description;
     if (m_facts) {
@@ -122,7 +122,7 @@ void SpectrumView::describe()
     QAccessible::updateAccessibility(&changed);
 }
 
-void SpectrumView::paintEvent(QPaintEvent*)
+void AmplitudeView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -177,7 +177,7 @@ void SpectrumView::paintEvent(QPaintEvent*)
         Qt::AlignRight | Qt::AlignVCenter, moreText());
 }
 
-void SpectrumView::keyPressEvent(QKeyEvent* event)
+void AmplitudeView::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
@@ -201,7 +201,7 @@ void SpectrumView::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void SpectrumView::mousePressEvent(QMouseEvent* event)
+void AmplitudeView::mousePressEvent(QMouseEvent* event)
 {
     const QRectF area = barArea();
     const double at = (event->position().x() - area.left()) / (area.width() / shownHarmonics);

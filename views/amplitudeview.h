@@ -13,13 +13,13 @@ namespace fourier {
 /// chosen, by a click on its bar or with the arrow keys; its bar is highlighted and its term
 /// named above the bars. A screen reader hears the amplitudes and the chosen harmonic in the
 /// widget's description.
-class SpectrumView final : public QWidget {
+class AmplitudeView final : public QWidget {
     Q_OBJECT
 public:
     /// The harmonics that have a bar.
     static constexpr int shownHarmonics = 40;
 
-    explicit SpectrumView(QWidget* parent = nullptr);
+    explicit AmplitudeView(QWidget* parent = nullptr);
 
     /// Shows the spectrum of the curve \a facts tells of, or none.
     void setCurve(const std::optional<CurveFacts>& facts);
