@@ -198,8 +198,20 @@ std::optional<std::string> check(const Button& button, const FuzzForm& form,
     const double scale = std::fabs(mapping.right());
     const bool drawn
         = mapping.isUserScale() && !form.cancelled && (button.kind != Kind::Series || count > 0.0);
-    if (drawn && scale >= button.leastScaleShowingCurve && scale <= fourier::largestScale
-        && countColour(image, curve) == 0)
+    // With many terms a series is near its ideal wave, which for a wave that jumps at 0 keeps
+    // away from the axis on either side, the sum's rise across the jump narrowing as 1/n: from
+    // a thousand terms it may pass between the samples, and in a small view the rest of the
+    // curve lies wholly outside.
+    const fourier::Wave* wave = nullptr;
+    for (const fourier::CommandRow& row : fourier::commandCatalogue) {
+        if (row.click == button.click)
+            wave = row.wave;
+    }
+    constexpr double riseBetweenSamples = 1000;
+    const bool mayLieOutside = fourier::termCount(count) >= riseBetweenSamples && wave
+        && wave->jumpSpacing > 0.0 && scale < 2 * wave->limitBound;
+    if (drawn && !mayLieOutside && scale >= button.leastScaleShowingCurve
+        && scale <= fourier::largestScale && countColour(image, curve) == 0)
         return "the curve is missing at scale " + std::to_string(mapping.right());
     return std::nullopt;
 }
