@@ -10,7 +10,6 @@
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <malloc.h>
 #include <numbers>
 #include <random>
 #include <string>
@@ -226,9 +225,6 @@ TEST(ClickStorm, AThousandCommandsKeepMemoryFlatAndEndOnTheRightPicture)
         return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
     };
 
-    // Each thread the sums run on may otherwise get an arena of its own, whose pages a busy
-    // machine's scheduling decides: one arena keeps what is resident a measure of what is kept.
-    mallopt(M_ARENA_MAX, 1);
     Form1 form;
     // A plot slowed by a busy machine may show its progress dialog; it is left to finish.
     ModalDismisser dismisser(false);
