@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "accessibleroles.h"
 
+#include "amplitudeview.h"
 #include "partsview.h"
 #include "picturebox.h"
-#include "amplitudeview.h"
 
 #include <QAccessibleWidget>
 
