@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "dataexport.h"
 #include "exportsize.h"
+#include "tone.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <optional>
 
 namespace fourier {
@@ -34,6 +37,12 @@ struct CommandLine {
     ExportSize exportSize;
     /// How many seconds the export may take before it gives up (--time-limit), or none.
     std::optional<double> timeLimit;
+    /// How long a sound exported lasts, in seconds (--seconds).
+    double soundSeconds = defaultSoundSeconds;
+    /// The pitch a sound is exported at, in Hz (--pitch).
+    int pitch = defaultPitch;
+    /// How many points a table of values exported has (--points).
+    std::size_t points = defaultDataPoints;
     /// A line for standard error whatever the action, or empty: that --lang asked for a
     /// language the program does not speak, and so it speaks English.
     QString warning;

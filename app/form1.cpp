@@ -13,6 +13,7 @@
 #include "pictureexport.h"
 #include "picturereadout.h"
 #include "replay.h"
+#include "tone.h"
 #include "windowsize.h"
 #include "wrappingbutton.h"
 
@@ -313,6 +314,11 @@ bool Form1::openLesson(const QString& path)
         m_t2->setText(QString::fromStdString(reading.steps.back().scale));
     }
     return true;
+}
+
+int Form1::soundPitch() const
+{
+    return defaultPitch;
 }
 
 bool Form1::drawAfresh(PlotSurface& surface)

@@ -63,6 +63,7 @@ public:
     /// command can start meanwhile. Returns false when the user cancelled, or after a message
     /// when the steps are no longer all kept. An exception while drawing (no memory) is thrown
     /// on to the caller, once the window is ready for the next command.
+    int soundPitch() const override;
     bool drawAfresh(PlotSurface& surface) override;
     /// Draws the ideal wave behind the newest curve, a step of the history like a click.
     void drawIdealWave() override;

@@ -3,10 +3,13 @@
 
 #include "commandline.h"
 #include "controls.h"
+#include "dataexport.h"
 #include "echo.h"
+#include "imagesurface.h"
 #include "lessonfile.h"
 #include "lessonwindow.h"
 #include "pictureexport.h"
+#include "plotarea.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -18,6 +21,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <optional>
+#include <span>
 #include <unistd.h>
 
 namespace fourier {
@@ -93,9 +98,10 @@ private:
     std::array<struct sigaction, stopSignals.size()> m_previous {};
 };
 
-/// The line that tells someone at a terminal how far the export has got, "step 3 of 10, 42 %",
-/// written over itself; nothing when standard error is not a terminal, nor for an export
-/// quicker than the window's progress dialog would be.
+/// The line that tells someone at a terminal how far the export has got, "step 3 of 10, 42 %"
+/// while the lesson is drawn and "values, 42 %" while a table of values is made, written over
+/// itself; nothing when standard error is not a terminal, nor for an export quicker than the
+/// window's progress dialog would be.
 class TerminalProgress {
 public:
     explicit TerminalProgress(std::size_t steps)
@@ -117,16 +123,25 @@ public:
         if (now < m_next)
             return;
         m_next = now + terminalInterval;
-        const double steps = static_cast<double>(m_steps);
         const double done = std::clamp(fraction, 0.0, 1.0);
-        const auto step = std::min(m_steps, static_cast<std::size_t>(done * steps) + 1);
-        const QString text = QCoreApplication::translate("CommandLine", "step %1 of %2, %3 %")
-                                 .arg(step)
-                                 .arg(m_steps)
-                                 .arg(static_cast<int>(std::floor(done * 100.0)));
+        const int percent = static_cast<int>(std::floor(done * 100.0));
+        QString text;
+        if (m_values) {
+            text = QCoreApplication::translate("CommandLine", "values, %1 %").arg(percent);
+        } else {
+            const double steps = static_cast<double>(m_steps);
+            const auto step = std::min(m_steps, static_cast<std::size_t>(done * steps) + 1);
+            text = QCoreApplication::translate("CommandLine", "step %1 of %2, %3 %")
+                       .arg(step)
+                       .arg(m_steps)
+                       .arg(percent);
+        }
         if (text != m_text)
             write(text);
     }
+
+    /// From now on the progress is that of a table of values.
+    void showValues() { m_values = true; }
 
     /// Takes the line off the terminal, so that what follows starts on a clean line.
     void clear()
@@ -150,26 +165,25 @@ private:
     std::size_t m_steps;
     bool m_terminal;
     Clock::time_point m_next;
+    bool m_values = false;
     qsizetype m_width = 0;
     QString m_text;
 };
 
-/// A window with nobody in front of it: the lesson's steps bring their own texts and their
-/// messages are hidden. Its progress reports, every progressInterval while a sum runs and after
-/// each step, are where the export hears a stop signal and sees its time run out.
-class HeadlessWindow final : public CommandWindow {
+/// How an export with nobody in front of it goes on: every progress report, each
+/// progressInterval while a sum runs, after each step and after each point of a table, is where
+/// it hears a stop signal, sees its time run out and shows how far it has got.
+class ExportProgress {
 public:
-    HeadlessWindow(PlotSurface& surface, std::size_t steps, std::optional<double> timeLimit)
-        : m_surface(surface)
-        , m_progress(steps)
+    ExportProgress(std::size_t steps, std::optional<double> timeLimit)
+        : m_progress(steps)
         , m_timeLimit(timeLimit)
         , m_started(Clock::now())
     {
     }
 
-    PlotSurface& Pic() override { return m_surface; }
-    void MsgBox(std::string_view) override { }
-    bool reportProgress(double fraction) override
+    /// Whether the export goes on, having done \a fraction of its work.
+    bool report(double fraction)
     {
         if (StopSignals::arrived() != 0)
             return false;
@@ -180,14 +194,34 @@ public:
         return true;
     }
 
+    /// From now on the work is a table of values.
+    void showValues() { m_progress.showValues(); }
     /// Takes the progress line off the terminal.
-    void endProgress() { m_progress.clear(); }
+    void end() { m_progress.clear(); }
 
 private:
-    PlotSurface& m_surface;
     TerminalProgress m_progress;
     std::optional<double> m_timeLimit;
     Clock::time_point m_started;
+};
+
+/// A window with nobody in front of it: the lesson's steps bring their own texts and their
+/// messages are hidden; its progress reports go to the export's.
+class HeadlessWindow final : public CommandWindow {
+public:
+    HeadlessWindow(PlotSurface& surface, ExportProgress& progress)
+        : m_surface(surface)
+        , m_progress(progress)
+    {
+    }
+
+    PlotSurface& Pic() override { return m_surface; }
+    void MsgBox(std::string_view) override { }
+    bool reportProgress(double fraction) override { return m_progress.report(fraction); }
+
+private:
+    PlotSurface& m_surface;
+    ExportProgress& m_progress;
 };
 
 int fail(const QString& message)
@@ -198,11 +232,54 @@ int fail(const QString& message)
     return EXIT_FAILURE;
 }
 
+/// What became of the work of an export: done (the file written, or why it could not be), or
+/// stopped by a signal or the time limit, or given up since the picture shows no curve.
+enum class Work { Done, Stopped, NoCurve };
+
+/// Draws \a steps afresh as \a line asks and writes the picture, or in \a failure why not.
+Work exportPicture(const CommandLine& line, std::span<const Step> steps, ExportProgress& progress,
+    QString& failure)
+{
+    // The command line let only the three endings through.
+    const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
+    ExportPicture picture(format, line.exportSize, windowFont());
+    HeadlessWindow form(picture.surface(), progress);
+    if (!drawSteps(form, steps, picture.surface()))
+        return Work::Stopped;
+    progress.end();
+    failure = picture.write(line.exportPath);
+    return Work::Done;
+}
+
+/// Writes the curves \a steps leave in their picture as \a format, as \a line asks, or in
+/// \a failure why not. The curves are those of the picture the window would show, drawn at its
+/// size: their number, their counts and the x range come from it.
+Work exportData(const CommandLine& line, DataFormat format, std::span<const Step> steps,
+    ExportProgress& progress, QString& failure)
+{
+    const auto keepGoing = [&progress](double fraction) { return progress.report(fraction); };
+    ImageSurface surface(plotAreaWidth, plotAreaHeight);
+    HeadlessWindow form(surface, progress);
+    if (!drawSteps(form, steps, surface))
+        return Work::Stopped;
+    if (curvesOn(surface).empty())
+        return Work::NoCurve;
+    progress.showValues();
+    const std::optional<QString> written = writeCurvesOf(surface, line.exportPath,
+        { format, line.pitch, line.soundSeconds, line.points }, keepGoing);
+    progress.end();
+    if (!written)
+        return Work::Stopped;
+    failure = *written;
+    return Work::Done;
+}
+
 } // namespace
 
 int exportLesson(const CommandLine& line)
 {
     StopSignals stopping;
+    const std::optional<DataFormat> data = dataFormatOf(line.exportPath);
     // Whatever runs out of memory, the lesson being read, the picture being drawn or the file
     // being made, is given back before the message is written; nothing reaches the disk.
     QString failure;
@@ -213,33 +290,36 @@ int exportLesson(const CommandLine& line)
                 QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
                     .arg(shownPath(line.lesson), reading.error));
         }
-        // The command line let only the three endings through.
-        const ExportFormat format = exportFormatOf(line.exportPath).value_or(ExportFormat::Png);
-        ExportPicture picture(format, line.exportSize, windowFont());
-        HeadlessWindow form(picture.surface(), reading.steps.size(), line.timeLimit);
-        bool drawn = false;
-        try {
-            drawn = drawSteps(form, reading.steps, picture.surface());
-        } catch (...) {
-            form.endProgress();
-            throw;
-        }
-        form.endProgress();
+        ExportProgress progress(reading.steps.size(), line.timeLimit);
+        const Work work = data ? exportData(line, *data, reading.steps, progress, failure)
+                               : exportPicture(line, reading.steps, progress, failure);
+        progress.end();
         if (const int signal = StopSignals::arrived())
             return stopping.endAsAsked(signal);
-        if (!drawn) {
+        if (work == Work::NoCurve) {
             return fail(QCoreApplication::translate(
-                "CommandLine", "the picture was not finished within the time limit of %1 s")
-                            .arg(line.timeLimit.value_or(0.0)));
+                "CommandLine", "the lesson %1 leaves no curve in its picture")
+                            .arg(shownPath(line.lesson)));
         }
-        failure = picture.write(line.exportPath);
+        if (work == Work::Stopped) {
+            const QString unfinished = data
+                ? QCoreApplication::translate(
+                    "CommandLine", "the file was not finished within the time limit of %1 s")
+                : QCoreApplication::translate(
+                    "CommandLine", "the picture was not finished within the time limit of %1 s");
+            return fail(unfinished.arg(line.timeLimit.value_or(0.0)));
+        }
     } catch (const std::exception& thrown) {
         failure = exportFailure(thrown);
     }
     if (!failure.isEmpty()) {
-        return fail(QCoreApplication::translate(
-            "CommandLine", "the picture could not be exported as %1: %2")
-                        .arg(shownPath(line.exportPath), failure));
+        const QString notWritten = !data ? QCoreApplication::translate(
+                                       "CommandLine", "the picture could not be exported as %1: %2")
+            : *data == DataFormat::Sound ? QCoreApplication::translate(
+                  "CommandLine", "the sound could not be exported as %1: %2")
+                                         : QCoreApplication::translate("CommandLine",
+                                             "the values could not be exported as %1: %2");
+        return fail(notWritten.arg(shownPath(line.exportPath), failure));
     }
     return EXIT_SUCCESS;
 }

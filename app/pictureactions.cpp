@@ -2,6 +2,7 @@
 #include "pictureactions.h"
 
 #include "coretexts.h"
+#include "dataexport.h"
 #include "echo.h"
 #include "exportsizedialog.h"
 #include "lessonwindow.h"
@@ -58,7 +59,8 @@ QString pictureFolder(const QString& lastPath)
     return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
-/// The file dialog's filters for the export formats, in the order of ExportFormat.
+/// The file dialog's filters for the export formats: the pictures' in the order of
+/// ExportFormat, then the sound's and the curve data's.
 struct ExportFilter {
     const char* filter;
     const char* suffix;
@@ -68,7 +70,20 @@ constexpr ExportFilter exportFilters[] = {
     { QT_TRANSLATE_NOOP("fourier::PictureActions", "PNG image (*.png)"), "png" },
     { QT_TRANSLATE_NOOP("fourier::PictureActions", "SVG drawing (*.svg)"), "svg" },
     { QT_TRANSLATE_NOOP("fourier::PictureActions", "PDF document (*.pdf)"), "pdf" },
+    { QT_TRANSLATE_NOOP("fourier::PictureActions", "Sound (*.wav)"), "wav" },
+    { QT_TRANSLATE_NOOP("fourier::PictureActions", "Curve data (*.csv)"), "csv" },
 };
+
+/// The filter of exportFilters whose ending \a path has, or the first.
+const ExportFilter& exportFilterOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const ExportFilter& filter : exportFilters) {
+        if (suffix == QLatin1String(filter.suffix))
+            return filter;
+    }
+    return exportFilters[0];
+}
 
 QAction* separator(QObject* parent)
 {
@@ -239,9 +254,7 @@ void PictureActions::exportPictureAs()
     dialog.setDirectory(pictureFolder(m_lastExportPath));
     const QString last = m_lastExportPath.isEmpty() ? QStringLiteral("fourier-analysis.png")
                                                     : QFileInfo(m_lastExportPath).fileName();
-    const std::optional<ExportFormat> lastFormat = exportFormatOf(last);
-    const ExportFilter& chosen
-        = exportFilters[static_cast<int>(lastFormat.value_or(ExportFormat::Png))];
+    const ExportFilter& chosen = exportFilterOf(last);
     dialog.selectNameFilter(tr(chosen.filter));
     dialog.setDefaultSuffix(QString::fromLatin1(chosen.suffix));
     // A name typed without an ending gets the one of the format chosen.
@@ -255,6 +268,7 @@ void PictureActions::exportPictureAs()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
+    // Only a picture has a size to ask for.
     if (!exportFormatOf(path)) {
         exportPicture(path, m_lastSize);
         return;
@@ -266,10 +280,13 @@ void PictureActions::exportPictureAs()
 
 bool PictureActions::exportPicture(const QString& path, ExportSize size)
 {
+    if (const std::optional<DataFormat> data = dataFormatOf(path))
+        return exportCurves(path, *data);
     const std::optional<ExportFormat> format = exportFormatOf(path);
     QString failure;
     if (!format) {
-        failure = tr("only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf");
+        failure = tr("only PNG, SVG, PDF, WAV and CSV files can be made; end the name in .png, "
+                     ".svg, .pdf, .wav or .csv");
     } else {
         // Whatever runs out of memory, the picture being drawn or the file being made, is given
         // back before the message shows; nothing reaches the disk.
@@ -289,6 +306,25 @@ bool PictureActions::exportPicture(const QString& path, ExportSize size)
     m_lastSize = size;
     m_lastExportPath = path;
     return true;
+}
+
+bool PictureActions::exportCurves(const QString& path, DataFormat format)
+{
+    QString failure;
+    try {
+        failure = writeCurvesOf(m_pictureBox.surface(), path, { format, m_window.soundPitch() },
+            [](double) { return true; }).value_or(QString());
+    } catch (const std::exception& thrown) {
+        failure = exportFailure(thrown);
+    }
+    if (failure.isEmpty()) {
+        m_lastExportPath = path;
+        return true;
+    }
+    warn((format == DataFormat::Sound ? tr("The sound could not be exported as %1: %2")
+                                      : tr("The curve data could not be exported as %1: %2"))
+             .arg(shownPath(path), failure));
+    return false;
 }
 
 bool PictureActions::print(QPrinter& printer, bool caption)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "dataexport.h"
 #include "exportsize.h"
 
 #include <QKeySequence>
@@ -44,9 +45,15 @@ public:
     /// Asks for a file name and a size, then exports the picture there.
     void exportPictureAs();
     /// Draws the picture afresh at \a size and writes it to \a path as PNG, SVG or PDF, as the
-    /// name's ending says. When that fails or is cancelled, any file already at \a path stays as
-    /// it was, a message box says why (unless the user cancelled), and the result is false.
+    /// name's ending says; or, for .wav and .csv, writes its curves as exportCurves does. When
+    /// that fails or is cancelled, any file already at \a path stays as it was, a message box
+    /// says why (unless the user cancelled), and the result is false.
     bool exportPicture(const QString& path, ExportSize size);
+    /// Writes the picture's newest curve to \a path as a WAV file of defaultSoundSeconds at the
+    /// window's pitch, or the values of all its curves at defaultDataPoints over the x range it
+    /// shows as CSV, as \a format says. When that fails, any file already at \a path stays as it
+    /// was, a message box says why, and the result is false.
+    bool exportCurves(const QString& path, DataFormat format);
     /// The size the picture was exported at last, the plot area's own until then.
     ExportSize lastExportSize() const { return m_lastSize; }
     /// Shows the print preview, from which the picture is printed.

@@ -13,6 +13,8 @@ inline constexpr int sampleRate = 44'100;
 /// The lowest and the highest pitch a tone is played at, in Hz.
 inline constexpr int lowestPitch = 20;
 inline constexpr int highestPitch = 2'000;
+/// The pitch a curve is heard at unless another is chosen, in Hz.
+inline constexpr int defaultPitch = 220;
 /// No term whose harmonic sounds at or above this frequency, in Hz, is heard.
 inline constexpr int bandLimit = 20'000;
 

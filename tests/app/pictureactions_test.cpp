@@ -42,12 +42,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <charconv>
 #include <cmath>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <new>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <sys/resource.h>
@@ -912,7 +914,8 @@ TEST(PictureOut, AFailedSaveSaysSoAndLeavesNothingBehind)
             folder.filePath(QString::fromLatin1(name)), ExportSize()));
     }
     ASSERT_EQ(dismisser.messages.size(), 3U);
-    EXPECT_NE(dismisser.messages[0].find("end the name in .png, .svg or .pdf"), std::string::npos)
+    EXPECT_NE(dismisser.messages[0].find("end the name in .png, .svg, .pdf, .wav or .csv"),
+        std::string::npos)
         << dismisser.messages[0];
     EXPECT_TRUE(
         QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
@@ -1313,6 +1316,332 @@ TEST(PictureOut, ASaveOntoAFullDiskSaysSoAndKeepsWhatWasThere)
         EXPECT_EQ(contents(path), older);
         EXPECT_EQ(window.pic.surface().image(), picture);
     }
+}
+
+// The curves' values and sound, as the program writes them.
+
+/// psi, the digamma function, for x > 0: the recurrence up to 20, then its asymptotic series.
+long double digamma(long double x)
+{
+    long double shift = 0;
+    for (; x < 20; x += 1)
+        shift -= 1 / x;
+    const long double r = 1 / (x * x);
+    return shift + std::log(x) - 1 / (2 * x)
+        - r * (1.0L / 12 - r * (1.0L / 120 - r * (1.0L / 252 - r * (1.0L / 240 - r / 132))));
+}
+
+/// psi', the trigamma function, for x > 0, as digamma.
+long double trigamma(long double x)
+{
+    long double shift = 0;
+    for (; x < 20; x += 1)
+        shift += 1 / (x * x);
+    const long double r = 1 / (x * x);
+    return shift + 1 / x + r / 2
+        + r / x * (1.0L / 6 - r * (1.0L / 30 - r * (1.0L / 42 - r * (1.0L / 30 - r * 5 / 66))));
+}
+
+constexpr long double piL = std::numbers::pi_v<long double>;
+
+/// The square wave's partial sum of \a terms terms at pi / 2: 4 (1 - 1/3 + 1/5 - ...), which is
+/// pi less the tail, a difference of two digammas.
+long double squareAtHalfPi(long double terms)
+{
+    const long double sign = std::fmod(terms, 2.0L) == 0 ? 1 : -1;
+    return piL - sign * (digamma(terms / 2 + 0.75L) - digamma(terms / 2 + 0.25L));
+}
+
+/// The partial sum of \a wave with \a terms terms at \a x, every term in long double, added
+/// with Neumaier's compensation: the long way, independent of the engine's closed forms.
+long double longSum(const Wave& wave, std::int64_t terms, double x)
+{
+    long double sum = 0;
+    long double lost = 0;
+    for (std::int64_t i = 0; i < terms; ++i) {
+        const auto k = static_cast<long double>(1 + i * wave.step);
+        const long double angle = k * static_cast<long double>(x);
+        const long double term = (wave.falloff == Falloff::OverK ? 4 / k : 4 / (k * k))
+            * (wave.basis == Basis::Sine ? std::sin(angle) : std::cos(angle));
+        const long double next = sum + term;
+        lost += std::fabs(sum) >= std::fabs(term) ? (sum - next) + term : (term - next) + sum;
+        sum = next;
+    }
+    return sum + lost;
+}
+
+/// A CSV file read back: the header's cells, and each line's numbers as written and as read.
+struct Table {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> texts;
+    std::vector<std::vector<double>> numbers;
+};
+
+/// Reads \a csv, whose lines all end in CR LF and whose header's cells after "x" are quoted.
+std::optional<Table> readTable(const std::string& csv)
+{
+    Table table;
+    std::size_t at = 0;
+    bool first = true;
+    while (at < csv.size()) {
+        const std::size_t end = csv.find("\r\n", at);
+        if (end == std::string::npos)
+            return std::nullopt;
+        const std::string line = csv.substr(at, end - at);
+        at = end + 2;
+        std::vector<std::string> cells;
+        std::size_t from = 0;
+        while (from <= line.size()) {
+            std::string cell;
+            if (line[from] == '"') {
+                std::size_t i = from + 1;
+                for (; i < line.size(); ++i) {
+                    if (line[i] == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                        cell += '"';
+                        ++i;
+                    } else if (line[i] == '"') {
+                        break;
+                    } else {
+                        cell += line[i];
+                    }
+                }
+                from = i + 2;
+            } else {
+                const std::size_t comma = line.find(',', from);
+                cell = line.substr(from, comma == std::string::npos ? comma : comma - from);
+                from = comma == std::string::npos ? line.size() + 1 : comma + 1;
+            }
+            cells.push_back(cell);
+        }
+        if (first) {
+            table.header = cells;
+            first = false;
+            continue;
+        }
+        std::vector<double> values;
+        for (const std::string& cell : cells) {
+            double value = 0;
+            const auto read = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+            if (read.ec != std::errc() || read.ptr != cell.data() + cell.size())
+                return std::nullopt;
+            values.push_back(value);
+        }
+        table.texts.push_back(cells);
+        table.numbers.push_back(values);
+    }
+    return table;
+}
+
+/// Runs the program with \a arguments, off screen, in English, in \a folder. Returns its exit
+/// status.
+int runProgram(const QString& folder, const QStringList& arguments)
+{
+    QProcess program;
+    program.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(FOURIER_PROGRAM), arguments);
+    if (!program.waitForFinished(120'000))
+        return -1;
+    return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+}
+
+/// A lesson of one step per curve, all at one scale.
+QByteArray curvesLesson(
+    const std::vector<std::pair<StepCommand, const char*>>& curves, const char* scale)
+{
+    std::vector<Step> steps;
+    for (const auto& [command, terms] : curves)
+        steps.push_back({ command, terms, scale, {} });
+    return lessonBytes(steps);
+}
+
+struct ValuesCase {
+    const char* name;
+    std::vector<std::pair<StepCommand, const char*>> curves;
+    const char* scale;
+    /// --points, or 0 for none.
+    int points;
+    /// The header expected, or null where the descriptions are checked elsewhere.
+    const char* header;
+    /// How many values are checked against a closed form.
+    std::size_t closedForms;
+};
+
+// At scale 2, 33216 points put the point of index 29651 within 1.7e-10 of pi / 2 (29651 /
+// 33215 is close to (1 + pi / 4) / 2): near enough that the square wave, flat there, and the
+// sawtooth, whose slope there is known, can be told from their closed forms within 1e-10 at a
+// billion terms. An odd number of points puts one at x = 0, where the triangle's is known.
+const ValuesCase valuesCases[] = {
+    { "EveryCurveAtSmallCounts",
+        { { StepCommand::Sin, "4" }, { StepCommand::Cos, "4" }, { StepCommand::Square, "7" },
+            { StepCommand::Triangle, "1000" }, { StepCommand::Sawtooth, "2.5" } },
+        "10", 0,
+        "x,\"y = 4 sin x, scale 10\",\"y = 4 cos x, scale 10\",\"Square series, 7 terms, scale "
+        "10\",\"Triangle series, 1000 terms, scale 10\",\"Sawtooth series, 2 terms, scale 10\"",
+        2 },
+    { "AMillionTermsAtANegativeScale",
+        { { StepCommand::Square, "1e6" }, { StepCommand::Triangle, "1000000" },
+            { StepCommand::Sawtooth, "999999" } },
+        "-3", 9, nullptr, 1 },
+    { "ABillionTermsAtHalfPi",
+        { { StepCommand::Square, "1e9" }, { StepCommand::Square, "999999999" },
+            { StepCommand::Sawtooth, "1e9" }, { StepCommand::Sawtooth, "999999997" },
+            { StepCommand::Sawtooth, "123456789" }, { StepCommand::Sin, "1" } },
+        "2", 33216, nullptr, 6 },
+    { "ABillionTermsAtZero",
+        { { StepCommand::Triangle, "1e9" }, { StepCommand::Triangle, "987654321" },
+            { StepCommand::Triangle, "3" }, { StepCommand::Square, "1e9" } },
+        "20", 1001, nullptr, 3 },
+};
+
+class CurveValues : public ::testing::TestWithParam<ValuesCase> { };
+
+// The values --export writes to a .csv file: for every curve of the lesson, at evenly spaced
+// points over the picture's x range, ends included, each with 17 significant digits and a full
+// stop; each within 1e-9 of the long sum where it can be added up in time, and of the closed
+// forms at x = 0 and pi / 2 at counts up to a billion.
+TEST_P(CurveValues, AreThePartialSumsWithinABillionthAtAnyCount)
+{
+    const ValuesCase& c = GetParam();
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("lesson.fourier")), curvesLesson(c.curves, c.scale));
+    QStringList arguments { QStringLiteral("--export"), QStringLiteral("values.csv"),
+        QStringLiteral("lesson.fourier") };
+    if (c.points > 0)
+        arguments << QStringLiteral("--points") << QString::number(c.points);
+    ASSERT_EQ(runProgram(folder.path(), arguments), 0);
+    const std::optional<Table> table
+        = readTable(contents(folder.filePath(QStringLiteral("values.csv"))).toStdString());
+    ASSERT_TRUE(table.has_value()) << "the file is no table of numbers, CR LF after each line";
+    const std::size_t points = c.points > 0 ? static_cast<std::size_t>(c.points) : 1001;
+    ASSERT_EQ(table->numbers.size(), points);
+    ASSERT_EQ(table->header.size(), c.curves.size() + 1);
+    EXPECT_EQ(table->header[0], "x");
+    if (c.header) {
+        const std::string header = contents(folder.filePath(QStringLiteral("values.csv")))
+                                       .toStdString()
+                                       .substr(0, std::string(c.header).size() + 2);
+        EXPECT_EQ(header, std::string(c.header) + "\r\n");
+    }
+
+    // Every number is written with 17 significant digits, as %.17g writes it.
+    for (const auto& line : table->texts) {
+        ASSERT_EQ(line.size(), c.curves.size() + 1);
+        for (const std::string& text : line) {
+            std::array<char, 40> again {};
+            std::snprintf(again.data(), again.size(), "%.17g", std::strtod(text.c_str(), nullptr));
+            ASSERT_EQ(text, again.data());
+        }
+    }
+    // The x range is the scale's, ends included, evenly spaced.
+    const double scale = std::abs(std::stod(c.scale));
+    EXPECT_EQ(table->numbers.front()[0], -scale);
+    EXPECT_EQ(table->numbers.back()[0], scale);
+    const double spacing = 2 * scale / static_cast<double>(points - 1);
+    for (std::size_t i = 0; i < points; ++i)
+        ASSERT_NEAR(table->numbers[i][0], -scale + spacing * static_cast<double>(i), 1e-14 * scale);
+
+    constexpr double within = 1e-9;
+    constexpr double longestSum = 4e7;
+    std::size_t longSums = 0;
+    std::size_t closedForms = 0;
+    for (std::size_t curve = 0; curve < c.curves.size(); ++curve) {
+        const auto [command, typed] = c.curves[curve];
+        SCOPED_TRACE(table->header[curve + 1]);
+        const CommandRow& row = commandRow(command);
+        const Wave& wave = *row.wave;
+        const double terms = row.series ? termCount(std::stod(typed)) : 1.0;
+        if (terms * static_cast<double>(points) <= longestSum) {
+            for (const auto& line : table->numbers) {
+                const long double want
+                    = wave.pointSign * longSum(wave, static_cast<std::int64_t>(terms), line[0]);
+                ASSERT_NEAR(line[curve + 1], static_cast<double>(want), within)
+                    << "x = " << line[0];
+                ++longSums;
+            }
+        }
+        for (const auto& line : table->numbers) {
+            const long double x = line[0];
+            const long double off = x - piL / 2;
+            long double want = 0;
+            long double slack = 0;
+            if (x == 0 && &wave == &triangleWave) {
+                want = piL * piL / 2 - trigamma(static_cast<long double>(terms) + 0.5L);
+            } else if (std::fabs(off) < 2e-10L && &wave == &squareWave) {
+                // Flat at pi / 2: the sum moves from there by at most 2 n off^2.
+                want = squareAtHalfPi(terms);
+                slack = 2 * static_cast<long double>(terms) * off * off;
+            } else if (std::fabs(off) < 2e-10L && &wave == &sawtoothWave) {
+                // The odd terms alone are heard at pi / 2, as the square's; the even ones, sin of
+                // a multiple of pi, add the slope 4 (cos pi + cos 2 pi + ...), -4 or 0.
+                const long double odd = std::floor((static_cast<long double>(terms) + 1) / 2);
+                const long double even = std::floor(static_cast<long double>(terms) / 2);
+                const long double slope = std::fmod(even, 2.0L) == 1 ? -4 : 0;
+                want = -(squareAtHalfPi(odd) + slope * off);
+                slack = 2 * static_cast<long double>(terms) * off * off;
+            } else {
+                continue;
+            }
+            EXPECT_NEAR(
+                line[curve + 1], static_cast<double>(want), within + static_cast<double>(slack))
+                << "x = " << line[0];
+            ++closedForms;
+        }
+    }
+    EXPECT_EQ(closedForms, c.closedForms);
+    EXPECT_GT(longSums + closedForms, 0u);
+}
+
+std::string valuesCaseName(const ::testing::TestParamInfo<ValuesCase>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, CurveValues, ::testing::ValuesIn(valuesCases), valuesCaseName);
+
+// The Export dialog's sound and curve data are what --export writes for the same lesson, byte
+// for byte: the newest curve at the player's pitch for 2 seconds, every curve at 1001 points.
+TEST(PictureOut, SoundAndCurveDataAreTheCommandLinesForTheSamePicture)
+{
+    QTemporaryDir folder;
+    const QString lesson = folder.filePath(QStringLiteral("lesson.fourier"));
+    writeFile(lesson,
+        curvesLesson({ { StepCommand::Triangle, "1e9" }, { StepCommand::Clear, "4" },
+                         { StepCommand::Sawtooth, "25" }, { StepCommand::Square, "7" } },
+            "-7.5"));
+    Form1 form;
+    testing::ModalDismisser dismisser;
+    ASSERT_TRUE(form.openLesson(lesson));
+    auto* actions = form.pictureBox().findChild<PictureActions*>();
+    ASSERT_NE(actions, nullptr);
+    for (const char* name : { "window.csv", "window.wav" })
+        EXPECT_TRUE(actions->exportPicture(folder.filePath(QString::fromLatin1(name)), {}));
+    ASSERT_EQ(runProgram(folder.path(),
+                  { QStringLiteral("--export"), QStringLiteral("program.csv"), lesson }),
+        0);
+    ASSERT_EQ(runProgram(folder.path(),
+                  { QStringLiteral("--export"), QStringLiteral("program.wav"),
+                      QStringLiteral("--pitch"), QStringLiteral("220"), lesson }),
+        0);
+    const QByteArray csv = contents(folder.filePath(QStringLiteral("program.csv")));
+    EXPECT_TRUE(csv.startsWith("x,\"Sawtooth series, 25 terms, scale -7.5\",\"Square series, 7 "
+                               "terms, scale -7.5\"\r\n-7.5,"));
+    EXPECT_EQ(contents(folder.filePath(QStringLiteral("window.csv"))), csv);
+    const QByteArray wav = contents(folder.filePath(QStringLiteral("program.wav")));
+    EXPECT_EQ(wav.size(), 44 + 2 * 2 * 44'100);
+    EXPECT_EQ(contents(folder.filePath(QStringLiteral("window.wav"))), wav);
+    EXPECT_TRUE(dismisser.messages.empty());
+
+    // With no curve in the picture there is nothing to write, and the older file stays.
+    form.Command1_Click();
+    EXPECT_FALSE(actions->exportPicture(folder.filePath(QStringLiteral("program.wav")), {}));
+    EXPECT_EQ(contents(folder.filePath(QStringLiteral("program.wav"))), wav);
+    ASSERT_EQ(dismisser.messages.size(), 1u);
+    EXPECT_NE(dismisser.messages[0].find("the picture shows no curve"), std::string::npos);
 }
 
 } // namespace
