@@ -2,12 +2,15 @@
 #include "catalogue.h"
 #include "commands.h"
 #include "curve.h"
+#include "curvedata.h"
 #include "fastsum.h"
 #include "formcontext.h"
 #include "frame.h"
 #include "imagesurface.h"
 #include "plotarea.h"
 #include "sampling.h"
+#include "tone.h"
+#include "wav.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -22,9 +25,10 @@
 #include <span>
 #include <string>
 
-// Curve evaluation against the plain loop, one benchmark per wave, count and scale, and the
-// whole square command. After the run a table gives each median and its ratio to the plain
-// loop's, and the long counts' and grazing scales' ratios to the counts they are held to.
+// Curve evaluation against the plain loop, one benchmark per wave, count and scale, the whole
+// square command, and what --export makes of a curve as numbers and as sound. After the run a
+// table gives each median and its ratio to the plain loop's, and the long counts' and grazing
+// scales' ratios to the counts they are held to.
 
 namespace fourier {
 namespace {
@@ -160,6 +164,31 @@ void sinAfterClear(benchmark::State& state)
     }
 }
 
+/// The count of the curves the exports are timed at: the most a lesson is likely to hold.
+constexpr double exportCount = 1e9;
+/// The values --export writes to a CSV file of one curve of exportCount terms at \a points
+/// points over the x range of scale 10.
+void curveValues(benchmark::State& state, StepCommand command, std::size_t points)
+{
+    const PictureCurve curves[] = { { command, exportCount, {} } };
+    const std::string headings[] = { "a curve" };
+    for (auto _ : state) {
+        auto table = curveValuesCsv(
+            curves, headings, dataRange(-10.0, 10.0), points, [](double) { return true; });
+        benchmark::DoNotOptimize(table);
+    }
+}
+
+/// The bytes of the WAV file --export writes of a curve of exportCount terms: \a seconds at
+/// defaultPitch, its loop of samples made from the certified sums first.
+void soundFile(benchmark::State& state, StepCommand command, double seconds)
+{
+    for (auto _ : state) {
+        auto bytes = wavFile(Tone(*commandRow(command).wave, exportCount, defaultPitch), seconds);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
 std::string caseName(const char* kind, const Wave* wave, double count, double scale)
 {
     // Whole scales as 10 or 20, others with all the digits they were typed with.
@@ -271,6 +300,11 @@ void printSummary(const std::map<std::string, double>& medians)
     const double whole = find("command/Square/n:4/scale:10");
     if (whole > 0.0)
         std::printf("whole square command, n 4, scale 10: %.2f ms\n", whole);
+    std::printf("\nWhat --export makes of a curve of 1e9 terms (each under 500 ms):\n");
+    for (const auto& [name, median] : medians) {
+        if (name.rfind("export/", 0) == 0)
+            std::printf("  %-36s %9.3f ms\n", name.c_str(), median);
+    }
 }
 
 /// The fast path at the long counts and beside row edges.
@@ -392,6 +426,20 @@ int main(int argc, char* argv[])
 
     registerCurves();
     registerCommands();
+
+    for (const auto& [name, command] : { std::pair { "Square", StepCommand::Square },
+             std::pair { "Triangle", StepCommand::Triangle },
+             std::pair { "Sawtooth", StepCommand::Sawtooth } }) {
+        benchmark::RegisterBenchmark(
+            (std::string("export/values/") + name + "/n:1e9/points:1001").c_str(), curveValues,
+            command, defaultDataPoints)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(
+            (std::string("export/sound/") + name + "/n:1e9/2s").c_str(), soundFile, command, 2.0)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+    }
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

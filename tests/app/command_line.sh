@@ -46,7 +46,7 @@ LESSON
 printf 'an older picture' >"$scratch/kept.png"
 # What is at an export's name, or is the lesson, and is no regular file: a named pipe nobody
 # writes to, a link to itself. A link to an older picture is written through.
-mkfifo "$scratch/pipe.png" "$scratch/pipe.fourier"
+mkfifo "$scratch/pipe.png" "$scratch/pipe.fourier" "$scratch/pipe.csv"
 ln -s loop.png "$scratch/loop.png"
 printf 'an older picture' >"$scratch/behind.png"
 ln -s behind.png "$scratch/link.png"
@@ -69,6 +69,13 @@ lesson_with "$(printf '{"command": "square", "terms": "1e12", "scale": "10"},%.0
 lesson_with '{"command": "square", "terms": "4", "scale": "10"},
   {"command": "ideal", "terms": "4", "scale": "10"},
   {"command": "triangle", "terms": "4", "scale": "10"}' ideal.fourier
+
+# A sum of a billion terms, whose sound and values take no longer than a few terms'; and a
+# picture that Clear left without a curve.
+lesson_with '{"command": "sawtooth", "terms": "3", "scale": "10"},
+  {"command": "square", "terms": "1e9", "scale": "5"}' billion.fourier
+lesson_with '{"command": "sin", "terms": "4", "scale": "10"},
+  {"command": "clear", "terms": "4", "scale": "10"}' cleared.fourier
 
 # A pasted page instead of a factor: echoed back cut short, on one readable line.
 long_text=$(printf 'x%.0s' {1..100000})
@@ -135,7 +142,7 @@ cases=(
   "export without a file name|no_display|--export|2|^$|^fourier-analysis: Missing value after '--export'\.$|"
   "export without a lesson|no_display|--export refused.png|2|^$|^fourier-analysis: --export wants a lesson file to draw\.$|"
   "export two lessons|no_display|--export refused.png squares.fourier lesson.fourier|2|^$|^fourier-analysis: Unexpected argument 'lesson.fourier'\.$|"
-  "export to another format|no_display|--export refused.gif squares.fourier|2|^$|^fourier-analysis: --export wants a file name ending in \.png, \.svg or \.pdf, not 'refused\.gif'\.$|"
+  "export to another format|no_display|--export refused.gif squares.fourier|2|^$|^fourier-analysis: --export wants a file name ending in \.png, \.svg, \.pdf, \.wav or \.csv, not 'refused\.gif'\.$|"
   "export to no ending|no_display|--export refused squares.fourier|2|^$|not 'refused'\.$|"
   "export a file that is no lesson over an older picture|no_display|--export kept.png picture.png|1|^$|^fourier-analysis: the lesson picture\.png could not be opened: line 1, column [0-9]+: not JSON|1"
   "export a lesson that is not there|no_display|--export refused.png missing.fourier|1|^$|^fourier-analysis: the lesson missing\.fourier could not be opened: |1"
@@ -163,6 +170,32 @@ cases=(
   "describe and export|no_display|--describe --export refused.png ideal.fourier|2|^$|^fourier-analysis: --describe and --export do not go together\.$|"
   "describe a file that is no lesson|no_display|--describe picture.png|1|^$|^fourier-analysis: the lesson picture\.png could not be opened: line 1, column [0-9]+: not JSON|1"
   "describe the ideal wave|no_display|--describe endless.fourier|0|^    Overshoot at the jump: 3\.70387 at x = 0 \(π/∞\), 8\.9490 % of the jump$|^$|0"
+  "sound at a pitch, for a time|no_display|--export tone.wav --pitch 440 --seconds 0.5 squares.fourier|0|^$|^$|0"
+  "sound at the highest pitch|no_display|--export high.wav --pitch 2000 billion.fourier|0|^$|^$|0"
+  "sound by default|no_display|--export default.wav squares.fourier|0|^$|^$|0"
+  "values at some points|no_display|--export values.csv --points 5 squares.fourier|0|^$|^$|0"
+  "values in German|german|--export values-de.csv --points 3 squares.fourier|0|^$|^$|0"
+  "values by default|no_display|--export default.csv billion.fourier|0|^$|^$|0"
+  "seconds without export|no_display|--seconds 2 squares.fourier|2|^$|^fourier-analysis: --seconds goes with --export\.$|"
+  "points without export|no_display|--points 9 squares.fourier|2|^$|^fourier-analysis: --points goes with --export\.$|"
+  "pitch with a picture|no_display|--export refused.png --pitch 440 squares.fourier|2|^$|^fourier-analysis: --pitch goes with a sound: an export to \.wav\.$|"
+  "points with a sound|no_display|--export refused.wav --points 9 squares.fourier|2|^$|^fourier-analysis: --points goes with curve data: an export to \.csv\.$|"
+  "seconds with values|no_display|--export refused.csv --seconds 3 squares.fourier|2|^$|^fourier-analysis: --seconds goes with a sound: an export to \.wav\.$|"
+  "size with a sound|no_display|--export refused.wav --size 2 squares.fourier|2|^$|^fourier-analysis: --size goes with a picture: an export to \.png, \.svg or \.pdf\.$|"
+  "seconds too few|no_display|--export refused.wav --seconds 0.09 squares.fourier|2|^$|^fourier-analysis: --seconds wants a number of seconds from 0\.1 to 60, such as 2 or 0\.5, not '0\.09'\.$|"
+  "seconds too many|no_display|--export refused.wav --seconds 61 squares.fourier|2|^$|not '61'\.$|"
+  "seconds not a number|no_display|--export refused.wav --seconds nan squares.fourier|2|^$|not 'nan'\.$|"
+  "pitch too low|no_display|--export refused.wav --pitch 19 squares.fourier|2|^$|^fourier-analysis: --pitch wants a whole number of Hz from 20 to 2000, such as 220 or 440, not '19'\.$|"
+  "pitch too high|no_display|--export refused.wav --pitch 2001 squares.fourier|2|^$|not '2001'\.$|"
+  "pitch not whole|no_display|--export refused.wav --pitch 440.5 squares.fourier|2|^$|not '440\.5'\.$|"
+  "points too few|no_display|--export refused.csv --points 1 squares.fourier|2|^$|^fourier-analysis: --points wants a whole number of points from 2 to 400001, such as 1001, not '1'\.$|"
+  "points too many|no_display|--export refused.csv --points 400002 squares.fourier|2|^$|not '400002'\.$|"
+  "pitch twice|no_display|--export refused.wav --pitch 220 --pitch 440 squares.fourier|2|^$|^fourier-analysis: --pitch is given more than once\.$|"
+  "a sound of a lesson without a curve|no_display|--export refused.wav cleared.fourier|1|^$|^fourier-analysis: the lesson cleared\.fourier leaves no curve in its picture$|1"
+  "values of a lesson without a curve|no_display|--export refused.csv cleared.fourier|1|^$|^fourier-analysis: the lesson cleared\.fourier leaves no curve in its picture$|1"
+  "values over a named pipe|no_display|--export pipe.csv squares.fourier|1|^$|^fourier-analysis: the values could not be exported as pipe\.csv: not a regular file$|1"
+  "sound into a folder that is not there|no_display|--export missing/refused.wav squares.fourier|1|^$|^fourier-analysis: the sound could not be exported as missing/refused\.wav: No such file or directory$|1"
+  "values of the ideal wave of a count of 1e400|no_display|--export endless.csv --points 3 endless.fourier|0|^$|^$|0"
 )
 
 # Whether FILE matches the extended regular expression, where ^$ means "is empty" and * means
@@ -263,32 +296,112 @@ compgen -G "$scratch/refused*" >/dev/null && export_problems+=("a refused export
 [ -e "$scratch/missing" ] && export_problems+=("a refused export made a folder")
 [ "$(cat "$scratch/kept.png")" = "an older picture" ] ||
   export_problems+=("a refused export did not keep the older picture")
-[ -p "$scratch/pipe.png" ] && [ -p "$scratch/pipe.fourier" ] ||
+[ -p "$scratch/pipe.png" ] && [ -p "$scratch/pipe.fourier" ] && [ -p "$scratch/pipe.csv" ] ||
   export_problems+=("a named pipe is no longer one")
 [ "$(readlink "$scratch/loop.png")" = loop.png ] ||
   export_problems+=("the loop of links is no longer one")
 [ "$(readlink "$scratch/link.png")" = behind.png ] && file "$scratch/behind.png" | grep -q "PNG image data" ||
   export_problems+=("an export through a link did not keep the link and write the picture behind it")
+# The sounds: 16-bit mono WAV files at 44,100 Hz of the length asked for, 2 s unless asked,
+# of the lesson's newest curve at the pitch asked for: the square sum of 10 terms at 440 Hz has
+# its odd harmonics in the ratio 1 : 1/3 : 1/5 at the level of a sum over 4 pi, and nothing at
+# the even ones; of a billion terms at 2000 Hz only those below 20 kHz, nothing at 22 kHz. They
+# fade in and out from 0 and reach nowhere near full scale.
+# Prints the amplitude in 16-bit steps at each frequency given (a DFT of the whole file at
+# that frequency), then the number of samples, the first, the last and the largest.
+spectrum() {
+  od -An -v -t d2 -w2 -j 44 "$1" | awk -v list="${*:2}" '
+    BEGIN { n = split(list, hz, " "); pi = atan2(0, -1) }
+    {
+      v = $1 + 0
+      for (k = 1; k <= n; k++) {
+        a = 2 * pi * hz[k] * m / 44100
+        re[k] += v * cos(a); im[k] += v * sin(a)
+      }
+      if (m == 0) first = v
+      last = v
+      if (v > top) top = v
+      if (-v > top) top = -v
+      m++
+    }
+    END {
+      for (k = 1; k <= n; k++) printf "%.1f ", 2 * sqrt(re[k]^2 + im[k]^2) / m
+      printf "%d %d %d %d\n", m, first, last, top
+    }'
+}
+for wav in tone.wav high.wav default.wav; do
+  file "$scratch/$wav" | grep -q "RIFF (little-endian) data, WAVE audio, Microsoft PCM, 16 bit, mono 44100 Hz" ||
+    export_problems+=("$wav is not a 16-bit mono WAV file at 44,100 Hz: $(file -b "$scratch/$wav")")
+done
+# 4 / (4 pi) of full scale, the level of the base term 4 sin x, less what the two fades of 10 ms
+# take from half a second.
+read -r a1 a2 a3 a5 samples first last top < <(spectrum "$scratch/tone.wav" 440 880 1320 2200)
+awk -v a1="$a1" -v a2="$a2" -v a3="$a3" -v a5="$a5" -v n="$samples" -v f="$first" -v l="$last" \
+  -v top="$top" 'BEGIN { base = 32767 / atan2(0, -1) * 0.98
+    exit !(n == 22050 && f == 0 && l == 0 && top < 16384 && a1 > 0.99 * base && a1 < 1.01 * base &&
+      a3 > 0.99 * a1 / 3 && a3 < 1.01 * a1 / 3 && a5 > 0.99 * a1 / 5 && a5 < 1.01 * a1 / 5 &&
+      a2 < a1 / 1000) }' ||
+  export_problems+=("tone.wav is not half a second of 10 square terms at 440 Hz: $a1 $a2 $a3 $a5, $samples samples from $first to $last, largest $top")
+read -r h1 h9 h11 samples first last top < <(spectrum "$scratch/high.wav" 2000 18000 22000)
+awk -v h1="$h1" -v h9="$h9" -v h11="$h11" -v n="$samples" 'BEGIN {
+    exit !(n == 88200 && h9 > 0.99 * h1 / 9 && h9 < 1.01 * h1 / 9 && h11 < h1 / 1000) }' ||
+  export_problems+=("high.wav does not stop below 20 kHz: $h1 at 2000 Hz, $h9 at 18000, $h11 at 22000; $samples samples")
+read -r d1 samples first last top < <(spectrum "$scratch/default.wav" 220)
+[ "$samples" -eq 88200 ] && awk -v d="$d1" 'BEGIN { exit !(d > 10000) }' ||
+  export_problems+=("default.wav is not 2 s at 220 Hz: $d1 at 220 Hz, $samples samples")
+# The values: a header of the curves as a screen reader hears them, quoted, in the language
+# of the desktop, then a line per point from the scale's left edge to its right, each number
+# with a full stop in every language, every line ending in CR LF.
+expected_values=$'x,"Square series, 1 term, scale 10","Square series, 3 terms, scale 10","Square series, 10 terms, scale 10"\r
+-10,2.1760844435574795,3.7033598253111046,3.0650855517709097\r
+-5,3.8356970986525538,3.0745280451879498,3.0511564456202485\r
+0,0,0,0\r
+5,-3.8356970986525538,-3.0745280451879498,-3.0511564456202485\r
+10,-2.1760844435574795,-3.7033598253111046,-3.0650855517709097\r'
+[ "$(cat "$scratch/values.csv")" = "$expected_values" ] ||
+  export_problems+=("values.csv is not as it should be: $(head -c 400 "$scratch/values.csv" | cat -A)")
+head -n 1 "$scratch/values-de.csv" | grep -q $'^x,"Rechteckreihe, 1 Glied, Maßstab 10",.*\r$' &&
+  sed -n 2p "$scratch/values-de.csv" | grep -q '^-10,2\.1760844435574795,' ||
+  export_problems+=("values-de.csv is not in German with full stops: $(head -n 2 "$scratch/values-de.csv")")
+[ "$(wc -l <"$scratch/default.csv")" -eq 1002 ] &&
+  sed -n 2p "$scratch/default.csv" | grep -q '^-5,' && tail -n 1 "$scratch/default.csv" | grep -q '^5,' ||
+  export_problems+=("default.csv does not have 1001 points from -5 to 5: $(wc -l <"$scratch/default.csv") lines")
+# An endless count's values are its series' limit: pi where sin x > 0, 0 at the jump.
+sed -n 2p "$scratch/endless.csv" | grep -q $'^-10,[^,]*,3\\.1415926535897931\r$' &&
+  sed -n 3p "$scratch/endless.csv" | grep -q $'^0,0,0\r$' ||
+  export_problems+=("endless.csv is not the ideal wave: $(head -n 3 "$scratch/endless.csv" | cat -A)")
 for problem in "${export_problems[@]}"; do
   echo "command_line: $problem" >&2
   failures=$((failures + 1))
 done
 
-# Exports that end early: SIGINT and SIGTERM sent a second into a long lesson; a time limit
-# running out. Each
-# ends with its status within the time given (after the signal, or from the start), with at
-# most one line on standard error, and leaves the older picture at OUT as it was.
-# name | lesson | more options | signal sent after a second, or - | status | seconds at least |
-# seconds at most | stderr pattern
+# Exports that end early: SIGINT and SIGTERM sent a second into a long lesson, or into the
+# values of forty sums of a billion terms at every sample; a time limit running out. Each ends
+# with its status within the time given (after the signal, or from the start), with at most one
+# line on standard error, and leaves the older file at OUT as it was.
+# name | lesson | OUT | more options | signal sent after a second, or - | status |
+# seconds at least | seconds at most | stderr pattern
 timed_cases=(
-  "SIGINT|long.fourier||INT|130|0|0.5|^$"
-  "SIGTERM|long.fourier|--size 8|TERM|143|0|0.5|^$"
-  "a time limit|long.fourier|--time-limit 1|-|1|1|1.5|^fourier-analysis: the picture was not finished within the time limit of 1 s$"
+  "SIGINT|long.fourier|kept.png||INT|130|0|0.5|^$"
+  "SIGTERM|long.fourier|kept.png|--size 8|TERM|143|0|0.5|^$"
+  "a time limit|long.fourier|kept.png|--time-limit 1|-|1|1|1.5|^fourier-analysis: the picture was not finished within the time limit of 1 s$"
+  "SIGINT in the values|many.fourier|kept.csv|--points 400001|INT|130|0|0.5|^$"
+  "a time limit on the values|many.fourier|kept.csv|--points 400001 --time-limit 1|-|1|1|1.5|^fourier-analysis: the file was not finished within the time limit of 1 s$"
 )
+printf 'an older picture' >"$scratch/kept.csv"
+{
+  printf '{"format": "fourier-analysis-lesson", "version": 1, "steps": [\n'
+  for ((i = 0; i < 40; i++)); do
+    separator=,
+    ((i == 39)) && separator=
+    printf '{"command": "square", "terms": "1e9", "scale": "20"}%s\n' "$separator"
+  done
+  printf ']}\n'
+} >"$scratch/many.fourier"
 now() { date +%s.%N; }
 measured=()
 for row in "${timed_cases[@]}"; do
-  IFS='|' read -r name lesson options signal status least most err_pattern <<<"$row"
+  IFS='|' read -r name lesson target options signal status least most err_pattern <<<"$row"
   # shellcheck disable=SC2206 # the options are split on blanks on purpose
   words=($options)
   got=0
@@ -299,7 +412,7 @@ for row in "${timed_cases[@]}"; do
   # Job control, so that the export in the background does not start with SIGINT ignored;
   # timeout passes the signal on, and ends an export that would not stop with status 124.
   set -m
-  (cd "$scratch" && exec timeout 20 "${no_display[@]}" "$program" --export kept.png "${words[@]}" \
+  (cd "$scratch" && exec timeout 20 "${no_display[@]}" "$program" --export "$target" "${words[@]}" \
     "$lesson" >"$scratch/out" 2>"$scratch/err") &
   running=$!
   set +m
@@ -317,7 +430,7 @@ for row in "${timed_cases[@]}"; do
     problem+=" took $took s, not $least to $most s;"
   matches "$scratch/err" "$err_pattern" || problem+=" standard error does not match $err_pattern;"
   [ "$(wc -l <"$scratch/err")" -le 1 ] || problem+=" standard error has more than one line;"
-  [ "$(cat "$scratch/kept.png")" = "an older picture" ] || problem+=" the older picture changed;"
+  [ "$(cat "$scratch/$target")" = "an older picture" ] || problem+=" the older file changed;"
   [ "$(ls -A "$scratch")" = "$files_before" ] || problem+=" a file was left beside it;"
   if [ -n "$problem" ]; then
     echo "command_line: export ended early, $name:$problem" >&2

@@ -1307,9 +1307,13 @@ TEST(PictureOut, ASaveOntoAFullDiskSaysSoAndKeepsWhatWasThere)
         EXPECT_FALSE(actions->savePicture(path));
         // Drawn afresh three times larger, the picture is larger still.
         EXPECT_FALSE(actions->exportPicture(path, *ExportSize::times(3)));
-        ASSERT_EQ(dismisser.messages.size(), 2U);
+        // The sound and the values of its curves are larger than a page too.
+        for (const char* name : { "picture.wav", "picture.csv" })
+            EXPECT_FALSE(actions->exportPicture(folder.filePath(QLatin1String(name)), {}));
+        ASSERT_EQ(dismisser.messages.size(), 4U);
         EXPECT_NE(dismisser.messages.front().find("could not be saved"), std::string::npos);
-        EXPECT_NE(dismisser.messages.back().find("could not be exported"), std::string::npos);
+        for (std::size_t i = 1; i < dismisser.messages.size(); ++i)
+            EXPECT_NE(dismisser.messages[i].find("could not be exported"), std::string::npos);
         for (const std::string& message : dismisser.messages)
             EXPECT_NE(message.find("No space left on device"), std::string::npos) << message;
         EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
@@ -1635,6 +1639,19 @@ TEST(PictureOut, SoundAndCurveDataAreTheCommandLinesForTheSamePicture)
     EXPECT_EQ(wav.size(), 44 + 2 * 2 * 44'100);
     EXPECT_EQ(contents(folder.filePath(QStringLiteral("window.wav"))), wav);
     EXPECT_TRUE(dismisser.messages.empty());
+
+    // A write cut short keeps the older file, as every other output does.
+    {
+        FileSizeLimit limit(4096);
+        for (const char* name : { "program.csv", "program.wav" })
+            EXPECT_FALSE(actions->exportPicture(folder.filePath(QLatin1String(name)), {}));
+    }
+    EXPECT_EQ(contents(folder.filePath(QStringLiteral("program.csv"))), csv);
+    EXPECT_EQ(contents(folder.filePath(QStringLiteral("program.wav"))), wav);
+    ASSERT_EQ(dismisser.messages.size(), 2u);
+    EXPECT_NE(dismisser.messages[0].find("The curve data could not be exported"), std::string::npos);
+    EXPECT_NE(dismisser.messages[1].find("The sound could not be exported"), std::string::npos);
+    dismisser.messages.clear();
 
     // With no curve in the picture there is nothing to write, and the older file stays.
     form.Command1_Click();
