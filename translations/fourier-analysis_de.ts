@@ -146,24 +146,12 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
         <translation>[Datei]</translation>
     </message>
     <message>
-        <source>--size goes with --export.</source>
-        <translation>--size gehört zu --export.</translation>
-    </message>
-    <message>
-        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
-        <translation>--export braucht einen Dateinamen, der auf .png, .svg oder .pdf endet, nicht „%1“.</translation>
-    </message>
-    <message>
         <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
         <translation>--size braucht einen ganzzahligen Faktor von 1 bis 8 oder eine Breite von %1 bis %2 Pixeln wie 1920px, nicht „%3“.</translation>
     </message>
     <message>
         <source>--export wants a lesson file to draw.</source>
         <translation>--export braucht eine Lektionsdatei, die es zeichnen soll.</translation>
-    </message>
-    <message>
-        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
-        <translation>Zeichnet die Lektionsdatei ohne Fenster und schreibt das Bild nach ZIEL: ein PNG-Bild, eine SVG-Zeichnung oder ein PDF-Dokument, je nach der Endung .png, .svg oder .pdf.</translation>
     </message>
     <message>
         <source>OUT</source>
@@ -186,10 +174,6 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>das Bild konnte nicht als %1 exportiert werden: %2</translation>
-    </message>
-    <message>
-        <source>--time-limit goes with --export.</source>
-        <translation>--time-limit gehört zu --export.</translation>
     </message>
     <message>
         <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
@@ -251,6 +235,84 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     <message>
         <source>the lesson %1 could not be described: not enough memory</source>
         <translation>die Lektion %1 konnte nicht beschrieben werden: nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a picture: an export to .png, .svg or .pdf.</source>
+        <translation>--%1 gehört zu einem Bild: einem Export nach .png, .svg oder .pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a sound: an export to .wav.</source>
+        <translation>--%1 gehört zu einem Klang: einem Export nach .wav.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with curve data: an export to .csv.</source>
+        <translation>--%1 gehört zu Kurvendaten: einem Export nach .csv.</translation>
+    </message>
+    <message>
+        <source>--seconds wants a number of seconds from 0.1 to 60, such as 2 or 0.5, not &apos;%1&apos;.</source>
+        <translation>--seconds braucht eine Zahl von Sekunden von 0.1 bis 60, etwa 2 oder 0.5, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--pitch wants a whole number of Hz from %1 to %2, such as 220 or 440, not &apos;%3&apos;.</source>
+        <translation>--pitch braucht eine ganze Zahl von Hz von %1 bis %2, etwa 220 oder 440, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--points wants a whole number of points from %1 to %2, such as 1001, not &apos;%3&apos;.</source>
+        <translation>--points braucht eine ganze Zahl von Punkten von %1 bis %2, etwa 1001, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --export.</source>
+        <translation>--%1 gehört zu --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg, .pdf, .wav or .csv, not &apos;%1&apos;.</source>
+        <translation>--export braucht einen Dateinamen, der auf .png, .svg, .pdf, .wav oder .csv endet, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: a sound SECONDS long, from 0.1 to 60 (2 unless given).</source>
+        <translation>Mit --export nach .wav: ein Klang von SEKUNDEN Sekunden, von 0.1 bis 60 (sonst 2).</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: the curve&apos;s period sounds HZ times a second, from 20 to 2000 (220 unless given). Harmonics at 20 kHz and above are left out: they cannot be heard.</source>
+        <translation>Mit --export nach .wav: die Periode der Kurve erklingt HZ-mal in der Sekunde, von 20 bis 2000 (sonst 220). Obertöne ab 20 kHz bleiben weg: sie sind nicht hörbar.</translation>
+    </message>
+    <message>
+        <source>HZ</source>
+        <extracomment>The value of --pitch, in capitals as the help shows it.</extracomment>
+        <translation>HZ</translation>
+    </message>
+    <message>
+        <source>With --export to .csv: the values at N points spread evenly over the picture&apos;s x range, ends included, from 2 to 400001 (1001 unless given).</source>
+        <translation>Mit --export nach .csv: die Werte an N Punkten, gleichmäßig über den x-Bereich des Bildes verteilt, Enden eingeschlossen, von 2 bis 400001 (sonst 1001).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of --points, in capitals as the help shows it.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says. Or write its newest curve as a sound (.wav), or the values of its curves (.csv).</source>
+        <translation>Zeichnet die Lektionsdatei ohne Fenster und schreibt das Bild nach ZIEL: ein PNG-Bild, eine SVG-Zeichnung oder ein PDF-Dokument, je nach der Endung .png, .svg oder .pdf. Oder schreibt ihre neueste Kurve als Klang (.wav) oder die Werte ihrer Kurven (.csv).</translation>
+    </message>
+    <message>
+        <source>values, %1 %</source>
+        <translation>Werte, %1 %</translation>
+    </message>
+    <message>
+        <source>the lesson %1 leaves no curve in its picture</source>
+        <translation>die Lektion %1 lässt keine Kurve in ihrem Bild</translation>
+    </message>
+    <message>
+        <source>the file was not finished within the time limit of %1 s</source>
+        <translation>die Datei wurde nicht innerhalb der Zeitgrenze von %1 s fertig</translation>
+    </message>
+    <message>
+        <source>the sound could not be exported as %1: %2</source>
+        <translation>der Klang konnte nicht als %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>the values could not be exported as %1: %2</source>
+        <translation>die Werte konnten nicht als %1 exportiert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -685,6 +747,13 @@ Auch die Standardoptionen von Qt wie -platform und -style funktionieren.</transl
     </message>
 </context>
 <context>
+    <name>fourier::DataExport</name>
+    <message>
+        <source>the picture shows no curve</source>
+        <translation>das Bild zeigt keine Kurve</translation>
+    </message>
+</context>
+<context>
     <name>fourier::ExportPicture</name>
     <message>
         <source>the drawing could not be started</source>
@@ -1058,10 +1127,6 @@ Funktion</translation>
         <translation>Bild exportieren</translation>
     </message>
     <message>
-        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
-        <translation>es können nur PNG-, SVG- und PDF-Dateien erstellt werden; der Name muss auf .png, .svg oder .pdf enden</translation>
-    </message>
-    <message>
         <source>The picture could not be exported as %1: %2</source>
         <translation>Das Bild konnte nicht als %1 exportiert werden: %2</translation>
     </message>
@@ -1096,6 +1161,26 @@ Funktion</translation>
     <message>
         <source>Harmonics…</source>
         <translation>Harmonische…</translation>
+    </message>
+    <message>
+        <source>Sound (*.wav)</source>
+        <translation>Klang (*.wav)</translation>
+    </message>
+    <message>
+        <source>Curve data (*.csv)</source>
+        <translation>Kurvendaten (*.csv)</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG, PDF, WAV and CSV files can be made; end the name in .png, .svg, .pdf, .wav or .csv</source>
+        <translation>es können nur PNG-, SVG-, PDF-, WAV- und CSV-Dateien erstellt werden; der Name muss auf .png, .svg, .pdf, .wav oder .csv enden</translation>
+    </message>
+    <message>
+        <source>The sound could not be exported as %1: %2</source>
+        <translation>Der Klang konnte nicht als %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>The curve data could not be exported as %1: %2</source>
+        <translation>Die Kurvendaten konnten nicht als %1 exportiert werden: %2</translation>
     </message>
 </context>
 <context>

@@ -146,24 +146,12 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>[archivo]</translation>
     </message>
     <message>
-        <source>--size goes with --export.</source>
-        <translation>--size va con --export.</translation>
-    </message>
-    <message>
-        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
-        <translation>--export necesita un nombre de archivo que termine en .png, .svg o .pdf, no «%1».</translation>
-    </message>
-    <message>
         <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
         <translation>--size necesita un factor entero de 1 a 8, o un ancho de %1 a %2 píxeles como 1920px, no «%3».</translation>
     </message>
     <message>
         <source>--export wants a lesson file to draw.</source>
         <translation>--export necesita un archivo de lección que dibujar.</translation>
-    </message>
-    <message>
-        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
-        <translation>Dibuja el archivo de lección sin ventana y escribe la imagen en SALIDA: una imagen PNG, un dibujo SVG o un documento PDF, según su terminación .png, .svg o .pdf.</translation>
     </message>
     <message>
         <source>OUT</source>
@@ -186,10 +174,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>no se pudo exportar la imagen como %1: %2</translation>
-    </message>
-    <message>
-        <source>--time-limit goes with --export.</source>
-        <translation>--time-limit va con --export.</translation>
     </message>
     <message>
         <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
@@ -251,6 +235,84 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>the lesson %1 could not be described: not enough memory</source>
         <translation>no se pudo describir la lección %1: no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a picture: an export to .png, .svg or .pdf.</source>
+        <translation>--%1 va con una imagen: una exportación a .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a sound: an export to .wav.</source>
+        <translation>--%1 va con un sonido: una exportación a .wav.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with curve data: an export to .csv.</source>
+        <translation>--%1 va con datos de curvas: una exportación a .csv.</translation>
+    </message>
+    <message>
+        <source>--seconds wants a number of seconds from 0.1 to 60, such as 2 or 0.5, not &apos;%1&apos;.</source>
+        <translation>--seconds necesita un número de segundos de 0.1 a 60, como 2 o 0.5, no «%1».</translation>
+    </message>
+    <message>
+        <source>--pitch wants a whole number of Hz from %1 to %2, such as 220 or 440, not &apos;%3&apos;.</source>
+        <translation>--pitch necesita un número entero de Hz de %1 a %2, como 220 o 440, no «%3».</translation>
+    </message>
+    <message>
+        <source>--points wants a whole number of points from %1 to %2, such as 1001, not &apos;%3&apos;.</source>
+        <translation>--points necesita un número entero de puntos de %1 a %2, como 1001, no «%3».</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --export.</source>
+        <translation>--%1 va con --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg, .pdf, .wav or .csv, not &apos;%1&apos;.</source>
+        <translation>--export necesita un nombre de archivo que termine en .png, .svg, .pdf, .wav o .csv, no «%1».</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: a sound SECONDS long, from 0.1 to 60 (2 unless given).</source>
+        <translation>Con --export a .wav: un sonido de SEGUNDOS segundos, de 0.1 a 60 (2 si no se indica).</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: the curve&apos;s period sounds HZ times a second, from 20 to 2000 (220 unless given). Harmonics at 20 kHz and above are left out: they cannot be heard.</source>
+        <translation>Con --export a .wav: el período de la curva suena HZ veces por segundo, de 20 a 2000 (220 si no se indica). Se omiten los armónicos de 20 kHz o más: no se oyen.</translation>
+    </message>
+    <message>
+        <source>HZ</source>
+        <extracomment>The value of --pitch, in capitals as the help shows it.</extracomment>
+        <translation>HZ</translation>
+    </message>
+    <message>
+        <source>With --export to .csv: the values at N points spread evenly over the picture&apos;s x range, ends included, from 2 to 400001 (1001 unless given).</source>
+        <translation>Con --export a .csv: los valores en N puntos repartidos por igual sobre el rango de x de la imagen, extremos incluidos, de 2 a 400001 (1001 si no se indica).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of --points, in capitals as the help shows it.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says. Or write its newest curve as a sound (.wav), or the values of its curves (.csv).</source>
+        <translation>Dibuja el archivo de lección sin ventana y escribe la imagen en SALIDA: una imagen PNG, un dibujo SVG o un documento PDF, según su terminación .png, .svg o .pdf. O escribe su curva más reciente como sonido (.wav), o los valores de sus curvas (.csv).</translation>
+    </message>
+    <message>
+        <source>values, %1 %</source>
+        <translation>valores, %1 %</translation>
+    </message>
+    <message>
+        <source>the lesson %1 leaves no curve in its picture</source>
+        <translation>la lección %1 no deja ninguna curva en su imagen</translation>
+    </message>
+    <message>
+        <source>the file was not finished within the time limit of %1 s</source>
+        <translation>el archivo no se terminó dentro del límite de tiempo de %1 s</translation>
+    </message>
+    <message>
+        <source>the sound could not be exported as %1: %2</source>
+        <translation>no se pudo exportar el sonido como %1: %2</translation>
+    </message>
+    <message>
+        <source>the values could not be exported as %1: %2</source>
+        <translation>no se pudieron exportar los valores como %1: %2</translation>
     </message>
 </context>
 <context>
@@ -685,6 +747,13 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     </message>
 </context>
 <context>
+    <name>fourier::DataExport</name>
+    <message>
+        <source>the picture shows no curve</source>
+        <translation>la imagen no muestra ninguna curva</translation>
+    </message>
+</context>
+<context>
     <name>fourier::ExportPicture</name>
     <message>
         <source>the drawing could not be started</source>
@@ -1057,10 +1126,6 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <translation>Exportar imagen</translation>
     </message>
     <message>
-        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
-        <translation>solo se pueden crear archivos PNG, SVG y PDF; termine el nombre en .png, .svg o .pdf</translation>
-    </message>
-    <message>
         <source>The picture could not be exported as %1: %2</source>
         <translation>No se pudo exportar la imagen como %1: %2</translation>
     </message>
@@ -1095,6 +1160,26 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>Harmonics…</source>
         <translation>Armónicos…</translation>
+    </message>
+    <message>
+        <source>Sound (*.wav)</source>
+        <translation>Sonido (*.wav)</translation>
+    </message>
+    <message>
+        <source>Curve data (*.csv)</source>
+        <translation>Datos de curvas (*.csv)</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG, PDF, WAV and CSV files can be made; end the name in .png, .svg, .pdf, .wav or .csv</source>
+        <translation>solo se pueden crear archivos PNG, SVG, PDF, WAV y CSV; termine el nombre en .png, .svg, .pdf, .wav o .csv</translation>
+    </message>
+    <message>
+        <source>The sound could not be exported as %1: %2</source>
+        <translation>No se pudo exportar el sonido como %1: %2</translation>
+    </message>
+    <message>
+        <source>The curve data could not be exported as %1: %2</source>
+        <translation>No se pudieron exportar los datos de curvas como %1: %2</translation>
     </message>
 </context>
 <context>

@@ -146,24 +146,12 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
         <translation>[fichier]</translation>
     </message>
     <message>
-        <source>--size goes with --export.</source>
-        <translation>--size va avec --export.</translation>
-    </message>
-    <message>
-        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
-        <translation>--export veut un nom de fichier qui se termine par .png, .svg ou .pdf, et non «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
         <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
         <translation>--size veut un facteur entier de 1 à 8, ou une largeur de %1 à %2 pixels comme 1920px, et non «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>--export wants a lesson file to draw.</source>
         <translation>--export veut un fichier de leçon à tracer.</translation>
-    </message>
-    <message>
-        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
-        <translation>Trace le fichier de leçon sans fenêtre et écrit l&apos;image dans SORTIE&#xa0;: une image PNG, un dessin SVG ou un document PDF, selon sa terminaison .png, .svg ou .pdf.</translation>
     </message>
     <message>
         <source>OUT</source>
@@ -186,10 +174,6 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>l&apos;image n&apos;a pas pu être exportée sous %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>--time-limit goes with --export.</source>
-        <translation>--time-limit va avec --export.</translation>
     </message>
     <message>
         <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
@@ -251,6 +235,84 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <message>
         <source>the lesson %1 could not be described: not enough memory</source>
         <translation>la leçon %1 n&apos;a pas pu être décrite : mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a picture: an export to .png, .svg or .pdf.</source>
+        <translation>--%1 va avec une image : un export vers .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a sound: an export to .wav.</source>
+        <translation>--%1 va avec un son : un export vers .wav.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with curve data: an export to .csv.</source>
+        <translation>--%1 va avec des données de courbes : un export vers .csv.</translation>
+    </message>
+    <message>
+        <source>--seconds wants a number of seconds from 0.1 to 60, such as 2 or 0.5, not &apos;%1&apos;.</source>
+        <translation>--seconds veut un nombre de secondes de 0.1 à 60, comme 2 ou 0.5, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>--pitch wants a whole number of Hz from %1 to %2, such as 220 or 440, not &apos;%3&apos;.</source>
+        <translation>--pitch veut un nombre entier de Hz de %1 à %2, comme 220 ou 440, et non « %3 ».</translation>
+    </message>
+    <message>
+        <source>--points wants a whole number of points from %1 to %2, such as 1001, not &apos;%3&apos;.</source>
+        <translation>--points veut un nombre entier de points de %1 à %2, comme 1001, et non « %3 ».</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --export.</source>
+        <translation>--%1 va avec --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg, .pdf, .wav or .csv, not &apos;%1&apos;.</source>
+        <translation>--export veut un nom de fichier qui se termine par .png, .svg, .pdf, .wav ou .csv, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: a sound SECONDS long, from 0.1 to 60 (2 unless given).</source>
+        <translation>Avec --export vers .wav : un son de SECONDES secondes, de 0.1 à 60 (2 sinon).</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: the curve&apos;s period sounds HZ times a second, from 20 to 2000 (220 unless given). Harmonics at 20 kHz and above are left out: they cannot be heard.</source>
+        <translation>Avec --export vers .wav : la période de la courbe sonne HZ fois par seconde, de 20 à 2000 (220 sinon). Les harmoniques de 20 kHz et au-delà sont omises : elles ne s'entendent pas.</translation>
+    </message>
+    <message>
+        <source>HZ</source>
+        <extracomment>The value of --pitch, in capitals as the help shows it.</extracomment>
+        <translation>HZ</translation>
+    </message>
+    <message>
+        <source>With --export to .csv: the values at N points spread evenly over the picture&apos;s x range, ends included, from 2 to 400001 (1001 unless given).</source>
+        <translation>Avec --export vers .csv : les valeurs en N points répartis régulièrement sur l'étendue des x de l'image, extrémités comprises, de 2 à 400001 (1001 sinon).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of --points, in capitals as the help shows it.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says. Or write its newest curve as a sound (.wav), or the values of its curves (.csv).</source>
+        <translation>Trace le fichier de leçon sans fenêtre et écrit l'image dans SORTIE : une image PNG, un dessin SVG ou un document PDF, selon sa terminaison .png, .svg ou .pdf. Ou écrit sa courbe la plus récente comme un son (.wav), ou les valeurs de ses courbes (.csv).</translation>
+    </message>
+    <message>
+        <source>values, %1 %</source>
+        <translation>valeurs, %1 %</translation>
+    </message>
+    <message>
+        <source>the lesson %1 leaves no curve in its picture</source>
+        <translation>la leçon %1 ne laisse aucune courbe dans son image</translation>
+    </message>
+    <message>
+        <source>the file was not finished within the time limit of %1 s</source>
+        <translation>le fichier n'a pas été achevé dans la limite de temps de %1 s</translation>
+    </message>
+    <message>
+        <source>the sound could not be exported as %1: %2</source>
+        <translation>le son n'a pas pu être exporté sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>the values could not be exported as %1: %2</source>
+        <translation>les valeurs n'ont pas pu être exportées sous %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -685,6 +747,13 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
 </context>
 <context>
+    <name>fourier::DataExport</name>
+    <message>
+        <source>the picture shows no curve</source>
+        <translation>l'image ne montre aucune courbe</translation>
+    </message>
+</context>
+<context>
     <name>fourier::ExportPicture</name>
     <message>
         <source>the drawing could not be started</source>
@@ -1058,10 +1127,6 @@ impaire</translation>
         <translation>Exporter l&apos;image</translation>
     </message>
     <message>
-        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
-        <translation>seuls des fichiers PNG, SVG et PDF peuvent être créés&#xa0;; terminez le nom par .png, .svg ou .pdf</translation>
-    </message>
-    <message>
         <source>The picture could not be exported as %1: %2</source>
         <translation>L&apos;image n&apos;a pas pu être exportée sous %1&#xa0;: %2</translation>
     </message>
@@ -1096,6 +1161,26 @@ impaire</translation>
     <message>
         <source>Harmonics…</source>
         <translation>Harmoniques…</translation>
+    </message>
+    <message>
+        <source>Sound (*.wav)</source>
+        <translation>Son (*.wav)</translation>
+    </message>
+    <message>
+        <source>Curve data (*.csv)</source>
+        <translation>Données de courbes (*.csv)</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG, PDF, WAV and CSV files can be made; end the name in .png, .svg, .pdf, .wav or .csv</source>
+        <translation>seuls des fichiers PNG, SVG, PDF, WAV et CSV peuvent être créés ; terminez le nom par .png, .svg, .pdf, .wav ou .csv</translation>
+    </message>
+    <message>
+        <source>The sound could not be exported as %1: %2</source>
+        <translation>Le son n'a pas pu être exporté sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>The curve data could not be exported as %1: %2</source>
+        <translation>Les données de courbes n'ont pas pu être exportées sous %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -146,24 +146,12 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>[arquivo]</translation>
     </message>
     <message>
-        <source>--size goes with --export.</source>
-        <translation>--size acompanha --export.</translation>
-    </message>
-    <message>
-        <source>--export wants a file name ending in .png, .svg or .pdf, not &apos;%1&apos;.</source>
-        <translation>--export precisa de um nome de arquivo terminado em .png, .svg ou .pdf, não “%1”.</translation>
-    </message>
-    <message>
         <source>--size wants a whole factor from 1 to 8, or a width from %1 to %2 pixels such as 1920px, not &apos;%3&apos;.</source>
         <translation>--size precisa de um fator inteiro de 1 a 8, ou de uma largura de %1 a %2 pixels como 1920px, não “%3”.</translation>
     </message>
     <message>
         <source>--export wants a lesson file to draw.</source>
         <translation>--export precisa de um arquivo de lição para desenhar.</translation>
-    </message>
-    <message>
-        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says.</source>
-        <translation>Desenha o arquivo de lição sem janela e grava a imagem em SAÍDA: uma imagem PNG, um desenho SVG ou um documento PDF, conforme a terminação .png, .svg ou .pdf.</translation>
     </message>
     <message>
         <source>OUT</source>
@@ -186,10 +174,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>the picture could not be exported as %1: %2</source>
         <translation>não foi possível exportar a imagem como %1: %2</translation>
-    </message>
-    <message>
-        <source>--time-limit goes with --export.</source>
-        <translation>--time-limit acompanha --export.</translation>
     </message>
     <message>
         <source>--time-limit wants a number of seconds above 0, such as 60 or 2.5, not &apos;%1&apos;.</source>
@@ -251,6 +235,84 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>the lesson %1 could not be described: not enough memory</source>
         <translation>não foi possível descrever a lição %1: memória insuficiente</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a picture: an export to .png, .svg or .pdf.</source>
+        <translation>--%1 acompanha uma imagem: uma exportação para .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a sound: an export to .wav.</source>
+        <translation>--%1 acompanha um som: uma exportação para .wav.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with curve data: an export to .csv.</source>
+        <translation>--%1 acompanha dados de curvas: uma exportação para .csv.</translation>
+    </message>
+    <message>
+        <source>--seconds wants a number of seconds from 0.1 to 60, such as 2 or 0.5, not &apos;%1&apos;.</source>
+        <translation>--seconds precisa de um número de segundos de 0.1 a 60, como 2 ou 0.5, não “%1”.</translation>
+    </message>
+    <message>
+        <source>--pitch wants a whole number of Hz from %1 to %2, such as 220 or 440, not &apos;%3&apos;.</source>
+        <translation>--pitch precisa de um número inteiro de Hz de %1 a %2, como 220 ou 440, não “%3”.</translation>
+    </message>
+    <message>
+        <source>--points wants a whole number of points from %1 to %2, such as 1001, not &apos;%3&apos;.</source>
+        <translation>--points precisa de um número inteiro de pontos de %1 a %2, como 1001, não “%3”.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --export.</source>
+        <translation>--%1 acompanha --export.</translation>
+    </message>
+    <message>
+        <source>--export wants a file name ending in .png, .svg, .pdf, .wav or .csv, not &apos;%1&apos;.</source>
+        <translation>--export precisa de um nome de arquivo terminado em .png, .svg, .pdf, .wav ou .csv, não “%1”.</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: a sound SECONDS long, from 0.1 to 60 (2 unless given).</source>
+        <translation>Com --export para .wav: um som de SEGUNDOS segundos, de 0.1 a 60 (2 se não for dado).</translation>
+    </message>
+    <message>
+        <source>With --export to .wav: the curve&apos;s period sounds HZ times a second, from 20 to 2000 (220 unless given). Harmonics at 20 kHz and above are left out: they cannot be heard.</source>
+        <translation>Com --export para .wav: o período da curva soa HZ vezes por segundo, de 20 a 2000 (220 se não for dado). Os harmônicos de 20 kHz ou mais são omitidos: não podem ser ouvidos.</translation>
+    </message>
+    <message>
+        <source>HZ</source>
+        <extracomment>The value of --pitch, in capitals as the help shows it.</extracomment>
+        <translation>HZ</translation>
+    </message>
+    <message>
+        <source>With --export to .csv: the values at N points spread evenly over the picture&apos;s x range, ends included, from 2 to 400001 (1001 unless given).</source>
+        <translation>Com --export para .csv: os valores em N pontos distribuídos por igual sobre o intervalo de x da imagem, extremos incluídos, de 2 a 400001 (1001 se não for dado).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of --points, in capitals as the help shows it.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says. Or write its newest curve as a sound (.wav), or the values of its curves (.csv).</source>
+        <translation>Desenha o arquivo de lição sem janela e grava a imagem em SAÍDA: uma imagem PNG, um desenho SVG ou um documento PDF, conforme a terminação .png, .svg ou .pdf. Ou grava sua curva mais recente como som (.wav), ou os valores de suas curvas (.csv).</translation>
+    </message>
+    <message>
+        <source>values, %1 %</source>
+        <translation>valores, %1 %</translation>
+    </message>
+    <message>
+        <source>the lesson %1 leaves no curve in its picture</source>
+        <translation>a lição %1 não deixa nenhuma curva em sua imagem</translation>
+    </message>
+    <message>
+        <source>the file was not finished within the time limit of %1 s</source>
+        <translation>o arquivo não foi concluído dentro do limite de tempo de %1 s</translation>
+    </message>
+    <message>
+        <source>the sound could not be exported as %1: %2</source>
+        <translation>não foi possível exportar o som como %1: %2</translation>
+    </message>
+    <message>
+        <source>the values could not be exported as %1: %2</source>
+        <translation>não foi possível exportar os valores como %1: %2</translation>
     </message>
 </context>
 <context>
@@ -685,6 +747,13 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     </message>
 </context>
 <context>
+    <name>fourier::DataExport</name>
+    <message>
+        <source>the picture shows no curve</source>
+        <translation>a imagem não mostra nenhuma curva</translation>
+    </message>
+</context>
+<context>
     <name>fourier::ExportPicture</name>
     <message>
         <source>the drawing could not be started</source>
@@ -1057,10 +1126,6 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <translation>Exportar imagem</translation>
     </message>
     <message>
-        <source>only PNG, SVG and PDF files can be made; end the name in .png, .svg or .pdf</source>
-        <translation>só é possível criar arquivos PNG, SVG e PDF; termine o nome em .png, .svg ou .pdf</translation>
-    </message>
-    <message>
         <source>The picture could not be exported as %1: %2</source>
         <translation>Não foi possível exportar a imagem como %1: %2</translation>
     </message>
@@ -1095,6 +1160,26 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>Harmonics…</source>
         <translation>Harmônicos…</translation>
+    </message>
+    <message>
+        <source>Sound (*.wav)</source>
+        <translation>Som (*.wav)</translation>
+    </message>
+    <message>
+        <source>Curve data (*.csv)</source>
+        <translation>Dados de curvas (*.csv)</translation>
+    </message>
+    <message>
+        <source>only PNG, SVG, PDF, WAV and CSV files can be made; end the name in .png, .svg, .pdf, .wav or .csv</source>
+        <translation>só é possível criar arquivos PNG, SVG, PDF, WAV e CSV; termine o nome em .png, .svg, .pdf, .wav ou .csv</translation>
+    </message>
+    <message>
+        <source>The sound could not be exported as %1: %2</source>
+        <translation>Não foi possível exportar o som como %1: %2</translation>
+    </message>
+    <message>
+        <source>The curve data could not be exported as %1: %2</source>
+        <translation>Não foi possível exportar os dados de curvas como %1: %2</translation>
     </message>
 </context>
 <context>
