@@ -30,7 +30,8 @@ QString DataExport::noCurve()
 
 QString writeSound(const QString& path, const PictureCurve& curve, int pitch, double seconds)
 {
-    const std::vector<std::byte> bytes = wavFile(Tone(*commandRow(curve.command).wave, curve.terms, pitch), seconds);
+    const std::vector<std::byte> bytes
+        = wavFile(Tone(*commandRow(curve.command).wave, curve.terms, pitch), seconds);
     return writeFileSafely(path,
         QByteArray(
             reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));

@@ -312,8 +312,10 @@ bool PictureActions::exportCurves(const QString& path, DataFormat format)
 {
     QString failure;
     try {
-        failure = writeCurvesOf(m_pictureBox.surface(), path, { format, m_window.soundPitch() },
-            [](double) { return true; }).value_or(QString());
+        failure = writeCurvesOf(
+            m_pictureBox.surface(), path, { format, m_window.soundPitch() }, [](double) {
+                return true;
+            }).value_or(QString());
     } catch (const std::exception& thrown) {
         failure = exportFailure(thrown);
     }

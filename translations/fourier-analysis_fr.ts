@@ -238,27 +238,27 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
     <message>
         <source>--%1 goes with a picture: an export to .png, .svg or .pdf.</source>
-        <translation>--%1 va avec une image : un export vers .png, .svg ou .pdf.</translation>
+        <translation>--%1 va avec une image&#xa0;: un export vers .png, .svg ou .pdf.</translation>
     </message>
     <message>
         <source>--%1 goes with a sound: an export to .wav.</source>
-        <translation>--%1 va avec un son : un export vers .wav.</translation>
+        <translation>--%1 va avec un son&#xa0;: un export vers .wav.</translation>
     </message>
     <message>
         <source>--%1 goes with curve data: an export to .csv.</source>
-        <translation>--%1 va avec des données de courbes : un export vers .csv.</translation>
+        <translation>--%1 va avec des données de courbes&#xa0;: un export vers .csv.</translation>
     </message>
     <message>
         <source>--seconds wants a number of seconds from 0.1 to 60, such as 2 or 0.5, not &apos;%1&apos;.</source>
-        <translation>--seconds veut un nombre de secondes de 0.1 à 60, comme 2 ou 0.5, et non « %1 ».</translation>
+        <translation>--seconds veut un nombre de secondes de 0.1 à 60, comme 2 ou 0.5, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--pitch wants a whole number of Hz from %1 to %2, such as 220 or 440, not &apos;%3&apos;.</source>
-        <translation>--pitch veut un nombre entier de Hz de %1 à %2, comme 220 ou 440, et non « %3 ».</translation>
+        <translation>--pitch veut un nombre entier de Hz de %1 à %2, comme 220 ou 440, et non «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>--points wants a whole number of points from %1 to %2, such as 1001, not &apos;%3&apos;.</source>
-        <translation>--points veut un nombre entier de points de %1 à %2, comme 1001, et non « %3 ».</translation>
+        <translation>--points veut un nombre entier de points de %1 à %2, comme 1001, et non «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>--%1 goes with --export.</source>
@@ -266,15 +266,15 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
     <message>
         <source>--export wants a file name ending in .png, .svg, .pdf, .wav or .csv, not &apos;%1&apos;.</source>
-        <translation>--export veut un nom de fichier qui se termine par .png, .svg, .pdf, .wav ou .csv, et non « %1 ».</translation>
+        <translation>--export veut un nom de fichier qui se termine par .png, .svg, .pdf, .wav ou .csv, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>With --export to .wav: a sound SECONDS long, from 0.1 to 60 (2 unless given).</source>
-        <translation>Avec --export vers .wav : un son de SECONDES secondes, de 0.1 à 60 (2 sinon).</translation>
+        <translation>Avec --export vers .wav&#xa0;: un son de SECONDES secondes, de 0.1 à 60 (2 sinon).</translation>
     </message>
     <message>
         <source>With --export to .wav: the curve&apos;s period sounds HZ times a second, from 20 to 2000 (220 unless given). Harmonics at 20 kHz and above are left out: they cannot be heard.</source>
-        <translation>Avec --export vers .wav : la période de la courbe sonne HZ fois par seconde, de 20 à 2000 (220 sinon). Les harmoniques de 20 kHz et au-delà sont omises : elles ne s'entendent pas.</translation>
+        <translation>Avec --export vers .wav&#xa0;: la période de la courbe sonne HZ fois par seconde, de 20 à 2000 (220 sinon). Les harmoniques de 20&#xa0;kHz et au-delà sont omises&#xa0;: elles ne s&apos;entendent pas.</translation>
     </message>
     <message>
         <source>HZ</source>
@@ -283,7 +283,7 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
     <message>
         <source>With --export to .csv: the values at N points spread evenly over the picture&apos;s x range, ends included, from 2 to 400001 (1001 unless given).</source>
-        <translation>Avec --export vers .csv : les valeurs en N points répartis régulièrement sur l'étendue des x de l'image, extrémités comprises, de 2 à 400001 (1001 sinon).</translation>
+        <translation>Avec --export vers .csv&#xa0;: les valeurs en N points répartis régulièrement sur l&apos;étendue des x de l&apos;image, extrémités comprises, de 2 à 400001 (1001 sinon).</translation>
     </message>
     <message>
         <source>N</source>
@@ -292,11 +292,11 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
     <message>
         <source>Draw the lesson file without a window and write the picture to OUT: a PNG image, an SVG drawing or a PDF document, as its ending .png, .svg or .pdf says. Or write its newest curve as a sound (.wav), or the values of its curves (.csv).</source>
-        <translation>Trace le fichier de leçon sans fenêtre et écrit l'image dans SORTIE : une image PNG, un dessin SVG ou un document PDF, selon sa terminaison .png, .svg ou .pdf. Ou écrit sa courbe la plus récente comme un son (.wav), ou les valeurs de ses courbes (.csv).</translation>
+        <translation>Trace le fichier de leçon sans fenêtre et écrit l&apos;image dans SORTIE&#xa0;: une image PNG, un dessin SVG ou un document PDF, selon sa terminaison .png, .svg ou .pdf. Ou écrit sa courbe la plus récente comme un son (.wav), ou les valeurs de ses courbes (.csv).</translation>
     </message>
     <message>
         <source>values, %1 %</source>
-        <translation>valeurs, %1 %</translation>
+        <translation>valeurs, %1&#xa0;%</translation>
     </message>
     <message>
         <source>the lesson %1 leaves no curve in its picture</source>
@@ -304,15 +304,15 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     </message>
     <message>
         <source>the file was not finished within the time limit of %1 s</source>
-        <translation>le fichier n'a pas été achevé dans la limite de temps de %1 s</translation>
+        <translation>le fichier n&apos;a pas été achevé dans la limite de temps de %1&#xa0;s</translation>
     </message>
     <message>
         <source>the sound could not be exported as %1: %2</source>
-        <translation>le son n'a pas pu être exporté sous %1 : %2</translation>
+        <translation>le son n&apos;a pas pu être exporté sous %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the values could not be exported as %1: %2</source>
-        <translation>les valeurs n'ont pas pu être exportées sous %1 : %2</translation>
+        <translation>les valeurs n&apos;ont pas pu être exportées sous %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -750,7 +750,7 @@ Les options standard de Qt, comme -platform et -style, fonctionnent aussi.</tran
     <name>fourier::DataExport</name>
     <message>
         <source>the picture shows no curve</source>
-        <translation>l'image ne montre aucune courbe</translation>
+        <translation>l&apos;image ne montre aucune courbe</translation>
     </message>
 </context>
 <context>
@@ -1172,15 +1172,15 @@ impaire</translation>
     </message>
     <message>
         <source>only PNG, SVG, PDF, WAV and CSV files can be made; end the name in .png, .svg, .pdf, .wav or .csv</source>
-        <translation>seuls des fichiers PNG, SVG, PDF, WAV et CSV peuvent être créés ; terminez le nom par .png, .svg, .pdf, .wav ou .csv</translation>
+        <translation>seuls des fichiers PNG, SVG, PDF, WAV et CSV peuvent être créés&#xa0;; terminez le nom par .png, .svg, .pdf, .wav ou .csv</translation>
     </message>
     <message>
         <source>The sound could not be exported as %1: %2</source>
-        <translation>Le son n'a pas pu être exporté sous %1 : %2</translation>
+        <translation>Le son n&apos;a pas pu être exporté sous %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The curve data could not be exported as %1: %2</source>
-        <translation>Les données de courbes n'ont pas pu être exportées sous %1 : %2</translation>
+        <translation>Les données de courbes n&apos;ont pas pu être exportées sous %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
