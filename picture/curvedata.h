@@ -36,8 +36,7 @@ double dataX(DataRange range, std::size_t index, std::size_t points);
 /// (RFC 4180): a header line, "x" and each curve's \a headings quoted, then a line per point,
 /// x and each curve's value as drawn (the sawtooth upside down), each number with 17
 /// significant digits and a full stop, lines ending in CR LF. The values are the engine's
-/// certified sums, within 1e-12 of the exact partial sums at any count, so its 17
-/// digits say more than the sum is known to only where a value is within about 1e-12 of 0. \a keepGoing is asked
+/// certified sums, within 1e-12 of the exact partial sums at any count. \a keepGoing is asked
 /// after each line, with the share done; when it says no, the result is nothing.
 std::optional<std::string> curveValuesCsv(std::span<const PictureCurve> curves,
     std::span<const std::string> headings, DataRange range, std::size_t points,

@@ -1649,7 +1649,8 @@ TEST(PictureOut, SoundAndCurveDataAreTheCommandLinesForTheSamePicture)
     EXPECT_EQ(contents(folder.filePath(QStringLiteral("program.csv"))), csv);
     EXPECT_EQ(contents(folder.filePath(QStringLiteral("program.wav"))), wav);
     ASSERT_EQ(dismisser.messages.size(), 2u);
-    EXPECT_NE(dismisser.messages[0].find("The curve data could not be exported"), std::string::npos);
+    EXPECT_NE(
+        dismisser.messages[0].find("The curve data could not be exported"), std::string::npos);
     EXPECT_NE(dismisser.messages[1].find("The sound could not be exported"), std::string::npos);
     dismisser.messages.clear();
 
