@@ -22,6 +22,7 @@ namespace fourier {
 
 class HarmonicsWindow;
 class PictureBox;
+class Player;
 struct ControlLayout;
 
 /// The program's one window: the plot area, the two text boxes, six buttons and their labels,
@@ -42,6 +43,8 @@ public:
 
     /// The widget that shows the plot area.
     PictureBox& pictureBox() { return *m_pic; }
+    /// What plays the picture's newest curve; it says in a message box when it cannot.
+    Player& player() { return *m_player; }
 
     /// The picture the window shows.
     PictureDocument& document() override { return *m_document; }
@@ -112,6 +115,7 @@ private:
     QLineEdit* m_t1 = nullptr;
     QLineEdit* m_t2 = nullptr;
     std::unique_ptr<PictureDocument> m_document;
+    Player* m_player = nullptr;
     /// Made when first shown; a window of its own, which this one owns.
     HarmonicsWindow* m_harmonics = nullptr;
     QElapsedTimer m_commandTimer;

@@ -7,6 +7,7 @@
 #include "lessonwindow.h"
 #include "picturebox.h"
 #include "pictureexport.h"
+#include "player.h"
 #include "safewrite.h"
 #include "step.h"
 #include "val.h"
@@ -98,7 +99,7 @@ QString stepName(const Step& step)
     return commandRow(step.command).series ? name.arg(count) : name;
 }
 
-PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
+PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window, Player& player)
     : QObject(&pictureBox)
     , m_pictureBox(pictureBox)
     , m_window(window)
@@ -138,6 +139,8 @@ PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
     m_pictureBox.addActions({ m_undo, m_redo, separator(this), ideal, harmonics, separator(this),
         copy, save, exportAs, print, separator(this), open, saveLesson });
     m_pictureBox.setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Play Sound's shortcut, Ctrl+L, reaches it from every window of the program.
+    m_pictureBox.addActions({ separator(this), player.action() });
     m_window.document().watch([this] { showSteps(); });
     showSteps();
 }

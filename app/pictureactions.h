@@ -16,6 +16,7 @@ namespace fourier {
 
 class LessonWindow;
 class PictureBox;
+class Player;
 struct Step;
 
 /// The plot area's context menu: "Undo …" and "Redo …", naming the step; "Draw Ideal Wave",
@@ -23,14 +24,15 @@ struct Step;
 /// window of what the newest curve is made of; "Copy Picture" and
 /// "Save Picture As…", which take the drawing area's own image, pixel for pixel, and change
 /// nothing on it; "Export Picture…" and "Print…", which draw the picture afresh from its steps
-/// at a larger size; then "Open Lesson…" and "Save Lesson As…". Every entry but Copy and Save
-/// Picture has keys that reach it wherever the focus is in the window.
+/// at a larger size; then "Open Lesson…" and "Save Lesson As…"; last the player's "Play Sound".
+/// Every entry but Copy and Save Picture has keys that reach it wherever the focus is in the
+/// window, Play Sound's wherever it is in the program.
 class PictureActions final : public QObject {
     Q_OBJECT
 public:
     /// Adds the actions to the context menu of \a pictureBox, which owns this object; \a window
-    /// shows the picture whose steps they undo, redo, open and save.
-    PictureActions(PictureBox& pictureBox, LessonWindow& window);
+    /// shows the picture whose steps they undo, redo, open and save, and \a player plays it.
+    PictureActions(PictureBox& pictureBox, LessonWindow& window, Player& player);
 
     /// Puts the picture on the clipboard as an image of the size exported last: the drawing
     /// area's own image until a larger size has been exported, then the picture drawn afresh.
