@@ -12,8 +12,8 @@
 #include "picturebox.h"
 #include "pictureexport.h"
 #include "picturereadout.h"
+#include "player.h"
 #include "replay.h"
-#include "tone.h"
 #include "windowsize.h"
 #include "wrappingbutton.h"
 
@@ -86,8 +86,11 @@ Form1::Form1(QWidget* parent)
     }
     m_document = std::make_unique<PictureDocument>(Pic());
     m_document->watch([this] { m_pic->refresh(); });
+    // Silent until Play: the sound module is loaded then, not now.
+    m_player = new Player(*m_document, this);
+    connect(m_player, &Player::failed, this, [this](const QString& message) { warn(message); });
     // The plot area's context menu and its readout, which the picture box owns.
-    new PictureActions(*m_pic, *this);
+    new PictureActions(*m_pic, *this, *m_player);
     new PictureReadout(*m_pic);
     nameForScreenReaders();
     stackLabelsBeneath(widgets);
@@ -255,7 +258,7 @@ void Form1::drawIdealWave()
 void Form1::showHarmonics()
 {
     if (!m_harmonics)
-        m_harmonics = new HarmonicsWindow(*m_document, this);
+        m_harmonics = new HarmonicsWindow(*m_document, *m_player, this);
     m_harmonics->showBeside(*this);
 }
 
@@ -314,11 +317,6 @@ bool Form1::openLesson(const QString& path)
         m_t2->setText(QString::fromStdString(reading.steps.back().scale));
     }
     return true;
-}
-
-int Form1::soundPitch() const
-{
-    return defaultPitch;
 }
 
 bool Form1::drawAfresh(PlotSurface& surface)
@@ -395,10 +393,12 @@ void Form1::dropEvent(QDropEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (mayLeavePicture())
-        event->accept();
-    else
+    if (!mayLeavePicture()) {
         event->ignore();
+        return;
+    }
+    m_player->stop();
+    event->accept();
 }
 
 bool Form1::mayLeavePicture()

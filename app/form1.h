@@ -22,6 +22,7 @@ namespace fourier {
 
 class HarmonicsWindow;
 class PictureBox;
+class Player;
 struct ControlLayout;
 
 /// The program's one window: the plot area, the two text boxes, six buttons and their labels,
@@ -42,6 +43,8 @@ public:
 
     /// The widget that shows the plot area.
     PictureBox& pictureBox() { return *m_pic; }
+    /// What plays the picture's newest curve; it says in a message box when it cannot.
+    Player& player() { return *m_player; }
 
     /// The picture the window shows.
     PictureDocument& document() override { return *m_document; }
@@ -63,7 +66,6 @@ public:
     /// command can start meanwhile. Returns false when the user cancelled, or after a message
     /// when the steps are no longer all kept. An exception while drawing (no memory) is thrown
     /// on to the caller, once the window is ready for the next command.
-    int soundPitch() const override;
     bool drawAfresh(PlotSurface& surface) override;
     /// Draws the ideal wave behind the newest curve, a step of the history like a click.
     void drawIdealWave() override;
@@ -113,6 +115,7 @@ private:
     QLineEdit* m_t1 = nullptr;
     QLineEdit* m_t2 = nullptr;
     std::unique_ptr<PictureDocument> m_document;
+    Player* m_player = nullptr;
     /// Made when first shown; a window of its own, which this one owns.
     HarmonicsWindow* m_harmonics = nullptr;
     QElapsedTimer m_commandTimer;

@@ -35,8 +35,6 @@ public:
     virtual void drawIdealWave() = 0;
     /// Shows the Harmonics window of the picture beside this one and brings it forward.
     virtual void showHarmonics() = 0;
-    /// The pitch the picture's curves are heard at, in Hz: the Harmonics window's choice.
-    virtual int soundPitch() const = 0;
     /// Draws the steps in force afresh on \a surface, which holds the start-up picture at any
     /// size; false, after a message unless the user cancelled, when it could not.
     virtual bool drawAfresh(PlotSurface& surface) = 0;

@@ -8,6 +8,7 @@
 #include "lessonwindow.h"
 #include "picturebox.h"
 #include "pictureexport.h"
+#include "player.h"
 #include "safewrite.h"
 #include "step.h"
 #include "val.h"
@@ -113,10 +114,11 @@ QString stepName(const Step& step)
     return commandRow(step.command).series ? name.arg(count) : name;
 }
 
-PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
+PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window, Player& player)
     : QObject(&pictureBox)
     , m_pictureBox(pictureBox)
     , m_window(window)
+    , m_player(player)
 {
     m_undo = new QAction(this);
     m_undo->setShortcuts(undoKeys());
@@ -153,6 +155,8 @@ PictureActions::PictureActions(PictureBox& pictureBox, LessonWindow& window)
     m_pictureBox.addActions({ m_undo, m_redo, separator(this), ideal, harmonics, separator(this),
         copy, save, exportAs, print, separator(this), open, saveLesson });
     m_pictureBox.setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Play Sound's shortcut, Ctrl+L, reaches it from every window of the program.
+    m_pictureBox.addActions({ separator(this), m_player.action() });
     m_window.document().watch([this] { showSteps(); });
     showSteps();
 }
@@ -312,10 +316,10 @@ bool PictureActions::exportCurves(const QString& path, DataFormat format)
 {
     QString failure;
     try {
-        failure = writeCurvesOf(
-            m_pictureBox.surface(), path, { format, m_window.soundPitch() }, [](double) {
-                return true;
-            }).value_or(QString());
+        failure
+            = writeCurvesOf(m_pictureBox.surface(), path, { format, m_player.pitch() }, [](double) {
+                  return true;
+              }).value_or(QString());
     } catch (const std::exception& thrown) {
         failure = exportFailure(thrown);
     }

@@ -17,6 +17,7 @@ namespace fourier {
 
 class LessonWindow;
 class PictureBox;
+class Player;
 struct Step;
 
 /// The plot area's context menu: "Undo …" and "Redo …", naming the step; "Draw Ideal Wave",
@@ -24,14 +25,15 @@ struct Step;
 /// window of what the newest curve is made of; "Copy Picture" and
 /// "Save Picture As…", which take the drawing area's own image, pixel for pixel, and change
 /// nothing on it; "Export Picture…" and "Print…", which draw the picture afresh from its steps
-/// at a larger size; then "Open Lesson…" and "Save Lesson As…". Every entry but Copy and Save
-/// Picture has keys that reach it wherever the focus is in the window.
+/// at a larger size; then "Open Lesson…" and "Save Lesson As…"; last the player's "Play Sound".
+/// Every entry but Copy and Save Picture has keys that reach it wherever the focus is in the
+/// window, Play Sound's wherever it is in the program.
 class PictureActions final : public QObject {
     Q_OBJECT
 public:
     /// Adds the actions to the context menu of \a pictureBox, which owns this object; \a window
-    /// shows the picture whose steps they undo, redo, open and save.
-    PictureActions(PictureBox& pictureBox, LessonWindow& window);
+    /// shows the picture whose steps they undo, redo, open and save, and \a player plays it.
+    PictureActions(PictureBox& pictureBox, LessonWindow& window, Player& player);
 
     /// Puts the picture on the clipboard as an image of the size exported last: the drawing
     /// area's own image until a larger size has been exported, then the picture drawn afresh.
@@ -50,7 +52,7 @@ public:
     /// says why (unless the user cancelled), and the result is false.
     bool exportPicture(const QString& path, ExportSize size);
     /// Writes the picture's newest curve to \a path as a WAV file of defaultSoundSeconds at the
-    /// window's pitch, or the values of all its curves at defaultDataPoints over the x range it
+    /// player's pitch, or the values of all its curves at defaultDataPoints over the x range it
     /// shows as CSV, as \a format says. When that fails, any file already at \a path stays as it
     /// was, a message box says why, and the result is false.
     bool exportCurves(const QString& path, DataFormat format);
@@ -76,6 +78,7 @@ private:
 
     PictureBox& m_pictureBox;
     LessonWindow& m_window;
+    Player& m_player;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     ExportSize m_lastSize;

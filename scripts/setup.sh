@@ -6,12 +6,14 @@
 #   --run   only building and running the program (what scripts/run.sh needs)
 #   --fuzz  also clang and its sanitizer runtime (the fuzzers and CI's sanitizer pass)
 set -euo pipefail
-# Qt's SVG module writes exported drawings; its print support comes with qt6-base-dev. The tests
-# read exported PDF files back with poppler-utils, and give the program a terminal with script
-# (bsdutils).
+# Qt's SVG module writes exported drawings, its Multimedia module (in the sound module the
+# program loads on the first Play) plays the sound; its print support comes with qt6-base-dev.
+# The tests read exported PDF files back with poppler-utils, give the program a terminal with
+# script (bsdutils), and hear its sound through a PulseAudio server of their own, recorded with
+# parec (pulseaudio-utils).
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core
   qt6-l10n-tools qt6-translations-l10n
 )
 if [ "${1:-}" != "--run" ]; then
@@ -19,6 +21,7 @@ if [ "${1:-}" != "--run" ]; then
     libgtest-dev libbenchmark-dev
     clang-format
     xvfb xauth xdotool x11-apps imagemagick poppler-utils file bsdutils
+    pulseaudio pulseaudio-utils
     dpkg-dev desktop-file-utils appstream lintian man-db
   )
 fi

@@ -927,6 +927,26 @@ Funktion</translation>
         <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
         <translation>Um eine zu zeichnen, geben Sie im Hauptfenster eine Zahl von Gliedern und einen Maßstab ein und klicken Sie dann auf eine der Reihen-Schaltflächen, Sin x oder Cos x.</translation>
     </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
+        <source>P&amp;itch:</source>
+        <translation>&amp;Tonhöhe:</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>St&amp;opp</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Abspie&amp;len</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PartsView</name>
@@ -1188,6 +1208,57 @@ Funktion</translation>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Zeigen Sie auf das Bild, um die Koordinaten des Punktes und die Kurven durch ihn abzulesen. Mit der Tastatur bewegen die Pfeiltasten eine Sonde, die dasselbe abliest, Umschalt und eine Pfeiltaste zehn Pixel auf einmal; Pos1 bringt sie zum Ursprung zurück und Esc blendet sie aus.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Player</name>
+    <message>
+        <source>The sound cannot be played: %1</source>
+        <translation>Der Klang kann nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Klang abspielen</translation>
+    </message>
+    <message>
+        <source>the sound module %1 is not installed</source>
+        <translation>das Klangmodul %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the sound module could not be loaded: %1</source>
+        <translation>das Klangmodul konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>the sound module %1 belongs to another version of the program</source>
+        <translation>das Klangmodul %1 gehört zu einer anderen Version des Programms</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone. The picture shows no curve.</source>
+        <translation>Spielt die neueste Kurve als Ton. Das Bild zeigt keine Kurve.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz.</source>
+        <translation>Spielt die neueste Kurve als Ton von %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz. Harmonics at 20 kHz and above cannot be heard, so at %1 Hz only the first %2 of its %3 terms sound.</source>
+        <translation>Spielt die neueste Kurve als Ton von %1 Hz. Obertöne ab 20 kHz sind nicht hörbar, daher klingen bei %1 Hz nur die ersten %2 ihrer %3 Glieder.</translation>
+    </message>
+    <message>
+        <source>there is no sound device</source>
+        <translation>es gibt kein Audiogerät</translation>
+    </message>
+    <message>
+        <source>the sound device does not play 16-bit sound at 44,100 Hz</source>
+        <translation>das Audiogerät spielt keinen 16-Bit-Klang mit 44.100 Hz</translation>
+    </message>
+    <message>
+        <source>the sound device could not be opened</source>
+        <translation>das Audiogerät ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the sound device stopped working</source>
+        <translation>das Audiogerät funktioniert nicht mehr</translation>
     </message>
 </context>
 <context>

@@ -926,6 +926,26 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
         <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
         <translation>Para dibujar una, escriba un número de términos y una escala en la ventana principal y pulse uno de sus botones de serie, Sen x o Cos x.</translation>
     </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>P&amp;itch:</source>
+        <translation>&amp;Tono:</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PartsView</name>
@@ -1187,6 +1207,57 @@ También funcionan las opciones estándar de Qt, como -platform y -style.</trans
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Señale la imagen para leer las coordenadas del punto y las curvas que pasan por él. Con el teclado, las teclas de flecha mueven una sonda que lee lo mismo, Mayús y una flecha de diez en diez píxeles; Inicio la devuelve al origen y Esc la oculta.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Player</name>
+    <message>
+        <source>The sound cannot be played: %1</source>
+        <translation>No se puede reproducir el sonido: %1</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Reproducir sonido</translation>
+    </message>
+    <message>
+        <source>the sound module %1 is not installed</source>
+        <translation>el módulo de sonido %1 no está instalado</translation>
+    </message>
+    <message>
+        <source>the sound module could not be loaded: %1</source>
+        <translation>no se pudo cargar el módulo de sonido: %1</translation>
+    </message>
+    <message>
+        <source>the sound module %1 belongs to another version of the program</source>
+        <translation>el módulo de sonido %1 pertenece a otra versión del programa</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone. The picture shows no curve.</source>
+        <translation>Reproduce la curva más reciente como un tono. La imagen no muestra ninguna curva.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz.</source>
+        <translation>Reproduce la curva más reciente como un tono de %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz. Harmonics at 20 kHz and above cannot be heard, so at %1 Hz only the first %2 of its %3 terms sound.</source>
+        <translation>Reproduce la curva más reciente como un tono de %1 Hz. Los armónicos de 20 kHz o más no se oyen, así que a %1 Hz solo suenan los primeros %2 de sus %3 términos.</translation>
+    </message>
+    <message>
+        <source>there is no sound device</source>
+        <translation>no hay ningún dispositivo de sonido</translation>
+    </message>
+    <message>
+        <source>the sound device does not play 16-bit sound at 44,100 Hz</source>
+        <translation>el dispositivo de sonido no reproduce sonido de 16 bits a 44.100 Hz</translation>
+    </message>
+    <message>
+        <source>the sound device could not be opened</source>
+        <translation>no se pudo abrir el dispositivo de sonido</translation>
+    </message>
+    <message>
+        <source>the sound device stopped working</source>
+        <translation>el dispositivo de sonido dejó de funcionar</translation>
     </message>
 </context>
 <context>

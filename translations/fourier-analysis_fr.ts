@@ -927,6 +927,26 @@ impaire</translation>
         <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
         <translation>Pour en tracer une, saisissez un nombre de termes et une échelle dans la fenêtre principale, puis cliquez sur l&apos;un de ses boutons de série, Sin x ou Cos x.</translation>
     </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1&#xa0;Hz</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>P&amp;itch:</source>
+        <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>&amp;Jouer</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PartsView</name>
@@ -1188,6 +1208,57 @@ impaire</translation>
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Pointez l&apos;image pour lire les coordonnées du point et les courbes qui y passent. Au clavier, les touches fléchées déplacent une sonde qui lit de même, Maj et une flèche de dix pixels à la fois&#xa0;; Début la ramène à l&apos;origine et Échap la masque.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Player</name>
+    <message>
+        <source>The sound cannot be played: %1</source>
+        <translation>Le son ne peut pas être joué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Jouer le son</translation>
+    </message>
+    <message>
+        <source>the sound module %1 is not installed</source>
+        <translation>le module de son %1 n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the sound module could not be loaded: %1</source>
+        <translation>le module de son n&apos;a pas pu être chargé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the sound module %1 belongs to another version of the program</source>
+        <translation>le module de son %1 appartient à une autre version du programme</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone. The picture shows no curve.</source>
+        <translation>Joue la courbe la plus récente comme un son. L&apos;image ne montre aucune courbe.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz.</source>
+        <translation>Joue la courbe la plus récente comme un son de %1&#xa0;Hz.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz. Harmonics at 20 kHz and above cannot be heard, so at %1 Hz only the first %2 of its %3 terms sound.</source>
+        <translation>Joue la courbe la plus récente comme un son de %1&#xa0;Hz. Les harmoniques de 20&#xa0;kHz et au-delà ne s&apos;entendent pas&#xa0;: à %1&#xa0;Hz, seuls les %2 premiers de ses %3 termes sonnent.</translation>
+    </message>
+    <message>
+        <source>there is no sound device</source>
+        <translation>il n&apos;y a aucun périphérique audio</translation>
+    </message>
+    <message>
+        <source>the sound device does not play 16-bit sound at 44,100 Hz</source>
+        <translation>le périphérique audio ne joue pas de son 16&#xa0;bits à 44&#xa0;100&#xa0;Hz</translation>
+    </message>
+    <message>
+        <source>the sound device could not be opened</source>
+        <translation>le périphérique audio n&apos;a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the sound device stopped working</source>
+        <translation>le périphérique audio a cessé de fonctionner</translation>
     </message>
 </context>
 <context>

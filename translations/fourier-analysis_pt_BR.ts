@@ -926,6 +926,26 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
         <source>To draw one, type a number of terms and a scale in the main window, then click one of its series buttons, Sin x or Cos x.</source>
         <translation>Para desenhar uma, digite um número de termos e uma escala na janela principal e clique em um dos botões de série, Sen x ou Cos x.</translation>
     </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Tom</translation>
+    </message>
+    <message>
+        <source>P&amp;itch:</source>
+        <translation>&amp;Tom:</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Pa&amp;rar</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Repro&amp;duzir</translation>
+    </message>
 </context>
 <context>
     <name>fourier::PartsView</name>
@@ -1187,6 +1207,57 @@ As opções padrão do Qt, como -platform e -style, também funcionam.</translat
     <message>
         <source>Point at the picture to read the point&apos;s coordinates and the curves through it. With the keyboard, the arrow keys move a probe that reads the same, Shift and an arrow key ten pixels at a time; Home brings it back to the origin and Escape hides it.</source>
         <translation>Aponte para a imagem para ler as coordenadas do ponto e as curvas que passam por ele. Com o teclado, as teclas de seta movem uma sonda que lê o mesmo, Shift e uma seta de dez em dez pixels; Home a traz de volta à origem e Esc a esconde.</translation>
+    </message>
+</context>
+<context>
+    <name>fourier::Player</name>
+    <message>
+        <source>The sound cannot be played: %1</source>
+        <translation>Não é possível tocar o som: %1</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Tocar som</translation>
+    </message>
+    <message>
+        <source>the sound module %1 is not installed</source>
+        <translation>o módulo de som %1 não está instalado</translation>
+    </message>
+    <message>
+        <source>the sound module could not be loaded: %1</source>
+        <translation>não foi possível carregar o módulo de som: %1</translation>
+    </message>
+    <message>
+        <source>the sound module %1 belongs to another version of the program</source>
+        <translation>o módulo de som %1 pertence a outra versão do programa</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone. The picture shows no curve.</source>
+        <translation>Toca a curva mais recente como um tom. A imagem não mostra nenhuma curva.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz.</source>
+        <translation>Toca a curva mais recente como um tom de %1 Hz.</translation>
+    </message>
+    <message>
+        <source>Plays the newest curve as a tone of %1 Hz. Harmonics at 20 kHz and above cannot be heard, so at %1 Hz only the first %2 of its %3 terms sound.</source>
+        <translation>Toca a curva mais recente como um tom de %1 Hz. Harmônicos de 20 kHz ou mais não podem ser ouvidos, então a %1 Hz só soam os primeiros %2 de seus %3 termos.</translation>
+    </message>
+    <message>
+        <source>there is no sound device</source>
+        <translation>não há nenhum dispositivo de som</translation>
+    </message>
+    <message>
+        <source>the sound device does not play 16-bit sound at 44,100 Hz</source>
+        <translation>o dispositivo de som não reproduz som de 16 bits a 44.100 Hz</translation>
+    </message>
+    <message>
+        <source>the sound device could not be opened</source>
+        <translation>não foi possível abrir o dispositivo de som</translation>
+    </message>
+    <message>
+        <source>the sound device stopped working</source>
+        <translation>o dispositivo de som parou de funcionar</translation>
     </message>
 </context>
 <context>

@@ -27,8 +27,8 @@ QString wholeNumber(std::uint64_t value)
 /// in powers of ten, and a sum of so many terms is not written out to its last.
 constexpr double largestWholeCount = 0x1p53;
 
-/// A count of terms as the window writes it: whole, in powers of ten from largestWholeCount on,
-/// or the sign of infinity.
+} // namespace
+
 QString countText(double count)
 {
     if (std::isinf(count))
@@ -37,8 +37,6 @@ QString countText(double count)
         return wholeNumber(static_cast<std::uint64_t>(count));
     return QString::number(count, 'g', 6);
 }
-
-} // namespace
 
 QString shownNumber(double value)
 {

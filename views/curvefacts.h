@@ -73,5 +73,8 @@ private:
 /// \a value with six significant digits, as every number the program shows is written: with a
 /// full stop, whatever the language.
 QString shownNumber(double value);
+/// A count of terms as the window writes it: whole, in powers of ten from 2^53 on, or the sign
+/// of infinity.
+QString countText(double count);
 
 } // namespace fourier

@@ -4,8 +4,11 @@
 #include "amplitudeview.h"
 #include "document.h"
 #include "partsview.h"
+#include "player.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,9 +70,10 @@ void describe(QWidget& widget, const QString& text)
 
 } // namespace
 
-HarmonicsWindow::HarmonicsWindow(PictureDocument& document, QWidget* parent)
+HarmonicsWindow::HarmonicsWindow(PictureDocument& document, Player& player, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_document(document)
+    , m_player(player)
 {
     setObjectName(QStringLiteral("Harmonics"));
     setWindowTitle(tr("Harmonics"));
@@ -105,7 +109,7 @@ HarmonicsWindow::HarmonicsWindow(PictureDocument& document, QWidget* parent)
     layout->addStretch(0);
 
     m_footRow = new QHBoxLayout;
-    m_footRow->addStretch(1);
+    makeSoundControls();
     m_close = new QPushButton(tr("Close"), this);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     m_footRow->addWidget(m_close);
@@ -143,11 +147,57 @@ QGridLayout* HarmonicsWindow::makeNumberRows()
     return numbers;
 }
 
+void HarmonicsWindow::makeSoundControls()
+{
+    m_play = new QPushButton(this);
+    m_play->setObjectName(QStringLiteral("play"));
+    connect(m_play, &QPushButton::clicked, this, [this] {
+        if (m_player.isPlaying())
+            m_player.stop();
+        else
+            m_player.play();
+    });
+    m_footRow->addWidget(m_play);
+    m_pitch = new QComboBox(this);
+    m_pitch->setObjectName(QStringLiteral("pitch"));
+    for (const int hz : playerPitches) {
+        m_pitch->addItem(tr("%1 Hz").arg(hz), hz);
+        if (hz == m_player.pitch())
+            m_pitch->setCurrentIndex(m_pitch->count() - 1);
+    }
+    m_pitch->setAccessibleName(tr("Pitch"));
+    connect(m_pitch, &QComboBox::currentIndexChanged, this,
+        [this] { m_player.setPitch(m_pitch->currentData().toInt()); });
+    auto* pitchLabel = new QLabel(tr("P&itch:"), this);
+    pitchLabel->setBuddy(m_pitch);
+    m_footRow->addWidget(pitchLabel);
+    m_footRow->addWidget(m_pitch);
+    m_heard = new QLabel(this);
+    m_heard->setObjectName(QStringLiteral("heard"));
+    m_heard->setWordWrap(true);
+    m_heard->setTextFormat(Qt::PlainText);
+    m_heard->setForegroundRole(QPalette::PlaceholderText);
+    m_footRow->addWidget(m_heard, 1);
+    connect(m_player.action(), &QAction::changed, this, &HarmonicsWindow::showSound);
+    showSound();
+}
+
+void HarmonicsWindow::showSound()
+{
+    m_play->setText(m_player.isPlaying() ? tr("S&top") : tr("P&lay"));
+    m_play->setEnabled(m_player.action()->isEnabled());
+    const QString heard = m_player.description();
+    m_heard->setText(heard);
+    // A screen reader on Play hears what it plays.
+    describe(*m_play, heard);
+}
+
 void HarmonicsWindow::orderTabs()
 {
     QWidget* previous = m_heading;
-    for (QWidget* next : std::initializer_list<QWidget*> { m_hint, m_sum, m_spectrum, m_parts,
-             m_numbers[0].value, m_numbers[1].value, m_numbers[2].value, m_close }) {
+    for (QWidget* next :
+        std::initializer_list<QWidget*> { m_hint, m_sum, m_spectrum, m_parts, m_numbers[0].value,
+            m_numbers[1].value, m_numbers[2].value, m_play, m_pitch, m_close }) {
         setTabOrder(previous, next);
         previous = next;
     }

@@ -12,6 +12,7 @@
 #include "picturebox.h"
 #include "pictureexport.h"
 #include "pixels.h"
+#include "player.h"
 #include "smalldisk.h"
 #include "usermapping.h"
 
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -48,12 +50,14 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <new>
 #include <numbers>
 #include <optional>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fourier {
@@ -663,14 +667,35 @@ TEST(Harmonics, OpensWithCtrlHFollowsTheNewestCurveAndIsReadOverAccessibility)
     QWidget* heading = window->findChild<QWidget*>(QStringLiteral("heading"));
     heading->setFocus();
     std::vector<std::string> visited;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 8; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
     EXPECT_EQ(visited,
-        (std::vector<std::string> { "sum", "spectrum", "parts", "overshoot", "rmsError", "" }));
+        (std::vector<std::string> {
+            "sum", "spectrum", "parts", "overshoot", "rmsError", "play", "pitch", "" }));
     EXPECT_EQ(
         qobject_cast<QPushButton*>(QApplication::focusWidget())->text().toStdString(), "Close");
+
+    // The foot row plays the curve: Play says what is heard at the pitch chosen, by its name
+    // for screen readers, from the keyboard.
+    EXPECT_EQ(heard(*window, "play"), "Play|Plays the newest curve as a tone of 220 Hz.");
+    const QList<QPair<QAccessibleInterface*, QAccessible::Relation>> pitchLabels
+        = QAccessible::queryAccessibleInterface(
+            window->findChild<QWidget*>(QStringLiteral("pitch")))
+              ->relations(QAccessible::Label);
+    ASSERT_EQ(pitchLabels.size(), 1);
+    EXPECT_EQ(pitchLabels[0].first->text(QAccessible::Name).toStdString(), "Pitch:");
+    QTest::keyClick(window, Qt::Key_I, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "pitch");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(form.player().pitch(), 440);
+    setTexts(form, "100", "10");
+    form.Ejecutar_Click();
+    EXPECT_EQ(heard(*window, "play"),
+        "Play|Plays the newest curve as a tone of 440 Hz. Harmonics at 20 kHz and above cannot be "
+        "heard, so at 440 Hz only the first 23 of its 100 terms sound.");
+    form.undo();
 
     // It follows a new curve, undo, Clear and an opened lesson.
     setTexts(form, "3", "5");
@@ -1622,6 +1647,7 @@ TEST(PictureOut, SoundAndCurveDataAreTheCommandLinesForTheSamePicture)
     ASSERT_TRUE(form.openLesson(lesson));
     auto* actions = form.pictureBox().findChild<PictureActions*>();
     ASSERT_NE(actions, nullptr);
+    form.player().setPitch(440);
     for (const char* name : { "window.csv", "window.wav" })
         EXPECT_TRUE(actions->exportPicture(folder.filePath(QString::fromLatin1(name)), {}));
     ASSERT_EQ(runProgram(folder.path(),
@@ -1629,7 +1655,7 @@ TEST(PictureOut, SoundAndCurveDataAreTheCommandLinesForTheSamePicture)
         0);
     ASSERT_EQ(runProgram(folder.path(),
                   { QStringLiteral("--export"), QStringLiteral("program.wav"),
-                      QStringLiteral("--pitch"), QStringLiteral("220"), lesson }),
+                      QStringLiteral("--pitch"), QStringLiteral("440"), lesson }),
         0);
     const QByteArray csv = contents(folder.filePath(QStringLiteral("program.csv")));
     EXPECT_TRUE(csv.startsWith("x,\"Sawtooth series, 25 terms, scale -7.5\",\"Square series, 7 "
@@ -1660,6 +1686,168 @@ TEST(PictureOut, SoundAndCurveDataAreTheCommandLinesForTheSamePicture)
     EXPECT_EQ(contents(folder.filePath(QStringLiteral("program.wav"))), wav);
     ASSERT_EQ(dismisser.messages.size(), 1u);
     EXPECT_NE(dismisser.messages[0].find("the picture shows no curve"), std::string::npos);
+}
+
+/// A sound output that writes down what the player asks of it, as "tone 3 at 220" (the terms
+/// heard and the pitch), "start" and "stop", and fails when the test says.
+struct SoundLog {
+    std::vector<std::string> calls;
+    SoundOutput::FailureHandler fail;
+    bool hasDevice = true;
+};
+class LoggedOutput final : public SoundOutput {
+public:
+    explicit LoggedOutput(std::shared_ptr<SoundLog> log)
+        : m_log(std::move(log))
+    {
+    }
+    void onFailure(FailureHandler handler) override { m_log->fail = std::move(handler); }
+    void setTone(std::shared_ptr<const Tone> tone) override
+    {
+        m_log->calls.push_back(
+            "tone " + std::to_string(tone->heardTerms()) + " at " + std::to_string(tone->pitch()));
+    }
+    bool start() override
+    {
+        m_log->calls.emplace_back("start");
+        return m_log->hasDevice;
+    }
+    void stop() override { m_log->calls.emplace_back("stop"); }
+
+private:
+    std::shared_ptr<SoundLog> m_log;
+};
+
+/// The calls \a log holds, taken out of it.
+std::vector<std::string> taken(SoundLog& log)
+{
+    return std::exchange(log.calls, {});
+}
+
+struct PlayCase {
+    const char* button;
+    const char* terms;
+    int pitch;
+    const char* tooltip;
+};
+
+const PlayCase playCases[] = {
+    { "Ejecutar", "100", 220,
+        "Plays the newest curve as a tone of 220 Hz. Harmonics at 20 kHz and above cannot be "
+        "heard, so at 220 Hz only the first 45 of its 100 terms sound." },
+    { "Command5", "1e300", 880,
+        "Plays the newest curve as a tone of 880 Hz. Harmonics at 20 kHz and above cannot be "
+        "heard, so at 880 Hz only the first 22 of its 1e+300 terms sound." },
+    { "Command4", "45", 220, "Plays the newest curve as a tone of 220 Hz." },
+    { "Command3", "100", 110, "Plays the newest curve as a tone of 110 Hz." },
+    { "Command1", "100", 220, "Plays the newest curve as a tone. The picture shows no curve." },
+};
+
+// Play Sound is the menu's last entry, with Ctrl+L from anywhere in the program, greyed without a
+// curve, and says what is heard: where the band limit cuts the sum short, how far it is heard.
+// Without the sound module (the tests have none beside them), or with it and no sound device,
+// it says so in one message, and the window goes on.
+TEST(Sound, PlaySaysWhatIsHeardAndWhyItCannotPlay)
+{
+    Form1 form;
+    QAction* play = menuEntry(form.pictureBox(), QStringLiteral("Play Sound"));
+    ASSERT_NE(play, nullptr);
+    EXPECT_EQ(form.pictureBox().actions().back(), play);
+    EXPECT_EQ(play->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_EQ(play->shortcutContext(), Qt::ApplicationShortcut);
+    EXPECT_TRUE(play->isCheckable());
+    EXPECT_FALSE(play->isEnabled());
+    for (const PlayCase& c : playCases) {
+        SCOPED_TRACE(c.tooltip);
+        setTexts(form, c.terms, "10");
+        form.player().setPitch(c.pitch);
+        button(form, c.button)->click();
+        EXPECT_EQ(play->toolTip().toStdString(), c.tooltip);
+        EXPECT_EQ(play->isEnabled(), std::string(c.button) != "Command1");
+    }
+
+    testing::ModalDismisser dismisser;
+    form.Ejecutar_Click();
+    play->trigger();
+    EXPECT_EQ(dismisser.messages,
+        std::vector<std::string> { "The sound cannot be played: the sound module "
+                                   "fourier-analysis-audio.so is not installed" });
+    EXPECT_FALSE(play->isChecked());
+    form.Command2_Click();
+    EXPECT_EQ(newestCurve(form.document().surface())->command, StepCommand::Sin);
+    EXPECT_EQ(dismisser.messages.size(), 1u);
+
+    // The module itself, with no sound server to answer it.
+    qputenv("PULSE_SERVER", "unix:/nonexistent/fourier-analysis-test");
+    Player player(form.document(), nullptr,
+        Player::moduleOpener({ QStringLiteral("/nonexistent/fourier-analysis-audio.so"),
+            QStringLiteral(FOURIER_AUDIO_MODULE_PATH) }));
+    QObject::connect(&player, &Player::failed, &form,
+        [&form](const QString& message) { QMessageBox::warning(&form, QString(), message); });
+    player.play();
+    EXPECT_EQ(dismisser.messages.back(), "The sound cannot be played: there is no sound device");
+    EXPECT_EQ(dismisser.messages.size(), 2u);
+    EXPECT_FALSE(player.isPlaying());
+    qunsetenv("PULSE_SERVER");
+}
+
+// The sound follows the picture: a new curve, undo and redo hand the output the newest curve's
+// tone, a count heard the same changes nothing, the pitch changes it at once, and Clear stops
+// it. A device that fails says so once, and Play starts it again.
+TEST(Sound, FollowsTheNewestCurveUndoRedoClearAndThePitch)
+{
+    Form1 form;
+    testing::ModalDismisser dismisser;
+    auto log = std::make_shared<SoundLog>();
+    Player player(
+        form.document(), nullptr, [log](QString&) { return std::make_unique<LoggedOutput>(log); });
+    std::vector<std::string> messages;
+    QObject::connect(&player, &Player::failed, &form,
+        [&messages](const QString& message) { messages.push_back(message.toStdString()); });
+    player.play();
+    EXPECT_TRUE(taken(*log).empty());
+    setTexts(form, "3", "10");
+    form.Ejecutar_Click();
+    player.play();
+    EXPECT_EQ(taken(*log), (std::vector<std::string> { "tone 3 at 220", "start" }));
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_TRUE(player.action()->isChecked());
+
+    struct Change {
+        std::function<void()> make;
+        std::vector<std::string> heard;
+    };
+    const Change changes[] = {
+        { [&] { setTexts(form, "5", "10"), form.Command4_Click(); }, { "tone 5 at 220" } },
+        { [&] { form.undo(); }, { "tone 3 at 220" } },
+        { [&] { form.redo(); }, { "tone 5 at 220" } },
+        { [&] { player.setPitch(440); }, { "tone 5 at 440" } },
+        { [&] { setTexts(form, "100", "10"), form.Ejecutar_Click(); }, { "tone 23 at 440" } },
+        // Every term from the 23rd on is above 20 kHz: the same sound.
+        { [&] { setTexts(form, "1e400", "10"), form.Ejecutar_Click(); }, {} },
+        { [&] { form.Command1_Click(); }, { "stop" } },
+        { [&] { form.undo(); }, {} },
+    };
+    for (const Change& change : changes) {
+        change.make();
+        EXPECT_EQ(taken(*log), change.heard) << change.heard.size();
+    }
+    EXPECT_FALSE(player.isPlaying());
+
+    player.action()->trigger();
+    EXPECT_EQ(taken(*log), (std::vector<std::string> { "tone 23 at 440", "start" }));
+    log->fail(SoundOutput::Failure::StoppedWorking);
+    log->fail(SoundOutput::Failure::StoppedWorking);
+    QApplication::processEvents();
+    EXPECT_EQ(messages,
+        std::vector<std::string> {
+            "The sound cannot be played: the sound device stopped working" });
+    EXPECT_FALSE(player.action()->isChecked());
+    log->hasDevice = false;
+    player.play();
+    EXPECT_EQ(messages.back(), "The sound cannot be played: there is no sound device");
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_TRUE(dismisser.messages.empty());
 }
 
 } // namespace

@@ -12,27 +12,29 @@
 #   4  picture/ (the steps, their history and replay, the lesson file, which files/ writes)
 #   5  sound/ (a curve's tone, its fades, the player's stream, the WAV bytes), which includes
 #      engine/ alone
-#   6  views/ (the windows beside the main one that show the picture: the Harmonics window)
+#   6  views/ (the windows beside the main one that show the picture: the Harmonics window; the
+#      player) and audio/ (the sound module, which the player loads and never includes), which
+#      know nothing of each other; audio/ includes sound/ alone
 #   7  app/
 # Qt may be included only by plot/imagesurface.*, plot/vectorsurface.*, plot/picturebox.*, files/,
-# picture/lessonfile.*, picture/document.*, views/ and app/; files/ and picture/ only Qt Core (their targets link Qt Core
-# alone, so the build refuses <QImage> and the like; this check refuses <QtGui/QImage>, which
-# the build would find).
+# picture/lessonfile.*, picture/document.*, views/, audio/ and app/; files/ and picture/ only Qt
+# Core (their targets link Qt Core alone, so the build refuses <QImage> and the like; this check
+# refuses <QtGui/QImage>, which the build would find).
 # Before it reads the tree it checks itself on a made-up tree with one upward include.
 # Usage: include_direction.sh SOURCE-DIR
 set -euo pipefail
 
 declare -A level=([plot]=0 [numeric]=0 [engine]=1 [frame]=1 [commands]=2 [files]=3 [picture]=4
-  [sound]=5 [views]=6 [app]=7)
+  [sound]=5 [views]=6 [audio]=6 [app]=7)
 # Folders that include none of the others, whatever their level.
 declare -A alone=([files]=1)
 # Folders that may include, of the folders below them, only the headers listed.
 declare -A onlyBelow=([engine]=' usermapping.h ')
 # Folders that may include, of the folders below them, only those listed.
-declare -A onlyFolders=([sound]=' engine ')
+declare -A onlyFolders=([sound]=' engine ' [audio]=' sound ')
 # Folders that may use Qt Core and no more of Qt.
 declare -A coreOnly=([files]=1 [picture]=1)
-qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|plot/vectorsurface\.|files/|picture/lessonfile\.|picture/document\.|views/|app/)'
+qt_allowed='^(plot/imagesurface\.|plot/picturebox\.|plot/vectorsurface\.|files/|picture/lessonfile\.|picture/document\.|views/|audio/|app/)'
 
 # Prints one line per include that breaks the rules in the tree at $1.
 violations() {
@@ -71,7 +73,7 @@ violations() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/app" "$scratch/frame" "$scratch/numeric" "$scratch/files" "$scratch/picture" \
-  "$scratch/engine" "$scratch/plot" "$scratch/sound" "$scratch/views"
+  "$scratch/engine" "$scratch/plot" "$scratch/sound" "$scratch/views" "$scratch/audio"
 echo '#pragma once' >"$scratch/app/form1.h"
 echo '#pragma once' >"$scratch/numeric/val.h"
 echo '#pragma once' >"$scratch/frame/formcontext.h"
@@ -92,7 +94,12 @@ echo '#pragma once' >"$scratch/sound/tone.h"
 printf '#include "wave.h"\n#include "formcontext.h"\n' >"$scratch/sound/tone.cpp"
 # A view of the picture knows the picture and Qt, and not the window it stands beside.
 printf '#include "safewrite.h"\n#include "form1.h"\n#include <QWidget>\n' >"$scratch/views/amplitudeview.cpp"
-expected=$'engine/curve.cpp includes frame/formcontext.h\nengine/curve.cpp includes plot/plotsurface.h
+# The sound module knows the sound and Qt, and neither the engine directly nor the views.
+echo '#pragma once' >"$scratch/views/player.h"
+printf '#include "tone.h"\n#include "wave.h"\n#include "player.h"\n#include <QAudioSink>\n' \
+  >"$scratch/audio/soundsink.cpp"
+expected=$'audio/soundsink.cpp includes engine/wave.h\naudio/soundsink.cpp includes views/player.h
+engine/curve.cpp includes frame/formcontext.h\nengine/curve.cpp includes plot/plotsurface.h
 files/safewrite.cpp includes Qt beyond Qt Core\nfiles/safewrite.cpp includes numeric/val.h
 frame/frame.cpp includes Qt\nframe/frame.cpp includes app/form1.h
 picture/lessonfile.cpp includes Qt beyond Qt Core\npicture/lessonfile.cpp includes sound/tone.h

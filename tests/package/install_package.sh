@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from a build tree with cpack, unpacks it into a scratch root with
 # dpkg-deb -x (no installing, so no root needed), and checks what a user would get: the
-# package's control fields and dependencies, the program, its desktop entry and icons, and that
-# the unpacked program starts and keeps running. It also checks what a distribution wants:
+# package's control fields and dependencies, the program, its sound module where the program looks
+# for it, its desktop entry and icons, and that the unpacked program starts and keeps running. It also checks what a distribution wants:
 # lintian, desktop-file-validate and appstreamcli validate --pedantic report nothing at all,
 # the desktop entry and the metadata are named by one id and translated into every language
 # of the program, as the lesson files' type is, and the manual page, the copyright and the
@@ -167,6 +167,24 @@ if ldd "$program" | grep -q "not found"; then
   ldd "$program" >&2
   fail "the unpacked program misses libraries"
 fi
+# The sound module, which the program loads on the first Play from its folder among the
+# libraries, found from the program's own; with Qt Multimedia, which the program itself does not
+# link.
+modules=("$root"/usr/lib/*/fourier-analysis/fourier-analysis-audio.so)
+[ -f "${modules[0]}" ] || fail "no sound module at /usr/lib/ARCHITECTURE/fourier-analysis"
+if ldd "${modules[0]}" | grep -q "not found"; then
+  ldd "${modules[0]}" >&2
+  fail "the sound module misses libraries"
+fi
+# The path the program looks for it by, from its own folder, as the program holds it: a Qt
+# string, in UTF-16.
+from_program=$(LC_ALL=C grep -aoP '(\.\x00){2}/\x00l\x00i\x00b\x00/\x00([^\x00]\x00)*?f\x00o\x00u\x00r\x00i\x00e\x00r\x00-\x00a\x00n\x00a\x00l\x00y\x00s\x00i\x00s\x00' \
+  "$program" | head -n 1 | tr -d '\0')
+[ "$(cd "$(dirname "$program")/$from_program" 2>/dev/null && pwd)" = "$(dirname "${modules[0]}")" ] ||
+  fail "the program looks for its sound module at $from_program, not where the package puts it"
+grep -qxF libqt6multimedia6 <<<"$depends" ||
+  fail "the package does not depend on libqt6multimedia6: Depends: $(field Depends)"
+! ldd "$program" | grep -qi multimedia || fail "the program itself links Qt Multimedia"
 expected="fourier-analysis $(field Version)"
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)" = "$expected" ] ||
   fail "the unpacked program's --version does not say $expected"
