@@ -323,6 +323,14 @@ CommandLine parseCommandLine(const QStringList& arguments, bool listQtOptions)
     return line;
 }
 
+int failWithLine(const QString& message)
+{
+    std::fputs(
+        qPrintable(QCoreApplication::applicationName() + QStringLiteral(": ") + message + u'\n'),
+        stderr);
+    return EXIT_FAILURE;
+}
+
 int printToStandardOutput(const QString& text)
 {
     // A reader that has gone (a closed pipe) must give an error to report, not a silent death.

@@ -68,6 +68,10 @@ CommandLine parseCommandLine(const QStringList& arguments, bool listQtOptions = 
 /// output on a full disk, or a pipe whose reader has gone), as the GNU tools do.
 int printToStandardOutput(const QString& text);
 
+/// Writes one line to standard error, the program's name and \a message, and returns the
+/// program's exit status for a failure, 1.
+int failWithLine(const QString& message);
+
 /// The zoom the window gets: \a wanted when a window of \a window pixels fits in \a room (both
 /// measured at zoom 1), otherwise the largest quarter step that fits, but never below 1.
 double fittingZoom(double wanted, QSize window, QSizeF room);

@@ -39,14 +39,6 @@ private:
     PlotSurface& m_surface;
 };
 
-int fail(const QString& message)
-{
-    std::fputs(
-        qPrintable(QCoreApplication::applicationName() + QStringLiteral(": ") + message + u'\n'),
-        stderr);
-    return EXIT_FAILURE;
-}
-
 /// \a text as a JSON string, quotes included; every other character stays as it is.
 QString jsonString(const QString& text)
 {
@@ -130,7 +122,7 @@ int describeLesson(const CommandLine& line)
     try {
         const LessonReading reading = readLessonFile(line.lesson);
         if (!reading.error.isEmpty()) {
-            return fail(
+            return failWithLine(
                 QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
                     .arg(shownPath(line.lesson), reading.error));
         }
@@ -141,9 +133,9 @@ int describeLesson(const CommandLine& line)
         const std::vector<PictureCurve> curves = curvesOn(surface);
         text = line.json ? curvesAsJson(curves) : describedCurves(curves);
     } catch (const std::bad_alloc&) {
-        return fail(QCoreApplication::translate(
+        return failWithLine(QCoreApplication::translate(
             "CommandLine", "the lesson %1 could not be described: not enough memory")
-                        .arg(shownPath(line.lesson)));
+                                .arg(shownPath(line.lesson)));
     }
     return printToStandardOutput(text);
 }

@@ -224,14 +224,6 @@ private:
     ExportProgress& m_progress;
 };
 
-int fail(const QString& message)
-{
-    std::fputs(
-        qPrintable(QCoreApplication::applicationName() + QStringLiteral(": ") + message + u'\n'),
-        stderr);
-    return EXIT_FAILURE;
-}
-
 /// What became of the work of an export: done (the file written, or why it could not be), or
 /// stopped by a signal or the time limit, or given up since the picture shows no curve.
 enum class Work { Done, Stopped, NoCurve };
@@ -286,7 +278,7 @@ int exportLesson(const CommandLine& line)
     try {
         const LessonReading reading = readLessonFile(line.lesson);
         if (!reading.error.isEmpty()) {
-            return fail(
+            return failWithLine(
                 QCoreApplication::translate("CommandLine", "the lesson %1 could not be opened: %2")
                     .arg(shownPath(line.lesson), reading.error));
         }
@@ -297,9 +289,9 @@ int exportLesson(const CommandLine& line)
         if (const int signal = StopSignals::arrived())
             return stopping.endAsAsked(signal);
         if (work == Work::NoCurve) {
-            return fail(QCoreApplication::translate(
+            return failWithLine(QCoreApplication::translate(
                 "CommandLine", "the lesson %1 leaves no curve in its picture")
-                            .arg(shownPath(line.lesson)));
+                                    .arg(shownPath(line.lesson)));
         }
         if (work == Work::Stopped) {
             const QString unfinished = data
@@ -307,7 +299,7 @@ int exportLesson(const CommandLine& line)
                     "CommandLine", "the file was not finished within the time limit of %1 s")
                 : QCoreApplication::translate(
                     "CommandLine", "the picture was not finished within the time limit of %1 s");
-            return fail(unfinished.arg(line.timeLimit.value_or(0.0)));
+            return failWithLine(unfinished.arg(line.timeLimit.value_or(0.0)));
         }
     } catch (const std::exception& thrown) {
         failure = exportFailure(thrown);
@@ -319,7 +311,7 @@ int exportLesson(const CommandLine& line)
                   "CommandLine", "the sound could not be exported as %1: %2")
                                          : QCoreApplication::translate("CommandLine",
                                              "the values could not be exported as %1: %2");
-        return fail(notWritten.arg(shownPath(line.exportPath), failure));
+        return failWithLine(notWritten.arg(shownPath(line.exportPath), failure));
     }
     return EXIT_SUCCESS;
 }
