@@ -256,7 +256,8 @@ Work exportData(const CommandLine& line, DataFormat format, std::span<const Step
         return Work::Stopped;
     if (curvesOn(surface).empty())
         return Work::NoCurve;
-    progress.showValues();
+    if (format == DataFormat::Values)
+        progress.showValues();
     const std::optional<QString> written = writeCurvesOf(surface, line.exportPath,
         { format, line.pitch, line.soundSeconds, line.points }, keepGoing);
     progress.end();

@@ -40,10 +40,6 @@ public:
     /// over it, where the screen has room.
     void showBeside(const QWidget& mainWindow);
 
-    /// The row at the foot of the window, which holds Close on the right and has room on its
-    /// left for more controls.
-    QHBoxLayout& footRow() { return *m_footRow; }
-
 protected:
     void showEvent(QShowEvent* event) override;
 
